@@ -1,0 +1,54 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+enum class MessageIcon { Critical, Information, Exclamation, Question };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+
+// What a kind keyword ("error", "info", "exc", "yesno", "yesnoc", any letter case) selects.
+struct MessageKind {
+    MessageIcon icon;
+    MessageButtons buttons;
+    std::string title;
+};
+MessageKind KindOf(const std::string& kind);
+
+// Answers as the pressed button's number written as text.
+inline const std::string kAnswerOk = "1";
+inline const std::string kAnswerCancel = "2";
+inline const std::string kAnswerYes = "6";
+inline const std::string kAnswerNo = "7";
+
+// Every message and question of the program goes through this seam. The text is single-byte
+// (Latin-1); lines break at CR LF.
+class MessageSeam {
+public:
+    virtual ~MessageSeam() = default;
+    virtual std::string ShowMessage(const std::string& message, const std::string& kind) = 0;
+};
+
+// Answers from a script and records every question, for tests. With the script used up it
+// answers as the box's first button would.
+class ScriptedMessages : public MessageSeam {
+public:
+    struct Asked {
+        std::string message;
+        std::string kind;
+    };
+    std::string ShowMessage(const std::string& message, const std::string& kind) override;
+
+    std::deque<std::string> answers;
+    std::vector<Asked> asked;
+};
+
+// Writes every message to standard error and answers OK/Yes; for the command-line tools.
+class ConsoleMessages : public MessageSeam {
+public:
+    std::string ShowMessage(const std::string& message, const std::string& kind) override;
+};
+
+}  // namespace voltaro
