@@ -10,6 +10,9 @@ namespace voltaro {
 // stored and exported: the micro sign is the byte 0xB5, resistance units use the letter "W".
 struct Reading {
     std::string frameText;                 // data characters of the latest candidate frame
+    std::string acceptedFrameText;         // data characters of the last accepted frame: the
+                                           // frame of the reading now shown, which a recorded
+                                           // row stores (a later rejected candidate does not)
     std::array<int16_t, 14> frameBytes{};  // [1..11]: character codes of frameText, 255 beyond it
     std::string digits;                    // the four display digits, or "OL"
     double scale = 1.0;                    // multiplier from the number in digits to base units
