@@ -1,5 +1,6 @@
 #include "recording/FileFormat.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,6 +147,20 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// Removes what saves killed half-way left beside the file: "." + title + "." + six characters.
+void RemoveStaleTemps(const std::string& folder, const std::string& title) {
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return;
+    const std::string prefix = "." + title + ".";
+    while (dirent* e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
+            unlinkat(dirfd(d), name.c_str(), 0);
+        }
+    }
+    closedir(d);
+}
+
 WriteOutcome Fail(int err) { return {false, ErrorText(err)}; }
 
 WriteOutcome WriteWhole(RecordStore& store, const std::string& path, char separator, int to,
@@ -173,6 +188,7 @@ WriteOutcome WriteWhole(RecordStore& store, const std::string& path, char separa
         return Fail(err);
     }
     SyncFolder(folder);
+    RemoveStaleTemps(folder, FileTitle(path));
     return {true, {}};
 }
 
