@@ -12,14 +12,14 @@ struct Box {
     double x1, y1, x2, y2;
 };
 constexpr std::array<Box, 8> kSegments{{
-    {19, 8, 67, 19},    // a top
-    {69, 21, 80, 78},   // b upper right
-    {69, 93, 80, 149},  // c lower right
-    {19, 151, 67, 162}, // d bottom
-    {6, 93, 17, 149},   // e lower left
-    {6, 21, 17, 78},    // f upper left
-    {19, 80, 67, 91},   // g middle
-    {86, 151, 97, 162}, // point
+    {19, 8, 67, 19},     // a top
+    {69, 21, 80, 78},    // b upper right
+    {69, 93, 80, 149},   // c lower right
+    {19, 151, 67, 162},  // d bottom
+    {6, 93, 17, 149},    // e lower left
+    {6, 21, 17, 78},     // f upper left
+    {19, 80, 67, 91},    // g middle
+    {86, 151, 97, 162},  // point
 }};
 
 // Bit i lights segment i (a = bit 0 ... g = bit 6).
@@ -52,7 +52,8 @@ void DrawGlyph(DrawingSurface& cell, Glyph glyph, Colour ink) {
     cell.SetScale(0, 0, 100, 170);
     uint8_t lit = SegmentsOf(glyph);
     for (size_t i = 0; i < kSegments.size(); ++i) {
-        if (lit & (1u << i)) cell.FillBox(kSegments[i].x1, kSegments[i].y1, kSegments[i].x2, kSegments[i].y2, ink);
+        if (lit & (1u << i))
+            cell.FillBox(kSegments[i].x1, kSegments[i].y1, kSegments[i].x2, kSegments[i].y2, ink);
     }
 }
 

@@ -12,7 +12,9 @@ namespace {
 constexpr int kBarFull = 4000;
 constexpr int kSegments = 40;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Right-aligned in `width` characters: spaces on the left, a longer text cut on the right.
 std::string RightAligned(const std::string& text, size_t width) {

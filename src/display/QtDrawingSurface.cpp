@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPen>
-
 #include <algorithm>
 #include <cctype>
 
@@ -10,11 +9,14 @@ namespace voltaro {
 
 namespace {
 
-QColor ToQt(Colour c) { return QColor(c.r, c.g, c.b); }
+QColor ToQt(Colour c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 bool IsSymbolFace(const std::string& typeface) {
     std::string lower = typeface;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return lower == "symbol";
 }
 
@@ -59,7 +61,9 @@ QtDrawingSurface::QtDrawingSurface(QPainter& painter, const QRectF& area, QColor
     UpdateFont();
 }
 
-QtDrawingSurface::~QtDrawingSurface() { painter_.restore(); }
+QtDrawingSurface::~QtDrawingSurface() {
+    painter_.restore();
+}
 
 QPointF QtDrawingSurface::Map(double x, double y) const {
     double w = x2_ - x1_, h = y2_ - y1_;
@@ -90,7 +94,9 @@ void QtDrawingSurface::SetScale(double x1, double y1, double x2, double y2) {
     y2_ = y2;
 }
 
-void QtDrawingSurface::SetPixelScale() { SetScale(0, 0, area_.width(), area_.height()); }
+void QtDrawingSurface::SetPixelScale() {
+    SetScale(0, 0, area_.width(), area_.height());
+}
 
 Colour QtDrawingSurface::BackColour() const {
     return Colour{static_cast<uint8_t>(background_.red()), static_cast<uint8_t>(background_.green()),
@@ -104,7 +110,9 @@ void QtDrawingSurface::Line(double x1, double y1, double x2, double y2, Colour c
     cy_ = y2;
 }
 
-void QtDrawingSurface::LineTo(double x, double y, Colour colour) { Line(cx_, cy_, x, y, colour); }
+void QtDrawingSurface::LineTo(double x, double y, Colour colour) {
+    Line(cx_, cy_, x, y, colour);
+}
 
 void QtDrawingSurface::Dot(double x, double y, Colour colour) {
     QPointF c = Map(x, y);
@@ -181,6 +189,8 @@ void QtDrawingSurface::SetBold(bool bold) {
     UpdateFont();
 }
 
-void QtDrawingSurface::UpdateFont() { font_ = FontFor(typeface_, points_, bold_); }
+void QtDrawingSurface::UpdateFont() {
+    font_ = FontFor(typeface_, points_, bold_);
+}
 
 }  // namespace voltaro

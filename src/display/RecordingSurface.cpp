@@ -37,7 +37,9 @@ void RecordingSurface::SetScale(double x1, double y1, double x2, double y2) {
     y2_ = y2;
 }
 
-void RecordingSurface::SetPixelScale() { SetScale(0, 0, widthPixels_, heightPixels_); }
+void RecordingSurface::SetPixelScale() {
+    SetScale(0, 0, widthPixels_, heightPixels_);
+}
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, Colour colour) {
     DrawnOp d = Make(SurfaceOp::Line, colour);

@@ -6,8 +6,12 @@
 namespace voltaro {
 namespace {
 
-constexpr Glyph P(int i) { return {GlyphSet::Plain, i}; }
-constexpr Glyph D(int i) { return {GlyphSet::Point, i}; }  // digit with its point lit
+constexpr Glyph P(int i) {
+    return {GlyphSet::Plain, i};
+}
+constexpr Glyph D(int i) {
+    return {GlyphSet::Point, i};
+}  // digit with its point lit
 using Cells = std::array<Glyph, 4>;
 
 TEST(DrawDigits, CellsOfTheDisplayTexts) {

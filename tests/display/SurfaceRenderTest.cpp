@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-
-#include <gtest/gtest.h>
 
 #include "display/Glyphs.h"
 #include "display/ModShow.h"
@@ -11,14 +11,19 @@
 namespace voltaro {
 namespace {
 
-QColor At(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+QColor At(const QImage& img, int x, int y) {
+    return img.pixelColor(x, y);
+}
 
 TEST(QtDrawingSurface, DesignTypefacesResolveToTheirMetricTwins) {
     EXPECT_EQ(QFontInfo(FontFor("Arial", 9, false)).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(FontFor("Times New Roman", 9, true)).family(), "Liberation Serif");
     EXPECT_EQ(ScreenText("m", "symbol"), QString(QChar(0x03BC)));
     EXPECT_EQ(ScreenText("W", "Symbol"), QString(QChar(0x03A9)));
-    EXPECT_EQ(ScreenText("\xB5" "A", "Arial"), QString::fromUtf8("\u00B5A"));
+    EXPECT_EQ(ScreenText("\xB5"
+                         "A",
+                         "Arial"),
+              QString::fromUtf8("\u00B5A"));
 }
 
 TEST(QtDrawingSurface, UserScaleLinesBoxesAndDotsLandOnTheirPixels) {
@@ -42,13 +47,13 @@ TEST(QtDrawingSurface, UserScaleLinesBoxesAndDotsLandOnTheirPixels) {
         EXPECT_GT(s.TextHeight("8"), 0);
     }
     p.end();
-    EXPECT_EQ(At(img, 5, 5), QColor(Qt::white));         // cleared outside the box
-    EXPECT_EQ(At(img, 100, 40), QColor(255, 255, 0));     // inside the filled box
-    EXPECT_EQ(At(img, 100, 100), QColor(255, 0, 0));      // the line at y = 50 units
-    EXPECT_EQ(At(img, 120, 158), QColor(0, 0, 255));      // the dot, 5 pixels wide
+    EXPECT_EQ(At(img, 5, 5), QColor(Qt::white));       // cleared outside the box
+    EXPECT_EQ(At(img, 100, 40), QColor(255, 255, 0));  // inside the filled box
+    EXPECT_EQ(At(img, 100, 100), QColor(255, 0, 0));   // the line at y = 50 units
+    EXPECT_EQ(At(img, 120, 158), QColor(0, 0, 255));   // the dot, 5 pixels wide
     EXPECT_EQ(At(img, 120, 155), QColor(255, 255, 0));
-    EXPECT_EQ(At(img, 180, 160), QColor(Qt::black));      // the line from the dot
-    int dark = 0;                                         // the printed 8 below the box
+    EXPECT_EQ(At(img, 180, 160), QColor(Qt::black));  // the line from the dot
+    int dark = 0;                                     // the printed 8 below the box
     for (int y = 230; y < 260; ++y)
         for (int x = 40; x < 60; ++x) dark += At(img, x, y).lightness() < 128;
     EXPECT_GT(dark, 10);
@@ -83,7 +88,7 @@ TEST(QtDrawingSurface, GlyphsAndBargraphRender) {
     }
     q.end();
     // u = 10 pixels: segment i spans x = 20 + 10 (i + 1) to 20 + 10 (i + 2) - 2.
-    EXPECT_EQ(At(bar, 20 + 10 * 6 + 4, 30), QColor(0, 0, 128));      // segment 5, lit
+    EXPECT_EQ(At(bar, 20 + 10 * 6 + 4, 30), QColor(0, 0, 128));       // segment 5, lit
     EXPECT_EQ(At(bar, 20 + 10 * 31 + 4, 30), QColor(200, 200, 200));  // segment 30, unlit
 }
 
