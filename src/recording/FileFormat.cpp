@@ -163,18 +163,17 @@ void RemoveStaleTemps(const std::string& folder, const std::string& title) {
 
 WriteOutcome Fail(int err) { return {false, ErrorText(err)}; }
 
-WriteOutcome WriteWhole(RecordStore& store, const std::string& path, char separator, int to,
-                        const DateRewriteFn& dateRewrite, const ProgressFn& progress) {
+// Writes a new file beside path with fill(fd) and renames it over path.
+template <typename Fill>
+WriteOutcome WriteBeside(const std::string& path, Fill fill) {
     const std::string folder = FolderOf(path);
     std::string temp = (folder.empty() ? std::string() : folder + "/") + "." + FileTitle(path) + ".XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return Fail(errno);
     const mode_t mode = NewFileMode(path);
-    bool ok = WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress) && fsync(fd) == 0;
+    bool ok = fill(fd) && fsync(fd) == 0;
     int err = ok ? 0 : errno;
-    if (ok && fchmod(fd, mode) != 0) {
-        // The file is written; a mode we cannot set is no reason to lose it.
-    }
+    if (ok) fchmod(fd, mode);  // a mode that cannot be set is no reason to lose the file
     if (close(fd) != 0 && ok) {
         ok = false;
         err = errno;
@@ -223,7 +222,9 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
     struct stat st;
     const bool inPlace = from > 0 && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
                          st.st_size >= static_cast<off_t>(from) * kLineLength;
-    if (!inPlace) return WriteWhole(store, path, separator, to, dateRewrite, progress);
+    if (!inPlace) {
+        return WriteBeside(path, [&](int fd) { return WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress); });
+    }
     const int fd = open(path.c_str(), O_WRONLY);
     if (fd < 0) return Fail(errno);
     bool ok = WriteRowsTo(fd, store, separator, from, to, dateRewrite, progress) && fdatasync(fd) == 0;
@@ -233,6 +234,10 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
         err = errno;
     }
     return ok ? WriteOutcome{true, {}} : Fail(err);
+}
+
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+    return WriteBeside(path, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size(), 0); });
 }
 
 ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderInfo& header, int offset,

@@ -42,6 +42,10 @@ struct WriteOutcome {
 WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separator, int from, int to,
                        const DateRewriteFn& dateRewrite, const ProgressFn& progress);
 
+// Writes bytes beside path and renames them over it, so path holds either its old or its new
+// content whatever happens in between.
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+
 struct ReadOutcome {
     int rowsRead = 0;        // whole lines taken into the table
     int linesInFile = 0;     // reading lines the file holds (whole lines only)

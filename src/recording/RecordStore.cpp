@@ -1,6 +1,5 @@
 #include "recording/RecordStore.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace voltaro {
@@ -80,13 +79,6 @@ void RecordStore::WriteTitles() {
         const Field f = static_cast<Field>(i);
         Set(0, f, kTitles[static_cast<size_t>(i)]);
     }
-}
-
-std::string SingleText(float v) {
-    if (v == 0.0f) return "0";  // no "-0" for a negative zero reading
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
-    return buf;
 }
 
 }  // namespace voltaro

@@ -85,8 +85,4 @@ private:
     std::unique_ptr<char[]> block_;
 };
 
-// A single-precision number as a row stores it: up to 7 significant digits, exponent form
-// ("1E-05") for very small or large values, no leading blank.
-std::string SingleText(float v);
-
 }  // namespace voltaro

@@ -45,17 +45,5 @@ TEST(RecordStore, HoldsTheWholeTableInUnderFourMegabytes) {
     EXPECT_EQ(s.MemoryBytes(), static_cast<size_t>(kRowSlots) * kLineLength);
 }
 
-TEST(SingleText, WritesSingleValuesAsTheRowStoresThem) {
-    EXPECT_EQ(SingleText(0.123f), "0.123");
-    EXPECT_EQ(SingleText(-0.2047f), "-0.2047");
-    EXPECT_EQ(SingleText(0.00001f), "1E-05");
-    EXPECT_EQ(SingleText(0.0001f), "0.0001");
-    EXPECT_EQ(SingleText(250000.0f), "250000");
-    EXPECT_EQ(SingleText(1234567.0f), "1234567");
-    EXPECT_EQ(SingleText(12345678.0f), "1.234568E+07");
-    EXPECT_EQ(SingleText(1.234e-5f), "1.234E-05");
-    EXPECT_EQ(SingleText(-0.0f), "0");
-}
-
 }  // namespace
 }  // namespace voltaro
