@@ -25,6 +25,10 @@ std::string Lower(std::string s) {
     return s;
 }
 
+// MAX and MIN are single-precision values; a row's value read back from its text is compared
+// at that precision, or 0.123 would never equal the 0.123 it was recorded as.
+bool SameSingle(double a, double b) { return static_cast<float>(a) == static_cast<float>(b); }
+
 std::string Scaled6WithPrefix(double v) {
     const ScaledText s = FormatScaled6(v);
     return s.text + s.prefix;
@@ -132,14 +136,14 @@ private:
                 status = "HI";
                 st_.RunMax = r.value;
             }
-            if (r.value == vmax_) status = "HI-MAX";
+            if (SameSingle(r.value, vmax_)) status = "HI-MAX";
         }
         if (st_.MinOn) {
             if (r.value <= st_.RunMin) {
                 status = "LO";
                 st_.RunMin = r.value;
             }
-            if (r.value == vmin_) status = "LO-MIN";
+            if (SameSingle(r.value, vmin_)) status = "LO-MIN";
         }
         if (r.rel != 0) status = status.empty() ? "REL" : status + "-REL";
         return status;

@@ -106,6 +106,20 @@ TEST_F(ReportTest, SwitchLinesForLimitsAndStatistics) {
     EXPECT_EQ(lines, expected);
 }
 
+TEST_F(ReportTest, MaxAndMinAreMarkedAtTheirSinglePrecisionValues) {
+    for (const char* v : {"0.1", "0.123", "0.05"}) {
+        Add(v);
+        store.Set(store.RecordCount, Field::MaxFlag, "1");
+        store.Set(store.RecordCount, Field::MinFlag, "1");
+    }
+    vmax = 0.123f;  // as the statistics hold them
+    vmin = 0.05f;
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[4], "000005,10:00:02,24/01/15,+   123,mV     dc,HI-MAX,,,,");
+    EXPECT_EQ(lines[5], "000006,10:00:03,24/01/15,+ 50.00,mV     dc,LO-MIN,,,,");
+}
+
 TEST_F(ReportTest, AlarmStatusAndItsOwnLineBesideAnotherStatus) {
     Add("1");
     store.Set(1, Field::AlarmLO, "2");
