@@ -133,7 +133,7 @@ void Schedule::CheckStarts() {
         if (Due(StartRemain, startFired_[static_cast<size_t>(i)]) && !host_.IsRecording()) {
             startFired_[static_cast<size_t>(i)] = true;
             StartRow = i;
-            host_.StartRecording();
+            host_.ScheduledStart();
             host_.Beep();
         }
     }
@@ -151,7 +151,7 @@ void Schedule::CheckStops() {
         if (Due(StopRemain, stopFired_[static_cast<size_t>(i)]) && host_.IsRecording()) {
             stopFired_[static_cast<size_t>(i)] = true;
             lastStopFiredNow_ = true;
-            host_.StopRecording();
+            host_.ScheduledStop();
         }
     }
     if (MaxRemain <= 0) {

@@ -15,8 +15,8 @@ class ScheduleHost {
 public:
     virtual ~ScheduleHost() = default;
     virtual bool IsRecording() const = 0;  // the START/STOP button shows "STOP"
-    virtual void StartRecording() = 0;     // the START command
-    virtual void StopRecording() = 0;      // CmdStop_Click
+    virtual void ScheduledStart() = 0;     // the START command
+    virtual void ScheduledStop() = 0;      // CmdStop_Click
     virtual void Beep() = 0;
     // AutoSaveTick = 0, save without progress, title RecordingFile + " - AutoSave".
     virtual void SaveAfterStop() = 0;

@@ -7,11 +7,11 @@ namespace {
 
 struct FakeHost : ScheduleHost {
     bool IsRecording() const override { return recording; }
-    void StartRecording() override {
+    void ScheduledStart() override {
         recording = true;
         events.push_back("start");
     }
-    void StopRecording() override {
+    void ScheduledStop() override {
         recording = false;
         events.push_back("stop");
     }
