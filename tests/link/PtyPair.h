@@ -23,6 +23,8 @@ public:
         cfmakeraw(&t);  // no echo, no CR translation before the port opens it raw itself
         tcsetattr(slave, TCSANOW, &t);
         close(slave);
+        // A program started by the test must not keep the meter's side open.
+        fcntl(master_, F_SETFD, FD_CLOEXEC);
         device_ = name;
     }
     ~PtyPair() { Hangup(); }
