@@ -11,7 +11,7 @@ namespace voltaro {
 
 // What the vertical range of the trend graph is computed from.
 struct GraphRangeInput {
-    bool formLoaded = true;     // nothing is computed while the main window loads
+    bool formLoaded = true;  // nothing is computed while the main window loads
     const Reading* reading = nullptr;
     MeterRange* meter = nullptr;  // refreshed for the current Reading
     const Statistics* stats = nullptr;

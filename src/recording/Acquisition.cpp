@@ -1,7 +1,6 @@
 #include "recording/Acquisition.h"
 
 #include <QFile>
-
 #include <algorithm>
 
 #include "app/ProgramFolder.h"
@@ -12,7 +11,9 @@ namespace voltaro {
 
 namespace {
 
-bool IsOverload(const std::string& digits) { return digits.find("OL") != std::string::npos || digits == "4000"; }
+bool IsOverload(const std::string& digits) {
+    return digits.find("OL") != std::string::npos || digits == "4000";
+}
 
 }  // namespace
 
@@ -38,7 +39,8 @@ void Acquisition::TimerDMMTick() {
         reading.NoDataFlag = false;
         NoDataTicks = 0;
         p_.view.UpdateChkdB();
-        if (reading.funcMode == 2 && reading.value <= 40 && reading.digits != "OL" && reading.digits != "4000") {
+        if (reading.funcMode == 2 && reading.value <= 40 && reading.digits != "OL" &&
+            reading.digits != "4000") {
             p_.beeper.Beep();  // continuity: the probes are shorted
         }
         p_.view.TimersChanged();

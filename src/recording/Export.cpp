@@ -1,10 +1,9 @@
 #include "recording/Export.h"
 
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#include <QFileInfo>
 
 #include "recording/FileNames.h"
 #include "recording/Report.h"
@@ -44,7 +43,8 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
                              const std::function<void(const std::string&)>& setTitle) {
     ExportOutcome out;
     bool anyLines = false;
-    for (const std::string& c : chunkFiles) anyLines = anyLines || QFileInfo(QString::fromStdString(c)).size() > 0;
+    for (const std::string& c : chunkFiles)
+        anyLines = anyLines || QFileInfo(QString::fromStdString(c)).size() > 0;
 
     File dst(std::fopen(exportFile.c_str(), "wb"));
     const std::string title = ExportTitleLine(debugMode || anyLines) + "\r\n";
@@ -66,23 +66,27 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
                 messages.ShowMessage("Can't save " + exportFile, "error");
                 return out;
             }
-            for (const char* p = buf.data(); (p = static_cast<const char*>(
-                                                    std::memchr(p, '\n', static_cast<size_t>(buf.data() + got - p))));
+            for (const char* p = buf.data(); (p = static_cast<const char*>(std::memchr(
+                                                  p, '\n', static_cast<size_t>(buf.data() + got - p))));
                  ++p) {
-                if (++out.lineCount % kTitleEvery == 0 && setTitle) setTitle(MergeTitle(chunk, exportFile, out.lineCount));
+                if (++out.lineCount % kTitleEvery == 0 && setTitle)
+                    setTitle(MergeTitle(chunk, exportFile, out.lineCount));
             }
             last = buf[got - 1];
         }
         if (last != '\n') {  // a last line without its line end still ends in CR LF
             std::fwrite("\r\n", 1, 2, dst.get());
-            if (++out.lineCount % kTitleEvery == 0 && setTitle) setTitle(MergeTitle(chunk, exportFile, out.lineCount));
+            if (++out.lineCount % kTitleEvery == 0 && setTitle)
+                setTitle(MergeTitle(chunk, exportFile, out.lineCount));
         }
     }
     if (std::fflush(dst.get()) != 0 || std::ferror(dst.get())) {
         messages.ShowMessage("Can't save " + exportFile, "error");
         return out;
     }
-    if (setTitle) setTitle(MergeTitle(chunkFiles.empty() ? std::string() : chunkFiles.back(), exportFile, out.lineCount));
+    if (setTitle)
+        setTitle(
+            MergeTitle(chunkFiles.empty() ? std::string() : chunkFiles.back(), exportFile, out.lineCount));
     out.ok = true;
     return out;
 }

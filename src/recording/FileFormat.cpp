@@ -107,8 +107,8 @@ bool WriteAll(int fd, const char* data, size_t n, off_t at) {
 }
 
 // Copies rows from .. to into the open file at their records.
-bool WriteRowsTo(int fd, RecordStore& store, char separator, int from, int to, const DateRewriteFn& dateRewrite,
-                 const ProgressFn& progress) {
+bool WriteRowsTo(int fd, RecordStore& store, char separator, int from, int to,
+                 const DateRewriteFn& dateRewrite, const ProgressFn& progress) {
     std::vector<char> buf(static_cast<size_t>(kLinesPerBlock) * kLineLength);
     int row = from;
     while (row <= to) {
@@ -161,7 +161,9 @@ void RemoveStaleTemps(const std::string& folder, const std::string& title) {
     closedir(d);
 }
 
-WriteOutcome Fail(int err) { return {false, ErrorText(err)}; }
+WriteOutcome Fail(int err) {
+    return {false, ErrorText(err)};
+}
 
 // Writes a new file beside path with fill(fd) and renames it over path.
 template <typename Fill>
@@ -223,7 +225,8 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
     const bool inPlace = from > 0 && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
                          st.st_size >= static_cast<off_t>(from) * kLineLength;
     if (!inPlace) {
-        return WriteBeside(path, [&](int fd) { return WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress); });
+        return WriteBeside(
+            path, [&](int fd) { return WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress); });
     }
     const int fd = open(path.c_str(), O_WRONLY);
     if (fd < 0) return Fail(errno);

@@ -22,7 +22,9 @@ struct HeaderInfo {
 HeaderInfo ReadHeader(const std::string& path);
 
 // The line length of a layout.
-inline int LineLengthOf(Layout layout) { return layout == Layout::Old ? kOldLineLength : kLineLength; }
+inline int LineLengthOf(Layout layout) {
+    return layout == Layout::Old ? kOldLineLength : kLineLength;
+}
 
 // Called with (rows written or read so far, rows in all).
 using ProgressFn = std::function<void(int done, int total)>;

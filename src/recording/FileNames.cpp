@@ -68,7 +68,8 @@ std::string NextNumberedName(std::string_view name, int step, int digits, char e
     }
     const long len = static_cast<long>(work.size());
     int count = 0;
-    for (long i = len - 5; i >= 0 && std::isdigit(static_cast<unsigned char>(work[static_cast<size_t>(i)])); --i) {
+    for (long i = len - 5; i >= 0 && std::isdigit(static_cast<unsigned char>(work[static_cast<size_t>(i)]));
+         --i) {
         ++count;
     }
     if (count != 0) digits = count;

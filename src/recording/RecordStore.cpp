@@ -23,8 +23,9 @@ constexpr std::array<FieldPlace, kFieldCount> kPlaces{{
     {9, 99, 92},   // Notes
 }};
 
-constexpr std::array<const char*, kFieldCount> kTitles{
-    "Date", "Time", "Reading", "Type", "", "AlarmHI", "AlarmLO", "MAX", "MIN", "AVG", "dB", "", "REL", "Notes"};
+constexpr std::array<const char*, kFieldCount> kTitles{"Date",    "Time",    "Reading", "Type", "",
+                                                       "AlarmHI", "AlarmLO", "MAX",     "MIN",  "AVG",
+                                                       "dB",      "",        "REL",     "Notes"};
 
 void BlankLine(char* line) {
     std::memset(line, ' ', kLineLength);
@@ -36,7 +37,9 @@ void BlankLine(char* line) {
 
 }  // namespace
 
-const FieldPlace& PlaceOf(Field f) { return kPlaces[static_cast<size_t>(f)]; }
+const FieldPlace& PlaceOf(Field f) {
+    return kPlaces[static_cast<size_t>(f)];
+}
 
 RecordStore::RecordStore() : block_(new char[static_cast<size_t>(kRowSlots) * kLineLength]) {
     for (int row = 0; row < kRowSlots; ++row) {

@@ -45,7 +45,8 @@ inline constexpr int kRowSlots = kMaxRows + 1;  // row 0 holds the column titles
 
 // Separator offsets of a 111-byte line (the byte at 45 is not one of them).
 inline constexpr std::array<int, 13> kSeparatorOffsets{10, 21, 38, 48, 57, 66, 70, 74, 78, 87, 89, 98, 108};
-inline constexpr std::array<int, 13> kOldSeparatorOffsets{10, 21, 38, 41, 50, 59, 63, 67, 71, 80, 82, 91, 101};
+inline constexpr std::array<int, 13> kOldSeparatorOffsets{10, 21, 38, 41, 50, 59, 63,
+                                                          67, 71, 80, 82, 91, 101};
 
 // The in-memory recording. Every row is kept as its own 111-byte line of a recording file
 // ("," between fields, 0x00 at 45, CR LF at the end) in one block allocated once, so the
@@ -73,13 +74,13 @@ public:
 
     size_t MemoryBytes() const { return static_cast<size_t>(kRowSlots) * kLineLength; }
 
-    int RecordCount = 0;             // reading rows held: rows 1 .. RecordCount
-    int SavedCount = 0;              // rows already in RecordingFile; the next save starts here
-    std::string RecordingFile;       // the file the table belongs to
-    std::string ChunkFile;           // report working file of the current chunk
+    int RecordCount = 0;                // reading rows held: rows 1 .. RecordCount
+    int SavedCount = 0;                 // rows already in RecordingFile; the next save starts here
+    std::string RecordingFile;          // the file the table belongs to
+    std::string ChunkFile;              // report working file of the current chunk
     std::vector<std::string> ListTemp;  // report working files of finished chunks, oldest first
-    int ChunkCount = 0;              // chunks finished since the last reset
-    int AutoSaveTick = 0;            // ticks of the autosave timer; 3 forces a save at once
+    int ChunkCount = 0;                 // chunks finished since the last reset
+    int AutoSaveTick = 0;               // ticks of the autosave timer; 3 forces a save at once
 
 private:
     std::unique_ptr<char[]> block_;

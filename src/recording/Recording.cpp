@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +19,9 @@ namespace {
 constexpr int kSaveEvery = 600;
 const std::string kCrLf = "\r\n";
 
-bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+bool Exists(const std::string& path) {
+    return QFileInfo::exists(QString::fromStdString(path));
+}
 
 // A date already written as "yyyy/mm/dd".
 bool IsStoredDateShape(std::string_view d) {
@@ -41,13 +42,16 @@ std::string Trimmed(std::string_view s) {
 Recording::Recording(RecordingParts parts, std::string programFolder, bool debugMode)
     : p_(parts), programFolder_(std::move(programFolder)), debugMode_(debugMode) {}
 
-char Recording::ExtDim() const { return p_.separator.ExtDim.empty() ? '.' : p_.separator.ExtDim[0]; }
+char Recording::ExtDim() const {
+    return p_.separator.ExtDim.empty() ? '.' : p_.separator.ExtDim[0];
+}
 
 std::string Recording::StampTitle(const std::string& what) const {
     const QDateTime now = p_.clock.Now();
     const QLocale locale;
-    return what + store.RecordingFile + " ... " + locale.toString(now.date(), QLocale::ShortFormat).toStdString() +
-           " - " + locale.toString(now.time(), QLocale::ShortFormat).toStdString() + " (" +
+    return what + store.RecordingFile + " ... " +
+           locale.toString(now.date(), QLocale::ShortFormat).toStdString() + " - " +
+           locale.toString(now.time(), QLocale::ShortFormat).toStdString() + " (" +
            FormatFixedNumber(store.RecordCount, 5, 0) + ")";
 }
 
@@ -159,7 +163,9 @@ void Recording::Rollover() {
     store.SavedCount = 0;
 }
 
-void Recording::ShowFileName() { p_.view.SetTitle(store.RecordingFile); }
+void Recording::ShowFileName() {
+    p_.view.SetTitle(store.RecordingFile);
+}
 
 void Recording::ShowFileProgress(int done, int total) {
     const bool finished = done >= total;
@@ -168,7 +174,8 @@ void Recording::ShowFileProgress(int done, int total) {
         p_.view.EnableProgressOk(finished);
     }
     if (finished) p_.beeper.Beep();
-    const int percent = total <= 0 ? 0 : std::min(100, static_cast<int>(static_cast<double>(done) / total * 100));
+    const int percent =
+        total <= 0 ? 0 : std::min(100, static_cast<int>(static_cast<double>(done) / total * 100));
     if (progressValue_ != percent) {
         progressValue_ = percent;
         p_.view.SetProgress(percent, std::to_string(percent) + " % (" + std::to_string(done) + "/" +
@@ -194,8 +201,8 @@ bool Recording::SaveByExtension(bool showProgress) {
     if (ext == "dmm" || ext == "csv") return SaveRecording(',', showProgress);
     if (ext == "txt") return SaveRecording(' ', showProgress);
     // Never "saved" in silence: the rows stay, and so does SavedCount.
-    SayFailure("Can't save " + store.RecordingFile + kCrLf + "The file type is not known; use " + ExtDim() + "dmm, " +
-                   ExtDim() + "csv or " + ExtDim() + "txt.",
+    SayFailure("Can't save " + store.RecordingFile + kCrLf + "The file type is not known; use " + ExtDim() +
+                   "dmm, " + ExtDim() + "csv or " + ExtDim() + "txt.",
                showProgress, saveFailing_);
     return false;
 }
@@ -217,8 +224,9 @@ bool Recording::SaveRecording(char separator, bool showProgress) {
         }
         return lastOut;
     };
-    const WriteOutcome w = WriteRows(store, store.RecordingFile, separator, store.SavedCount, store.RecordCount,
-                                     rewrite, [this](int done, int total) { ShowFileProgress(done, total); });
+    const WriteOutcome w =
+        WriteRows(store, store.RecordingFile, separator, store.SavedCount, store.RecordCount, rewrite,
+                  [this](int done, int total) { ShowFileProgress(done, total); });
     p_.view.EnableProgressOk(true);
     progressOk_ = true;
     if (!w.ok) {
@@ -246,7 +254,9 @@ LoadResult Recording::OpenByExtension(int offset) {
     return {};
 }
 
-LoadResult Recording::LoadRecording(int offset) { return Load(offset, false); }
+LoadResult Recording::LoadRecording(int offset) {
+    return Load(offset, false);
+}
 
 LoadResult Recording::LoadOldLayout(int offset) {
     LoadResult r = Load(offset, true);
@@ -342,9 +352,10 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     p_.view.EnableProgressOk(true);
     progressOk_ = true;
     if (res.rowsLeftOut > 0) {
-        p_.messages.ShowMessage("Only " + std::to_string(kMaxRows) + " readings fit in one recording:" + kCrLf +
-                                    std::to_string(res.rowsLeftOut) + " readings of " + path + " were left out.",
-                                "exc");
+        p_.messages.ShowMessage(
+            "Only " + std::to_string(kMaxRows) + " readings fit in one recording:" + kCrLf +
+                std::to_string(res.rowsLeftOut) + " readings of " + path + " were left out.",
+            "exc");
     }
     return res;
 }

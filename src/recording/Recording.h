@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QTime>
-
 #include <functional>
 #include <string>
 
@@ -89,7 +88,7 @@ public:
     RecordStore store;
     Report report;
     bool FileLoaded = false;
-    QDate LatestDate;         // date and time of the latest reading
+    QDate LatestDate;  // date and time of the latest reading
     QTime LatestTime;
     std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
     // Stops the recording clock (MainTimer) when the recording is reset.

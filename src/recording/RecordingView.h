@@ -43,7 +43,8 @@ public:
     virtual void SetStartCaption(const std::string&) {}
 
     // The progress window: shown with a caption and its file line; percent and text; its OK.
-    virtual void ShowProgress(const std::string& /*caption*/, const std::string& /*fileLine*/, bool /*visible*/) {}
+    virtual void ShowProgress(const std::string& /*caption*/, const std::string& /*fileLine*/,
+                              bool /*visible*/) {}
     virtual void SetProgress(int /*percent*/, const std::string& /*text*/) {}
     virtual void EnableProgressOk(bool) {}
     virtual void HideProgress() {}

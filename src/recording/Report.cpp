@@ -27,7 +27,9 @@ std::string Lower(std::string s) {
 
 // MAX and MIN are single-precision values; a row's value read back from its text is compared
 // at that precision, or 0.123 would never equal the 0.123 it was recorded as.
-bool SameSingle(double a, double b) { return static_cast<float>(a) == static_cast<float>(b); }
+bool SameSingle(double a, double b) {
+    return static_cast<float>(a) == static_cast<float>(b);
+}
 
 std::string Scaled6WithPrefix(double v) {
     const ScaledText s = FormatScaled6(v);
@@ -199,8 +201,8 @@ void Report::ResetState() {
     last_ = {};
 }
 
-std::vector<ReportLine> Report::ReadListData(const RecordStore& store, const DateTimeFormat& formats, double vmax,
-                                             double vmin) {
+std::vector<ReportLine> Report::ReadListData(const RecordStore& store, const DateTimeFormat& formats,
+                                             double vmax, double vmin) {
     last_ = chunkStart_;
     Builder b(last_, formats, vmax, vmin, store.ChunkCount);
     b.lines.reserve(static_cast<size_t>(store.RecordCount + store.RecordCount / kRowsPerPage + 1));
@@ -217,7 +219,8 @@ std::string Report::ReportText(const std::vector<ReportLine>& lines, int chunkCo
         const ReportLine& l = lines[n];
         if (anyMarker) {
             out += l.IsNumbered()
-                       ? FormatFixedNumber(static_cast<double>(chunkCount) * kMaxRows + static_cast<double>(n + 1), 6, 0)
+                       ? FormatFixedNumber(
+                             static_cast<double>(chunkCount) * kMaxRows + static_cast<double>(n + 1), 6, 0)
                        : std::string(6, ' ');
             out += ',';
         }

@@ -1,6 +1,6 @@
-#include "display/GraphRange.h"
-
 #include <gtest/gtest.h>
+
+#include "display/GraphRange.h"
 
 namespace voltaro {
 namespace {
@@ -73,7 +73,8 @@ TEST_F(GraphRangeTest, MeterRangeFollowsTheRangeOfTheCurrentReading) {
     reading.digits = "3999";
     reading.unitText = "V";
     reading.acDc = "DC";
-    for (int i = 1; i <= 9; ++i) reading.frameBytes[static_cast<size_t>(i)] = reading.frameText[static_cast<size_t>(i - 1)];
+    for (int i = 1; i <= 9; ++i)
+        reading.frameBytes[static_cast<size_t>(i)] = reading.frameText[static_cast<size_t>(i - 1)];
     Recorded(1, 3.9);
     g.Yaxis = GraphRange::kMeterRange;
     g.UpdateGraphRange(in);

@@ -1,9 +1,9 @@
-#include "recording/Export.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "recording/Export.h"
 
 namespace voltaro {
 namespace {
@@ -29,7 +29,9 @@ std::string Numbered(int from, int count) {
 
 class ExportTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string PathOf(const std::string& name) const {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
     QTemporaryDir dir;
     ScriptedMessages messages;
     std::vector<std::string> titles;
@@ -55,10 +57,10 @@ TEST_F(ExportTest, ChunksAreMergedInOrderWithTheTitleEvery600Lines) {
     Put(PathOf("20240115-100000.tmp"), Numbered(1, 400));
     Put(PathOf("20240115-110000.tmp"), Numbered(401, 400));
     Put(PathOf("20240115-120000.tmp"), Numbered(801, 50) + "last line without its end");
-    const auto out = ExportReadings(PathOf("all.csv"),
-                                    {PathOf("20240115-100000.tmp"), PathOf("20240115-110000.tmp"),
-                                     PathOf("20240115-120000.tmp")},
-                                    false, messages, setTitle);
+    const auto out = ExportReadings(
+        PathOf("all.csv"),
+        {PathOf("20240115-100000.tmp"), PathOf("20240115-110000.tmp"), PathOf("20240115-120000.tmp")}, false,
+        messages, setTitle);
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.lineCount, 851);
     EXPECT_EQ(Slurp(PathOf("all.csv")),
@@ -73,8 +75,8 @@ TEST_F(ExportTest, ChunksAreMergedInOrderWithTheTitleEvery600Lines) {
 TEST_F(ExportTest, AMissingChunkIsReportedAndSkipped) {
     Put(PathOf("a.tmp"), Numbered(1, 2));
     Put(PathOf("c.tmp"), Numbered(3, 2));
-    const auto out = ExportReadings(PathOf("x.csv"), {PathOf("a.tmp"), PathOf("b.tmp"), PathOf("c.tmp")}, false,
-                                    messages, setTitle);
+    const auto out = ExportReadings(PathOf("x.csv"), {PathOf("a.tmp"), PathOf("b.tmp"), PathOf("c.tmp")},
+                                    false, messages, setTitle);
     EXPECT_TRUE(out.ok);
     EXPECT_EQ(Slurp(PathOf("x.csv")), ExportTitleLine(true) + "\r\n" + Numbered(1, 4));
     ASSERT_EQ(messages.asked.size(), 1u);

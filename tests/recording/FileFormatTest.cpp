@@ -1,15 +1,12 @@
-#include "recording/FileFormat.h"
-
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <csignal>
 
-#include <gtest/gtest.h>
-
+#include "recording/FileFormat.h"
 #include "recording/FileNames.h"
 
 namespace voltaro {
@@ -139,9 +136,9 @@ TEST_F(FileFormatTest, DatesAreRewrittenInTheTableAsTheyAreSaved) {
 TEST_F(FileFormatTest, ProgressCountsEveryRowUpToTheTotal) {
     for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
     std::vector<std::pair<int, int>> seen;
-    ASSERT_TRUE(WriteRows(store, PathOf("p.dmm"), ',', 0, 3, nullptr,
-                          [&](int d, int t) { seen.emplace_back(d, t); })
-                    .ok);
+    ASSERT_TRUE(WriteRows(store, PathOf("p.dmm"), ',', 0, 3, nullptr, [&](int d, int t) {
+                    seen.emplace_back(d, t);
+                }).ok);
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
 }
 
@@ -156,7 +153,8 @@ TEST_F(FileFormatTest, HeaderDecidesLayoutAndSeparator) {
     EXPECT_EQ(h.layout, Layout::Current);
     EXPECT_EQ(h.separator, ' ');
     Put(PathOf("old.csv"),
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n");
+        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
+        " ,\r\n");
     h = ReadHeader(PathOf("old.csv"));
     EXPECT_EQ(h.layout, Layout::Old);
     // Any text whose 13th comma-separated item is the Notes title passes, split over lines too.
@@ -177,30 +175,37 @@ TEST_F(FileFormatTest, ForeignFilesAreNotRecordings) {
 }
 
 TEST_F(FileFormatTest, RowsReadBackAsTheyWereWritten) {
-    for (int r = 1; r <= 3; ++r) FillRow(store, r, "1012" + std::to_string(r) + ";008", "0.12" + std::to_string(r));
+    for (int r = 1; r <= 3; ++r)
+        FillRow(store, r, "1012" + std::to_string(r) + ";008", "0.12" + std::to_string(r));
     for (const char* name : {"rt.dmm", "rt.txt"}) {
         const std::string path = PathOf(name);
         const char sep = ExtensionOf(path, '.') == "txt" ? ' ' : ',';
         ASSERT_TRUE(WriteRows(store, path, sep, 0, 3, nullptr, nullptr).ok);
         RecordStore back;
         std::vector<int> rows;
-        const ReadOutcome r = ReadRows(back, path, ReadHeader(path), 0, [&](int row) {
-            EXPECT_EQ(back.RecordCount, row);
-            rows.push_back(row);
-        }, nullptr);
+        const ReadOutcome r = ReadRows(
+            back, path, ReadHeader(path), 0,
+            [&](int row) {
+                EXPECT_EQ(back.RecordCount, row);
+                rows.push_back(row);
+            },
+            nullptr);
         EXPECT_EQ(r.rowsRead, 3);
         EXPECT_FALSE(r.lineError);
         EXPECT_EQ(back.RecordCount, 3);
         EXPECT_EQ(rows, (std::vector<int>{1, 2, 3}));
-        for (int row = 1; row <= 3; ++row) EXPECT_EQ(std::string(back.Line(row), 111), std::string(store.Line(row), 111));
+        for (int row = 1; row <= 3; ++row)
+            EXPECT_EQ(std::string(back.Line(row), 111), std::string(store.Line(row), 111));
     }
 }
 
 TEST_F(FileFormatTest, OlderLayoutFillsEveryFieldButType) {
     const std::string path = PathOf("old.csv");
     Put(path,
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n"
-        "2006/12/08,09:30:15  ,0.123           ,DC,1.5     ,        ,1  ,0  ,1  ,        , ,0.1     ,10123;008,\r\n");
+        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
+        " ,\r\n"
+        "2006/12/08,09:30:15  ,0.123           ,DC,1.5     ,        ,1  ,0  ,1  ,        , ,0.1     "
+        ",10123;008,\r\n");
     store.Set(1, Field::Type, "keep");
     const ReadOutcome r = ReadRows(store, path, ReadHeader(path), 0, nullptr, nullptr);
     ASSERT_EQ(r.rowsRead, 1);

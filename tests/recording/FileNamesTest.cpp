@@ -1,6 +1,6 @@
-#include "recording/FileNames.h"
-
 #include <gtest/gtest.h>
+
+#include "recording/FileNames.h"
 
 namespace voltaro {
 namespace {
@@ -39,7 +39,7 @@ TEST(FileNames, FolderAndTitleUseTheSlash) {
 TEST(FileNames, ExtensionIsTakenAfterTheLastSeparatorOfTheFileName) {
     EXPECT_EQ(ExtensionOf("/a/run.DMM", '.'), "dmm");
     EXPECT_EQ(ExtensionOf("/a/run.data.dmm", '.'), "dmm");
-    EXPECT_EQ(ExtensionOf("/a/my.data/run", '.'), "");   // the folder's dot is not an extension
+    EXPECT_EQ(ExtensionOf("/a/my.data/run", '.'), "");  // the folder's dot is not an extension
     EXPECT_EQ(ExtensionOf("/a/my.data/run.csv", '.'), "csv");
     EXPECT_EQ(ExtensionOf("/a/test,dmm", ','), "dmm");
     EXPECT_EQ(ExtensionOf("/a/Untitled.dmm", ','), "dmm");

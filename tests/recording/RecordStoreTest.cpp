@@ -1,6 +1,6 @@
-#include "recording/RecordStore.h"
-
 #include <gtest/gtest.h>
+
+#include "recording/RecordStore.h"
 
 namespace voltaro {
 namespace {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <string>
 #include <vector>
 
@@ -104,9 +103,10 @@ struct RecordingRig {
     Separator separator;
     ScriptedMessages messages;
     WatchedView view;
-    Recording rec{{reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, view},
-                  dir.path().toStdString(),
-                  false};
+    Recording rec{
+        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, view},
+        dir.path().toStdString(),
+        false};
 };
 
 }  // namespace voltaro

@@ -1,8 +1,7 @@
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
-
-#include <gtest/gtest.h>
 
 #include "recording/FileNames.h"
 #include "recording/RecordingRig.h"
@@ -40,8 +39,9 @@ TEST_F(RecordingTest, ThreeReadingsMakeA444ByteFileAndASecondSaveKeepsItsLength)
     const std::string bytes = Slurp(rec.store.RecordingFile);
     ASSERT_EQ(bytes.size(), 444u);
     EXPECT_EQ(bytes.substr(0, 111), kHeader);
-    EXPECT_EQ(bytes.substr(111, 111), std::string("2024/01/15,10:00:00  ,0.123           ,V     ") + '\0' +
-                                          "DC,        ,        ,0  ,0  ,0  ,        , ,        ,10123;008,\r\n");
+    EXPECT_EQ(bytes.substr(111, 111),
+              std::string("2024/01/15,10:00:00  ,0.123           ,V     ") + '\0' +
+                  "DC,        ,        ,0  ,0  ,0  ,        , ,        ,10123;008,\r\n");
     for (int line = 0; line < 4; ++line) EXPECT_EQ(bytes[static_cast<size_t>(line) * 111 + 45], '\0');
     EXPECT_EQ(rec.store.Text(1, Field::Date), "2024/01/15");  // rewritten in the table too
     EXPECT_EQ(rec.store.SavedCount, 3);
@@ -52,7 +52,8 @@ TEST_F(RecordingTest, ThreeReadingsMakeA444ByteFileAndASecondSaveKeepsItsLength)
 }
 
 TEST_F(RecordingTest, DatesOfEitherDayOrder) {
-    for (const auto& [pattern, stored] : {std::pair{"DD/MM/YY", "05/03/24"}, std::pair{"MM/DD/YY", "03/05/24"}}) {
+    for (const auto& [pattern, stored] :
+         {std::pair{"DD/MM/YY", "05/03/24"}, std::pair{"MM/DD/YY", "03/05/24"}}) {
         formats.DateF = pattern;
         Reset(std::string("order") + pattern[0] + ".dmm");
         ASSERT_TRUE(Record("10123;008"));
@@ -118,8 +119,8 @@ TEST_F(RecordingTest, RecordSaveOpenGivesTheSameRowsAndStatisticsUnderEveryName)
 // A frame of every function and range the decoder knows, with the AC, DC, sign and auto bits.
 std::vector<std::string> EveryFrame() {
     const std::vector<std::pair<char, std::string>> functions = {
-        {'1', "0"},      {';', "012345"}, {'9', "012"},      {'=', "012"}, {'?', "012"},      {'3', "0123456"},
-        {'5', "0123456"}, {'2', "0123456"}, {'6', "012345678"}, {'4', "0"}, {'X', "0"}, {'@', "0"}};
+        {'1', "0"},       {';', "012345"},  {'9', "012"},       {'=', "012"}, {'?', "012"}, {'3', "0123456"},
+        {'5', "0123456"}, {'2', "0123456"}, {'6', "012345678"}, {'4', "0"},   {'X', "0"},   {'@', "0"}};
     std::vector<std::string> frames;
     for (const auto& [f, ranges] : functions) {
         for (char r : ranges) {
@@ -146,16 +147,20 @@ TEST_F(RecordingTest, AReopenedFileDecodesEveryFunctionAsTheLiveReaderDoes) {
         EXPECT_EQ(back.rec.store.Text(row, Field::ValueText), SingleToText(live.value + 0.0f)) << frames[i];
         EXPECT_EQ(back.rec.store.Text(row, Field::Type), live.baseUnit) << frames[i];
         EXPECT_EQ(back.rec.store.Text(row, Field::Coupling), live.acDc) << frames[i];
-        EXPECT_EQ(back.rec.store.Text(row, Field::ValueText), rec.store.Text(row, Field::ValueText)) << frames[i];
+        EXPECT_EQ(back.rec.store.Text(row, Field::ValueText), rec.store.Text(row, Field::ValueText))
+            << frames[i];
     }
 }
 
 TEST_F(RecordingTest, OlderLayoutFilesStillRead) {
     const std::string path = PathOf("old.csv");
     Put(path,
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n"
-        "2006/12/08,09:30:15  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        ,10123;008,\r\n"
-        "2006/12/08,09:30:16  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        ,32500300?,\r\n");
+        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
+        " ,\r\n"
+        "2006/12/08,09:30:15  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+        ",10123;008,\r\n"
+        "2006/12/08,09:30:16  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+        ",32500300?,\r\n");
     ASSERT_TRUE(rec.OpenFile(path).loaded);
     ASSERT_EQ(rec.store.RecordCount, 2);
     EXPECT_EQ(rec.store.Text(1, Field::ValueText), "0.123");  // the frame decides, not the stored text
@@ -264,7 +269,8 @@ TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThe
     EXPECT_EQ(r.rowsRead, 40);
     EXPECT_EQ(rec.store.RecordCount, 140);
     EXPECT_EQ(rec.store.Text(100, Field::Notes), "10123;008");
-    for (int row = 101; row <= 140; ++row) ASSERT_EQ(std::string(rec.store.Line(row), 111), std::string(src.rec.store.Line(row - 100), 111));
+    for (int row = 101; row <= 140; ++row)
+        ASSERT_EQ(std::string(rec.store.Line(row), 111), std::string(src.rec.store.Line(row - 100), 111));
     EXPECT_EQ(rec.store.RecordingFile, path);
     EXPECT_EQ(view.titles.back(), path);
     ASSERT_TRUE(rec.SaveByExtension(true));
@@ -290,8 +296,8 @@ TEST_F(RecordingTest, AnImportThatDoesNotFitNeverShortensItsFile) {
     EXPECT_EQ(r.rowsLeftOut, 30);
     EXPECT_EQ(rec.store.RecordCount, kMaxRows);
     ASSERT_EQ(messages.asked.size(), 1u);
-    EXPECT_EQ(messages.asked[0].message, "Only 30000 readings fit in one recording:\r\n30 readings of " + path +
-                                             " were left out.");
+    EXPECT_EQ(messages.asked[0].message,
+              "Only 30000 readings fit in one recording:\r\n30 readings of " + path + " were left out.");
     EXPECT_EQ(rec.store.RecordingFile, own);
     ASSERT_TRUE(rec.SaveByExtension(true));
     EXPECT_EQ(Slurp(path), before);
@@ -332,7 +338,8 @@ TEST_F(RecordingTest, ExportAfterTwoRolloversMergesThreeChunksInOrder) {
     ASSERT_TRUE(rec.ExportReadings(PathOf("all.csv")));
     const std::string text = Slurp(PathOf("all.csv"));
     std::vector<std::string> lines;
-    for (size_t s = 0, p; (p = text.find("\r\n", s)) != std::string::npos; s = p + 2) lines.push_back(text.substr(s, p - s));
+    for (size_t s = 0, p; (p = text.find("\r\n", s)) != std::string::npos; s = p + 2)
+        lines.push_back(text.substr(s, p - s));
     const size_t perChunk = kMaxRows + kMaxRows / 60;  // readings and page markers
     ASSERT_EQ(lines.size(), 1 + 2 * perChunk + 6);
     EXPECT_EQ(lines[0], "Record,Time,Date,Reading,Type,Status,Start/Stop,AVG,REL,Notes");

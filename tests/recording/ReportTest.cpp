@@ -1,9 +1,9 @@
-#include "recording/Report.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "recording/Report.h"
 
 namespace voltaro {
 namespace {
@@ -24,7 +24,8 @@ protected:
     }
     static std::string Two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
     std::vector<std::string> Lines() {
-        const std::string text = Report::ReportText(report.ReadListData(store, formats, vmax, vmin), store.ChunkCount);
+        const std::string text =
+            Report::ReportText(report.ReadListData(store, formats, vmax, vmin), store.ChunkCount);
         std::vector<std::string> out;
         size_t start = 0;
         for (size_t p; (p = text.find("\r\n", start)) != std::string::npos; start = p + 2) {

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <signal.h>
 
 #include <QCoreApplication>
@@ -6,10 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "recording/FileFormat.h"
 #include "recording/SaveChildData.h"

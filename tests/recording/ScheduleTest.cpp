@@ -1,6 +1,6 @@
-#include "recording/Schedule.h"
-
 #include <gtest/gtest.h>
+
+#include "recording/Schedule.h"
 
 namespace voltaro {
 namespace {
@@ -40,8 +40,8 @@ protected:
 TEST(DateTimeStd, WritesTypedDatesAndTimesInTheStandardForm) {
     EXPECT_EQ(DateTimeStd("12/08/2006", "14:05:00"), "12/08/2006 14:05:00");
     EXPECT_EQ(DateTimeStd("12/8/06", "14:05:00xx"), "12/08/2006 14:05:00");
-    EXPECT_EQ(DateTimeStd("12/8/6", "14:05:00"), "");    // date shorter than 6
-    EXPECT_EQ(DateTimeStd("12/08/2006", "9:05:00"), "");  // time shorter than 8
+    EXPECT_EQ(DateTimeStd("12/8/6", "14:05:00"), "");      // date shorter than 6
+    EXPECT_EQ(DateTimeStd("12/08/2006", "9:05:00"), "");   // time shorter than 8
     EXPECT_EQ(DateTimeStd("13/08/2006", "14:05:00"), "");  // month/day/year only
     EXPECT_EQ(DateTimeStd("12/08/2006", "25:05:00"), "");
 }
@@ -68,7 +68,8 @@ TEST_F(ScheduleTest, BadTimesAreEmptiedAndALaterRowDecides) {
     EXPECT_EQ(schedule.CheckSchedule(), Schedule::Outcome::FormatError);
     schedule.Rows[2] = {};
     EXPECT_EQ(schedule.CheckSchedule(), Schedule::Outcome::LimitExceeded);
-    EXPECT_EQ(Schedule::MessageOf(Schedule::Outcome::LimitExceeded), "Start/Stop out of limits ? (Over 7 Days)");
+    EXPECT_EQ(Schedule::MessageOf(Schedule::Outcome::LimitExceeded),
+              "Start/Stop out of limits ? (Over 7 Days)");
     EXPECT_EQ(Schedule::MessageOf(Schedule::Outcome::FormatError), "Date/Time Format Error ? ");
 }
 
@@ -77,8 +78,7 @@ TEST_F(ScheduleTest, TwoRowsStartAndStopAndTheLastStopSaves) {
     schedule.Rows[1] = {"12/08/2006", "10:01:00", "12/08/2006", "10:01:30"};
     schedule.Arm();
     TickUntil(QDateTime(QDate(2006, 12, 8), QTime(10, 2, 0)));
-    EXPECT_EQ(host.events,
-              (std::vector<std::string>{"start", "stop", "start", "stop", "end", "save"}));
+    EXPECT_EQ(host.events, (std::vector<std::string>{"start", "stop", "start", "stop", "end", "save"}));
     EXPECT_EQ(host.beeps, 2);
     EXPECT_EQ(schedule.StartRow, 1);
     EXPECT_FALSE(schedule.Armed);
