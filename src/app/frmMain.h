@@ -3,7 +3,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
+
+#include "app/IniFile.h"
+#include "app/ProgramContext.h"
+#include "link/Decoder.h"
+#include "link/FrameReader.h"
+#include "link/Reading.h"
+#include "link/SerialPort.h"
 
 class QAction;
 class QCheckBox;
@@ -20,6 +28,10 @@ namespace voltaro {
 
 class ClickableLabel;
 class PictureBox;
+class frmCommTest;
+class frmSetup;
+class MainLinkView;
+class CommTestLinkView;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
 // buttons with their pop-up menus, and every timer of the program. It holds no rule of its own;
@@ -27,8 +39,12 @@ class PictureBox;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(const ProgramContext& context, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // The main window's load, in the program's start-up order. False when the program has to end
+    // (no serial port can be opened).
+    bool Form_Load();
 
     // Twips per pixel of the design (96 dots per inch).
     static constexpr int kTwipsPerPixel = 15;
@@ -141,7 +157,41 @@ public:
     // The pixel rectangle of a design rectangle given in twips.
     static QRect FromTwips(int left, int top, int width, int height);
 
+    // --- program state ---
+    const ProgramContext ctx;
+    const bool DebugMode;
+    std::string IniPath;
+    std::string ProductTitle;
+    bool FormLoaded = false;
+    IniFile ini;
+    Reading reading;
+    SerialLine line;  // PortText and LineSettings of the main window's port
+    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<MainLinkView> linkView;
+    std::unique_ptr<Decoder> decoder;
+    std::unique_ptr<FrameReader> reader;
+
+    // --- the other windows ---
+    frmCommTest* commTest = nullptr;
+    std::unique_ptr<SerialPort> commTestPort;
+    std::unique_ptr<CommTestLinkView> commTestView;
+    QTimer commTestPoll;
+
+    // --- events ---
+    void Timer3_Timer();
+    void TimerRs232_Timer();
+    void Timer1_Timer();
+    void VScroll1_Change(int value);
+    void Image1_Click();
+    // Closes the main window's port and every port number on its control, then opens the
+    // configured port again.
+    void ReopenMainPort();
+    void ShowPortDevice();
+    PortTable Ports() const;
+
 private:
+    void ConnectEvents();
+    void BuildCommTest();
     void BuildPanel();
     void BuildCommands();
     void BuildGraph();

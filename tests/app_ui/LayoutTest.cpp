@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "ProgramHarness.h"
 #include "app/PictureBox.h"
 #include "app/frmMain.h"
 #include "link/frmCommTest.h"
@@ -23,7 +24,8 @@ QStringList Captions(QMenu* menu) {
 }
 
 TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     EXPECT_EQ(Captions(form.mfile), (QStringList{"New",
                                                  "Open",
                                                  "Close",
@@ -58,7 +60,8 @@ TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
 }
 
 TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     EXPECT_EQ(form.Frame3->title(), "READING-DIGITAL DISPLAY");
     EXPECT_EQ(form.Frame1->title(), "ALARM LIMITS");
     EXPECT_EQ(form.cmdStart->text(), "START");
@@ -80,7 +83,8 @@ TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
 }
 
 TEST(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
     // over it, 1932 x 1035 at 3240 from the top.
     EXPECT_EQ(form.PicBox->geometry(), frmMain::FromTwips(60, 3180, 9390, 3585));

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/FileDialogs.h"
+#include "app/Messages.h"
+#include "app/ProgramContext.h"
+#include "app/SettingsStore.h"
+#include "app/frmMain.h"
+#include "link/SerialPort.h"
+
+namespace voltaro {
+
+// A main window over test doubles: an in-memory settings store, scripted message boxes and file
+// dialogs, a settable clock, counted beeps and scripted serial ports, in a folder of its own.
+struct ProgramHarness {
+    MemorySettingsStore store;
+    ScriptedMessages messages;
+    SettableClock clock;
+    CountingBeeper beeper;
+    ScriptedFileDialogs dialogs;
+    QTemporaryDir folder;
+    // Port numbers that open on every serial control; all when empty.
+    std::set<int> openable;
+    // Every serial control the program made, in order: [0] is the main window's.
+    std::vector<ScriptedSerialPort*> ports;
+    ProgramContext ctx;
+    std::unique_ptr<frmMain> form;
+
+    explicit ProgramHarness(bool debugMode = false) {
+        ctx.store = &store;
+        ctx.messages = &messages;
+        ctx.clock = &clock;
+        ctx.beeper = &beeper;
+        ctx.fileDialogs = &dialogs;
+        ctx.makePort = [this](const PortTable&) {
+            auto port = std::make_unique<ScriptedSerialPort>();
+            port->openable = openable;
+            ports.push_back(port.get());
+            return port;
+        };
+        ctx.programFolder = folder.path().toStdString();
+        ctx.applicationName = "voltaro";
+        ctx.DebugMode = debugMode;
+    }
+
+    frmMain& Make() {
+        form = std::make_unique<frmMain>(ctx);
+        return *form;
+    }
+    // Makes and loads the window; false when the program would end.
+    bool Start() {
+        Make();
+        return form->Form_Load();
+    }
+    ScriptedSerialPort& MainPort() { return *ports.at(0); }
+};
+
+}  // namespace voltaro
