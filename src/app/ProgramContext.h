@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -32,6 +33,10 @@ struct ProgramContext {
     // The running executable, whose date the About window shows.
     std::string executablePath;
     bool DebugMode = false;
+    // The program that opens HTML files ("" when there is none), and a way to start a program
+    // with its arguments.
+    std::string htmlBrowser;
+    std::function<void(const std::string& program, const std::vector<std::string>& args)> startProgram;
 };
 
 }  // namespace voltaro

@@ -1,7 +1,9 @@
 #include "app/frmMain.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCursor>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,9 +11,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/Icons.h"
+#include "app/Messages.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/QtCaption.h"
+#include "app/SettingsStore.h"
+#include "app/frmAbout0.h"
 #include "app/frmMainViews.h"
 #include "link/frmCommTest.h"
 #include "values/Notation.h"
@@ -57,9 +63,25 @@ void frmMain::ConnectEvents() {
     connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmMain::VScroll1_Change);
     connect(Image1, &ClickableLabel::clicked, this, &frmMain::Image1_Click);
+    connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
+    connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
 }
 
+namespace {
+
+// The product name of the program's version information; the title shown drops its last six
+// characters.
+const char* const kProductName = "Voltaro Multimeter Companion (Qt 6)";
+constexpr size_t kProductCut = 6;
+
+}  // namespace
+
 bool frmMain::Form_Load() {
+    // The stored title is addressed by the executable's name as application, section and key.
+    const std::string& app = ctx.applicationName;
+    ProductTitle = ctx.store->Get(app, app, app).value_or(kProductName);
+    ProductTitle =
+        ProductTitle.size() > kProductCut ? ProductTitle.substr(0, ProductTitle.size() - kProductCut) : "";
     Check1->setVisible(DebugMode);
     LabType0->clear();
     FormLoaded = false;
@@ -164,6 +186,28 @@ void frmMain::Image1_Click() {
         QStringLiteral("COM%1  %2").arg(port).arg(QString::fromStdString(Ports().Device(port))));
     commTest->show();
     commTest->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void frmMain::mContents_Click() {
+    const std::string help = JoinPath(ctx.programFolder, "DMM-Help.htm");
+    if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
+        if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
+    } else {
+        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", "ERROR");
+    }
+}
+
+void frmMain::mAbout_Click() {
+    if (!about) {
+        const QString version = AboutVersionText(QString::fromStdString(ctx.executablePath));
+        about = new frmAbout0(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)), this);
+    }
+    about->show();
+    about->raise();
 }
 
 }  // namespace voltaro

@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QStatusBar;
+class QDialog;
 class QFrame;
 
 namespace voltaro {
@@ -173,6 +174,7 @@ public:
 
     // --- the other windows ---
     frmCommTest* commTest = nullptr;
+    QDialog* about = nullptr;
     std::unique_ptr<SerialPort> commTestPort;
     std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
@@ -183,6 +185,8 @@ public:
     void Timer1_Timer();
     void VScroll1_Change(int value);
     void Image1_Click();
+    void mContents_Click();
+    void mAbout_Click();
     // Closes the main window's port and every port number on its control, then opens the
     // configured port again.
     void ReopenMainPort();

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "app/Clock.h"
 #include "app/FileDialogs.h"
@@ -30,6 +32,12 @@ int main(int argc, char** argv) {
     ctx.executablePath = QCoreApplication::applicationFilePath().toStdString();
     // Chosen when the program is built, never by the build type: see VOLTARO_DEBUG_MODE.
     ctx.DebugMode = VOLTARO_DEBUG_MODE != 0;
+    ctx.htmlBrowser = QStandardPaths::findExecutable(QStringLiteral("xdg-open")).toStdString();
+    ctx.startProgram = [](const std::string& program, const std::vector<std::string>& args) {
+        QStringList list;
+        for (const std::string& a : args) list << QString::fromStdString(a);
+        QProcess::startDetached(QString::fromStdString(program), list);
+    };
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     frmMain form(ctx);

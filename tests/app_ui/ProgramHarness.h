@@ -16,6 +16,11 @@
 
 namespace voltaro {
 
+// One tick of a timer, as if its interval had passed.
+inline void Fire(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
+}
+
 // A main window over test doubles: an in-memory settings store, scripted message boxes and file
 // dialogs, a settable clock, counted beeps and scripted serial ports, in a folder of its own.
 struct ProgramHarness {
