@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "app/Icons.h"
@@ -19,17 +20,37 @@
 #include "app/SettingsStore.h"
 #include "app/frmAbout0.h"
 #include "app/frmMainViews.h"
+#include "app/frmSeleDim.h"
 #include "link/frmCommTest.h"
+#include "link/frmSetup.h"
 #include "values/Notation.h"
 
 namespace voltaro {
+
+namespace {
+
+constexpr int kTwips = frmMain::kTwipsPerPixel;
+
+Placement PlacementOf(const QWidget* w) {
+    const QRect g = w->geometry();
+    return {g.width() * kTwips, g.height() * kTwips, g.y() * kTwips, g.x() * kTwips};
+}
+
+WindowState StateOf(const QWidget* w) {
+    if (w->isMinimized()) return WindowState::Minimised;
+    if (w->isMaximized()) return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+}  // namespace
 
 frmMain::frmMain(const ProgramContext& context, QWidget* parent)
     : QWidget(parent),
       ctx(context),
       DebugMode(context.DebugMode),
       IniPath(JoinPath(context.programFolder, "Setup.ini")),
-      ini(IniPath) {
+      ini(IniPath),
+      stores(*context.store, ini, context.applicationName) {
     setObjectName(QStringLiteral("frmMain"));
     resize(FromTwips(0, 0, kDesignWidthTwips, kDesignHeightTwips).size());
     BuildPanel();
@@ -43,6 +64,8 @@ frmMain::frmMain(const ProgramContext& context, QWidget* parent)
     reader = std::make_unique<FrameReader>(reading, *decoder, *linkView, *ctx.beeper, *ctx.clock,
                                            TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
     MSComm = ctx.makePort(Ports());
+    alarmView = std::make_unique<MainAlarmView>(*this);
+    alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
     ConnectEvents();
 }
 
@@ -65,6 +88,7 @@ void frmMain::ConnectEvents() {
     connect(Image1, &ClickableLabel::clicked, this, &frmMain::Image1_Click);
     connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
+    connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
 }
 
 namespace {
@@ -86,12 +110,66 @@ bool frmMain::Form_Load() {
     LabType0->clear();
     FormLoaded = false;
 
+    bool portsFound = true;
+    settings = LoadSettings(stores, ctx.programFolder, [this, &portsFound](AppSettings& loading) {
+        LoadSetup();
+        setup->AttachSettings(loading);
+        portsFound = setup->Form_Load(DebugMode);
+        if (portsFound) setup->ChkCommOK(loading);
+    });
+    if (!portsFound) {
+        ctx.messages->ShowMessage("All Ports in Use!", "ERROR");
+        return false;
+    }
+    setup->AttachSettings(settings);
+    setup->SelectStored();
+    ShowRecentFiles();
+    formats.DateofTime = settings.DateofTime;
+    formats.DateF = settings.DateF;
+    formats.TimeF = settings.TimeF;
+    separator.ChkDim(settings.ExtDimF);
+    decoder->UnType = settings.UnType;
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    VScroll1->blockSignals(true);
+    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
+    VScroll1->blockSignals(false);
+    TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
+
+    layout = RecordLayout(DesignOf());
+    ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
+
+    alarms->ReadLimits(stores, "4", "-4");
+    TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
+    TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+
     Timer3.setInterval(2000);
     Timer3.start();
     TimerDMM.setInterval(500);
     TimerDMM.start();
     FormLoaded = true;
+    alarms->ReadAlarmSet(stores);
+    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
     return true;
+}
+
+void frmMain::LoadSetup() {
+    if (setup) return;
+    setup = std::make_unique<frmSetup>();
+    setup->AttachPort(ctx.makePort(Ports()));
+    ApplyDialogPlacement(setup.get(), "frmSetup");
+    connect(setup.get(), &frmSetup::settingsConfirmed, this, &frmMain::SetupConfirmed);
+    connect(setup.get(), &frmSetup::closed, this, [this] {
+        SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
+        DialogClosed();
+    });
+}
+
+void frmMain::ShowRecentFiles() {
+    for (size_t i = 0; i < settings.RecentFiles.size(); ++i) {
+        mfilelist[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
+        mfilelist[i + 1]->setVisible(settings.RecentVisible(i));
+    }
+    mfilelist[0]->setVisible(settings.RecentVisible(0));
 }
 
 void frmMain::Timer3_Timer() {
@@ -132,13 +210,15 @@ void frmMain::VScroll1_Change(int value) {
     // Disabled while it re-opens the port, so that a second change cannot start a second re-open.
     if (!VScroll1->isEnabled()) return;
     VScroll1->setEnabled(false);
-    line.PortText = std::to_string(value < 0 ? -value : value);
+    settings.Port = value < 0 ? -value : value;
+    settings.MakeSerialTexts();
+    line.PortText = settings.PortText;
     ReopenMainPort();
     VScroll1->setEnabled(true);
 }
 
 void frmMain::BuildCommTest() {
-    commTest = new frmCommTest(this);
+    commTest = std::make_unique<frmCommTest>();
     commTestPort = ctx.makePort(Ports());
     commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
     reader->AttachCommTest(commTestView.get());
@@ -147,7 +227,7 @@ void frmMain::BuildCommTest() {
     connect(&commTestPoll, &QTimer::timeout, this, [this] {
         if (commTestPort->PortOpen()) reader->ReadComm(*commTestPort);
     });
-    connect(commTest, &frmCommTest::activated, this, [this] {
+    connect(commTest.get(), &frmCommTest::activated, this, [this] {
         const bool mainOpen = MSComm->PortOpen();
         commTest->cmdStart->setEnabled(!mainOpen);
         commTest->cmdStop->setEnabled(!mainOpen);
@@ -166,8 +246,8 @@ void frmMain::BuildCommTest() {
         commTestPoll.stop();
         commTest->cmdStart->setEnabled(true);
     });
-    connect(commTest->cmdExit, &QPushButton::clicked, commTest, &QWidget::close);
-    connect(commTest, &frmCommTest::closing, this, [this] {
+    connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
+    connect(commTest.get(), &frmCommTest::closing, this, [this] {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
         commTestPoll.stop();
         // The window is gone: the reader stops feeding it.
@@ -204,10 +284,137 @@ void frmMain::mContents_Click() {
 void frmMain::mAbout_Click() {
     if (!about) {
         const QString version = AboutVersionText(QString::fromStdString(ctx.executablePath));
-        about = new frmAbout0(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)), this);
+        about = std::make_unique<frmAbout0>(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)));
     }
     about->show();
     about->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+Placement frmMain::CurrentPlacement() const {
+    Placement p = PlacementOf(this);
+    p.height += kTopOffsetTwips;
+    return p;
+}
+
+void frmMain::ApplyPlacement(const Placement& p) {
+    setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips,
+                std::max(p.height - kTopOffsetTwips, 0) / kTwips);
+}
+
+FormDesign frmMain::DesignOf() const {
+    FormDesign design;
+    design.name = "frmMain";
+    design.height = kDesignHeightTwips + kTopOffsetTwips;
+    design.width = kDesignWidthTwips;
+    auto& controls = const_cast<std::vector<QWidget*>&>(layoutControls);
+    controls.clear();
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QVariant twips = w->property("designTwips");
+        if (!twips.isValid() || design.controls.size() + 1 >= kLayoutEntries) continue;
+        const QRect r = twips.toRect();
+        ControlDesign c;
+        c.name = w->objectName().toStdString();
+        c.height = r.height();
+        c.width = r.width();
+        c.top = r.y();
+        c.left = r.x();
+        c.fontSize = w->property("designFont").toDouble();
+        design.controls.push_back(c);
+        controls.push_back(w);
+    }
+    return design;
+}
+
+void frmMain::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!FormLoaded || layout.entries.empty()) return;
+    const Placement now = CurrentPlacement();
+    const auto geometry = ApplyLayout(layout, now.height, now.width, isMinimized());
+    if (!geometry) return;
+    setUpdatesEnabled(false);
+    for (size_t i = 0; i < geometry->size() && i < layoutControls.size(); ++i) {
+        const ControlGeometry& g = (*geometry)[i];
+        QWidget* w = layoutControls[i];
+        w->setGeometry(g.left / kTwips, g.top / kTwips, g.width / kTwips, g.height / kTwips);
+        if (g.fontSize) {
+            QFont f = w->font();
+            f.setPointSizeF(*g.fontSize);
+            w->setFont(f);
+        }
+    }
+    setUpdatesEnabled(true);
+}
+
+void frmMain::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
+    // A dialog never placed keeps the place the window system gives it.
+    if (stores.SettingGet(name, "Left", "").empty()) return;
+    const Placement p = RestoreFormPlacement(stores, name, false, PlacementOf(dialog));
+    dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
+}
+
+void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+    SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
+    dialog->hide();
+    DialogClosed();
+}
+
+void frmMain::DialogClosed() {
+    if (!isVisible()) return;
+    setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void frmMain::mComm_Click() {
+    LoadSetup();
+    setEnabled(false);
+    setup->show();
+    setup->raise();
+}
+
+void frmMain::SetupConfirmed() {
+    SaveSettings(settings, stores);
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    VScroll1->blockSignals(true);
+    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
+    VScroll1->blockSignals(false);
+    ReopenMainPort();
+}
+
+void frmMain::ShowStartDialogs() {
+    if (settings.SeleDim != 0) return;
+    if (!seleDim) {
+        seleDim = std::make_unique<frmSeleDim>();
+        seleDim->setModal(false);
+        seleDim->Option1[settings.ExtDimF == 1 ? 1 : 0]->setChecked(true);
+        connect(seleDim.get(), &frmSeleDim::closed, this, [this](bool confirmed) {
+            if (confirmed) {
+                const int chosen = seleDim->Option1[1]->isChecked() ? 1 : 0;
+                const int inForce =
+                    separator.Confirm(chosen, ctx.programFolder, ctx.clock->Now(), *ctx.messages);
+                settings.ExtDimF = inForce;
+                settings.ExtDim = separator.ExtDim;
+                settings.SeleDim = seleDim->Check1->isChecked() ? 1 : 0;
+                stores.SettingSave(kMainForm, "SeleDim", std::to_string(settings.SeleDim));
+                SaveSettings(settings, stores);
+            } else {
+                separator.Cancel();
+            }
+            SaveFormPlacement(stores, "frmSeleDim", StateOf(seleDim.get()), PlacementOf(seleDim.get()));
+            DialogClosed();
+        });
+    }
+    setEnabled(false);
+    seleDim->show();
+    seleDim->raise();
 }
 
 }  // namespace voltaro

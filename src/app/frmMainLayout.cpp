@@ -27,6 +27,9 @@ W* Place(W* w, const char* name, int left, int top, int width, int height, doubl
          const char* face = kSansFace, bool bold = false) {
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(frmMain::FromTwips(left, top, width, height));
+    // The design, which the proportional layout always scales from.
+    w->setProperty("designTwips", QRect(left, top, width, height));
+    w->setProperty("designFont", points);
     QFont f(QString::fromLatin1(face));
     f.setPointSizeF(points);
     f.setBold(bold);
@@ -70,15 +73,15 @@ void frmMain::BuildPanel() {
     LabType = Place(NewLabel(Frame3), "LabType", 3960, 720, 1560, 720, 20, kSerifFace, true);
     LabType->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    PicPro = Place(new PictureBox(Frame3), "PicPro", 120, 1590, 5460, 480, 7.5);
+    PicPro = Place(new PictureBox(Frame3), "PicPro", 120, 1590, 5460, 480, 8);
 
     static const char* const kStatTitles[4] = {"MAX", "MIN", "AVG", "REL"};
     for (int i = 0; i < 4; ++i) {
         const int top = 2100 + i * 225;
         LabStatTitle[i] =
-            Place(NewLabel(Frame3, kStatTitles[i]), "LabStatTitle", 120, top, 540, 225, 7.5, kSansFace, true);
-        Label2[i] = Place(NewLabel(Frame3), "Label2", 660, top, 2100, 225, 7.5);
-        Label3[i] = Place(NewLabel(Frame3), "Label3", 2820, top, 2760, 225, 7.5);
+            Place(NewLabel(Frame3, kStatTitles[i]), "LabStatTitle", 120, top, 540, 225, 8, kSansFace, true);
+        Label2[i] = Place(NewLabel(Frame3), "Label2", 660, top, 2100, 225, 8);
+        Label3[i] = Place(NewLabel(Frame3), "Label3", 2820, top, 2760, 225, 8);
         for (QLabel* l : {LabStatTitle[i], Label2[i], Label3[i]}) l->setProperty("index", i);
         Label2[i]->setEnabled(false);
         Label3[i]->setEnabled(false);
@@ -123,7 +126,7 @@ void frmMain::BuildCommands() {
     VScroll1->setPageStep(1);
     TxtCOM = Place(new QLineEdit(this), "TxtCOM", 6120, 2475, 780, 300, 8, kSansFace, true);
     TxtCOM->setReadOnly(true);
-    labPortDevice = Place(NewLabel(this), "labPortDevice", 6960, 2490, 1440, 270, 7.5);
+    labPortDevice = Place(NewLabel(this), "labPortDevice", 6960, 2490, 1440, 270, 8);
 
     CmdFile = Place(new QPushButton(QStringLiteral("File"), this), "CmdFile", 5820, 2850, 780, 300, 8);
     Setup = Place(new QPushButton(QStringLiteral("Setup"), this), "Setup", 6660, 2850, 780, 300, 8);
@@ -135,7 +138,7 @@ void frmMain::BuildCommands() {
 }
 
 void frmMain::BuildGraph() {
-    PicBox = Place(new PictureBox(this), "PicBox", 60, 3180, 9390, 3585, 7.5);
+    PicBox = Place(new PictureBox(this), "PicBox", 60, 3180, 9390, 3585, 8);
     PicBox->setToolTip(QStringLiteral("Click here"));
     PicBox->setEnabled(false);
     const int picture2Left[2] = {2670, 720};
@@ -150,7 +153,7 @@ void frmMain::BuildGraph() {
         Picture2[k]->setProperty("index", k);
         for (int j = 0; j < 3; ++j) {
             QLabel*& l = Label1[3 * k + j];
-            l = Place(NewLabel(box), "Label1", 60, 45 + j * 315, 1812, 300, 7.5, kSansFace, j == 0);
+            l = Place(NewLabel(box), "Label1", 60, 45 + j * 315, 1812, 300, 8, kSansFace, j == 0);
             l->setProperty("index", 3 * k + j);
         }
         box->setVisible(false);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "app/Icons.h"
 #include "app/frmMain.h"
@@ -49,6 +50,35 @@ void MainLinkView::SetLabAuto(const std::string& text) {
 
 void MainLinkView::ShowFunctionPicture(int number) {
     f_.Image2->setPixmap(FunctionPicture(number, f_.Image2->size()));
+}
+
+namespace {
+void SetTextColour(QWidget* w, Rgb c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, QColor(c.r, c.g, c.b));
+    pal.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
+    w->setPalette(pal);
+}
+}  // namespace
+
+void MainAlarmView::SetHiColour(Rgb colour) {
+    SetTextColour(f_.OptAlarmHi, colour);
+}
+
+void MainAlarmView::SetLoColour(Rgb colour) {
+    SetTextColour(f_.OptAlarmLo, colour);
+}
+
+void MainAlarmView::SetStopVisible(bool visible) {
+    f_.cmdAlarmStop->setVisible(visible);
+}
+
+void MainAlarmView::SetAlarmTimer(bool enabled) {
+    if (enabled) {
+        f_.AlarmTimer.start(1000);
+    } else {
+        f_.AlarmTimer.stop();
+    }
 }
 
 CommTestLinkView::CommTestLinkView(frmCommTest& window, std::function<bool()> ownPortOpen)

@@ -4,6 +4,7 @@
 
 #include "app/QtCaption.h"
 #include "link/LinkView.h"
+#include "values/Alarms.h"
 
 namespace voltaro {
 
@@ -29,6 +30,19 @@ public:
 private:
     frmMain& f_;
     LabelCaption labDC_;
+};
+
+// The alarm's check boxes, stop button and tone timer on the main window.
+class MainAlarmView : public AlarmView {
+public:
+    explicit MainAlarmView(frmMain& form) : f_(form) {}
+    void SetHiColour(Rgb colour) override;
+    void SetLoColour(Rgb colour) override;
+    void SetStopVisible(bool visible) override;
+    void SetAlarmTimer(bool enabled) override;
+
+private:
+    frmMain& f_;
 };
 
 // The communications test window as the meter link sees it.

@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
     }
     form.show();
     QApplication::restoreOverrideCursor();
+    form.ShowStartDialogs();
     return app.exec();
 }

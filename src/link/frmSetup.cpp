@@ -151,8 +151,7 @@ frmSetup::frmSetup(QWidget* parent) : QDialog(parent) {
 
 frmSetup::~frmSetup() = default;
 
-void frmSetup::Attach(AppSettings& settings, std::unique_ptr<SerialPort> port) {
-    settings_ = &settings;
+void frmSetup::AttachPort(std::unique_ptr<SerialPort> port) {
     MSComm = std::move(port);
 }
 

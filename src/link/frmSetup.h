@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -21,8 +24,9 @@ public:
     explicit frmSetup(QWidget* parent = nullptr);
     ~frmSetup() override;
 
-    // The serial settings the dialog edits, and the dialog's own serial control.
-    void Attach(AppSettings& settings, std::unique_ptr<SerialPort> port);
+    // The dialog's own serial control, and the serial settings the dialog edits.
+    void AttachPort(std::unique_ptr<SerialPort> port);
+    void AttachSettings(AppSettings& settings) { settings_ = &settings; }
 
     // Marks which ports 1 to 10 open with the line settings; the number that do.
     int ScanPorts();

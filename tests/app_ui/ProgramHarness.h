@@ -58,10 +58,12 @@ struct ProgramHarness {
         form = std::make_unique<frmMain>(ctx);
         return *form;
     }
-    // Makes and loads the window; false when the program would end.
+    // Makes, loads and shows the window as the program does; false when the program would end.
     bool Start() {
         Make();
-        return form->Form_Load();
+        if (!form->Form_Load()) return false;
+        form->show();
+        return true;
     }
     ScriptedSerialPort& MainPort() { return *ports.at(0); }
 };
