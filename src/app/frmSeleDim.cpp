@@ -1,0 +1,48 @@
+#include "app/frmSeleDim.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace voltaro {
+
+frmSeleDim::frmSeleDim(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmSeleDim"));
+    setWindowTitle(QStringLiteral("Select Decimal"));
+    Label1 = new QLabel(QStringLiteral("Please select a decimal point for a number"), this);
+    Option1[0] = new QRadioButton(QStringLiteral("' . '  (Period)"), this);
+    Option1[1] = new QRadioButton(QStringLiteral("' , '  (Comma)"), this);
+    Option1[0]->setChecked(true);
+    Check1 = new QCheckBox(QStringLiteral("Don't show me this again"), this);
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        hide();
+        emit closed(true);
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        hide();
+        emit closed(false);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(Label1);
+    all->addWidget(Option1[0]);
+    all->addWidget(Option1[1]);
+    all->addWidget(Check1);
+    all->addLayout(buttons);
+}
+
+void frmSeleDim::closeEvent(QCloseEvent* e) {
+    e->accept();
+    emit closed(false);
+}
+
+}  // namespace voltaro

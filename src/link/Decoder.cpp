@@ -1,0 +1,211 @@
+#include "link/Decoder.h"
+
+#include <span>
+
+#include "link/FrameCodes.h"
+#include "values/Notation.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr char kMicro[] = "\xB5";
+
+// Byte codes of the frame positions the decoder reads.
+enum Pos { kRange = 1, kFunction = 6, kStatus = 7, kOption2 = 9 };
+
+// Scales are exact powers of ten; the literals are the nearest doubles, which a product of
+// two factors would not always be.
+double Pow10(int e) {
+    static constexpr double kTable[] = {1e-12, 1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4,
+                                        1e-3,  1e-2,  1e-1,  1e0,  1e1,  1e2,  1e3,  1e4,  1e5};
+    return kTable[e + 12];
+}
+
+struct RangeStep {
+    char range;
+    int exponent;
+    const char* prefix;
+};
+
+enum class Rule { Plain, Diode, Resistance, Temperature, TransistorGain };
+
+struct FunctionRow {
+    char code;
+    Rule rule;
+    std::span<const RangeStep> ranges;
+    const char* otherPrefix;  // prefix for a range without an entry; nullptr keeps the last one
+    const char* unit;         // follows the prefix in unitText
+    const char* baseUnit;
+    bool coupling;  // only volts and amperes have AC/DC
+    int16_t funcMode;
+    const char* specialMode;
+};
+
+constexpr RangeStep kVolts[] = {{'0', -4, "m"}, {'1', -3, ""}, {'2', -2, ""}, {'3', -1, ""}, {'4', 0, ""}};
+constexpr RangeStep kMilliamps[] = {{'0', -5, "m"}, {'1', -4, "m"}};
+constexpr RangeStep kMicroamps[] = {{'0', -7, kMicro}, {'1', -6, kMicro}};
+constexpr RangeStep kAmps[] = {{'0', -2, ""}, {'1', -1, ""}};
+// Resistance prefixes are completed with "W" (omega in the Symbol typeface).
+constexpr RangeStep kOhms[] = {{'0', -1, " "}, {'1', 0, "K"}, {'2', 1, "K"},
+                               {'3', 2, "K"},  {'4', 3, "M"}, {'5', 4, "M"}};
+// Range "0" counts hertz shown in kilohertz.
+constexpr RangeStep kHertz[] = {{'0', 0, "K"},  {'1', 1, "K"},  {'2', 2, "K"},
+                                {'3', 3, " M"}, {'4', 4, " M"}, {'5', 5, " M"}};
+// Digit factor times prefix factor: "0" 10^-3 x n, "1" 10^-2 x n, ..., "7" 10^-2 x m.
+constexpr RangeStep kFarads[] = {{'0', -12, "n"},   {'1', -11, "n"},   {'2', -10, "n"}, {'3', -9, kMicro},
+                                 {'4', -8, kMicro}, {'5', -7, kMicro}, {'6', -6, "m"},  {'7', -5, "m"}};
+
+// Transistor gain: the scale selection ("0" 10^-3, "2" 10^-2, "8" 10^-1, "4" 1) is keyed by
+// the function character itself, which is always "X" here, so the scale stays 1 and the
+// "NPN"/"PNP" overload at a scale of 1000 never applies. No other frame character is known to
+// carry those bits, and keying it by option character 1 (which is "0" in ordinary frames)
+// would divide every gain by 1000.
+constexpr FunctionRow kFunctions[] = {
+    {'1', Rule::Diode, {}, "", "V", "Vdiode", false, 1, "Vdiode"},
+    {';', Rule::Plain, kVolts, "", "V", "V", true, -1, ""},
+    {'9', Rule::Plain, kMilliamps, "m", "A", "A", true, -1, ""},
+    {'=', Rule::Plain, kMicroamps, kMicro, "A", "A", true, -1, ""},
+    {'?', Rule::Plain, kAmps, "", "A", "A", true, -1, ""},
+    {'3', Rule::Resistance, kOhms, "", "W", "ohm", false, -1, ""},
+    // Continuity marks itself "Beep": the trend graph's continuity threshold depends on it.
+    {'5', Rule::Resistance, kOhms, "", "W", "ohm", false, 2, "Beep"},
+    {'2', Rule::Plain, kHertz, "", "HZ", "HZ", false, -1, ""},
+    {'6', Rule::Plain, kFarads, nullptr, "F", "F", false, -1, ""},
+    {'4', Rule::Temperature, {}, "", "", "", false, -1, ""},
+    {'X', Rule::TransistorGain, {}, "", "", "", false, -1, ""},
+};
+
+// The meter is not measuring: unit "Wait", prefix as it was.
+constexpr FunctionRow kNoFunction = {'\0', Rule::Plain, {}, nullptr, "", "Wait", false, -1, ""};
+
+const FunctionRow& RowFor(int code) {
+    for (const FunctionRow& row : kFunctions) {
+        if (static_cast<unsigned char>(row.code) == code) return row;
+    }
+    return kNoFunction;
+}
+
+const RangeStep* StepFor(const FunctionRow& row, int rangeCode) {
+    for (const RangeStep& step : row.ranges) {
+        if (static_cast<unsigned char>(step.range) == rangeCode) return &step;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SetCaptionIfChanged(Caption& label, const std::string& text) {
+    if (label.Text() != text) label.SetText(text);
+}
+
+Decoder::Decoder(Reading& reading, LinkView& mainWindow) : reading_(reading), main_(mainWindow) {}
+
+void Decoder::DecodeFrame(DecodeForm& form) {
+    const std::string& text = reading_.frameText;
+    for (size_t i = 1; i <= 11; ++i) {
+        reading_.frameBytes[i] = i <= text.size() ? static_cast<unsigned char>(text[i - 1]) : 255;
+    }
+    DecodeReading(form);
+}
+
+void Decoder::ReadAcDc() {
+    const int option2 = reading_.frameBytes[kOption2];
+    reading_.acDc = "";
+    if (HasFrameBit(option2, 8)) reading_.acDc = "DC";
+    if (HasFrameBit(option2, 4)) reading_.acDc = "AC";
+}
+
+void Decoder::ShowAcDc(DecodeForm& form) {
+    if (Caption* label = form.labDC()) SetCaptionIfChanged(*label, reading_.acDc);
+}
+
+void Decoder::ClearSign() {
+    reading_.signText = "";
+}
+
+void Decoder::DecodeReading(DecodeForm& form) {
+    Reading& r = reading_;
+    r.unitText = "";
+    r.acDc = "";
+    r.specialMode = "";
+    r.funcMode = -1;
+    r.scale = 1.0;
+
+    const FunctionRow& row = RowFor(r.frameBytes[kFunction]);
+    const int status = r.frameBytes[kStatus];
+    std::string unit;  // the unit work text: prefix, then the unit
+    if (const RangeStep* step = StepFor(row, r.frameBytes[kRange])) {
+        r.scale = Pow10(step->exponent);
+        r.prefix = step->prefix;
+        unit = r.prefix;
+    } else if (row.otherPrefix) {
+        r.prefix = row.otherPrefix;
+        unit = r.prefix;
+    }
+
+    switch (row.rule) {
+        case Rule::Plain:
+            r.unitText = row.unit[0] ? unit + row.unit : "";
+            r.baseUnit = row.baseUnit;
+            break;
+        case Rule::Diode:
+            r.scale = 1e-3;
+            r.unitText = row.unit;
+            r.baseUnit = row.baseUnit;
+            if (Val(r.digits) * r.scale >= 2) {
+                r.digits = "OL";
+                r.scale = 2;
+            }
+            break;
+        case Rule::Resistance:
+            r.prefix = unit + row.unit;
+            r.unitText = r.prefix;
+            r.baseUnit = row.baseUnit;
+            break;
+        case Rule::Temperature:
+            r.unitText = HasFrameBit(status, 8) ? "oC" : "oF";
+            r.baseUnit = r.unitText;
+            break;
+        case Rule::TransistorGain:
+            r.baseUnit = UnType;
+            break;
+    }
+    r.specialMode = row.specialMode;
+    r.funcMode = row.funcMode;
+    if (row.coupling) ReadAcDc();
+
+    r.rangeMode = HasFrameBit(r.frameBytes[kOption2], 2) ? "AUTO" : "RANGE";
+    main_.SetLabAuto(r.rangeMode);
+
+    if (HasFrameBit(status, 4)) {
+        r.signText = "-";
+        r.scale = -r.scale;
+    } else {
+        r.signText = " ";
+    }
+
+    if (r.funcMode != lastPicture_) {
+        main_.ShowFunctionPicture(r.funcMode < 0 ? 0 : r.funcMode);
+        lastPicture_ = r.funcMode;
+    }
+    ShowAcDc(form);
+}
+
+void ComputeValue(Reading& reading) {
+    reading.value = static_cast<float>(Val(reading.digits) * reading.scale);
+}
+
+Reading DecodeFrameText(std::string_view frame, const std::string& unType) {
+    Reading reading;
+    reading.frameText = std::string(frame);
+    reading.digits = frame.size() > 1 ? std::string(frame.substr(1, 4)) : std::string();
+    LinkView noWindow;
+    Decoder decoder(reading, noWindow);
+    decoder.UnType = unType;
+    decoder.DecodeFrame(noWindow);
+    ComputeValue(reading);
+    return reading;
+}
+
+}  // namespace voltaro

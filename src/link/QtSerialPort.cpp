@@ -1,0 +1,114 @@
+#include "link/QtSerialPort.h"
+
+#include <QSerialPort>
+
+namespace voltaro {
+
+namespace {
+
+QSerialPort::Parity QtParity(Parity p) {
+    switch (p) {
+        case Parity::None:
+            return QSerialPort::NoParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Mark:
+            return QSerialPort::MarkParity;
+        case Parity::Space:
+            return QSerialPort::SpaceParity;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits QtStopBits(StopBits s) {
+    switch (s) {
+        case StopBits::One:
+            return QSerialPort::OneStop;
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+    }
+    return QSerialPort::OneStop;
+}
+
+// Errors after which the device is gone or unusable; a timeout or a refused parameter is not.
+bool DeviceFailed(QSerialPort::SerialPortError e) {
+    return e == QSerialPort::ResourceError || e == QSerialPort::ReadError ||
+           e == QSerialPort::DeviceNotFoundError || e == QSerialPort::PermissionError ||
+           e == QSerialPort::UnknownError;
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(PortTable table)
+    : table_(std::move(table)), serial_(std::make_unique<QSerialPort>()) {}
+
+QtSerialPort::~QtSerialPort() = default;
+
+void QtSerialPort::SetCommPort(int port) {
+    if (!serial_->isOpen()) port_ = port;  // an open control keeps its port
+}
+
+void QtSerialPort::SetSettings(const std::string& settings) {
+    auto params = ParseLineSettings(settings);
+    if (!params) return;  // a text of the wrong shape is refused and the line keeps its parameters
+    settings_ = settings;
+    params_ = *params;
+    // On an open pty the driver refuses some of them; the port stays open and readable.
+    if (serial_->isOpen()) {
+        ApplyParams();
+        serial_->clearError();
+    }
+}
+
+void QtSerialPort::ApplyParams() {
+    serial_->setBaudRate(params_.baud);
+    serial_->setDataBits(static_cast<QSerialPort::DataBits>(params_.dataBits));
+    serial_->setParity(QtParity(params_.parity));
+    serial_->setStopBits(QtStopBits(params_.stopBits));
+    serial_->setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool QtSerialPort::PortOpen() {
+    Pull();
+    return serial_->isOpen();
+}
+
+void QtSerialPort::SetPortOpen(bool open) {
+    if (!open) {
+        if (serial_->isOpen()) serial_->close();
+        return;
+    }
+    if (serial_->isOpen()) return;
+    const std::string device = table_.Device(port_);
+    if (device.empty()) return;
+    serial_->setPortName(QString::fromStdString(device));
+    ApplyParams();
+    serial_->clearError();
+    if (!serial_->open(QIODevice::ReadWrite)) serial_->clearError();
+}
+
+void QtSerialPort::Pull() {
+    if (!serial_->isOpen()) return;
+    serial_->waitForReadyRead(0);
+    if (DeviceFailed(serial_->error())) serial_->close();
+    serial_->clearError();
+}
+
+int QtSerialPort::InBufferCount() {
+    Pull();
+    if (!serial_->isOpen()) return 0;
+    return static_cast<int>(std::min<qint64>(serial_->bytesAvailable(), INT32_MAX));
+}
+
+std::string QtSerialPort::Input() {
+    Pull();
+    if (!serial_->isOpen()) return {};
+    const QByteArray bytes = inputLen_ > 0 ? serial_->read(inputLen_) : serial_->readAll();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace voltaro

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace voltaro {
+
+class IniFile;
+
+// One window's serial control, with the operations the link uses. Failures are never thrown
+// or reported: a port that cannot be opened stays closed, and a device that goes away while
+// open reads as closed.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // "CommPort": the port number (1 = COM1), mapped to a device by the port table.
+    virtual int CommPort() const = 0;
+    virtual void SetCommPort(int port) = 0;
+    // "Settings": the line settings text, as "2400,O,7,1".
+    virtual std::string Settings() const = 0;
+    virtual void SetSettings(const std::string& settings) = 0;
+    // "InputLen": characters returned by one Input; 0 returns every waiting character.
+    virtual int InputLen() const = 0;
+    virtual void SetInputLen(int count) = 0;
+    // "PortOpen".
+    virtual bool PortOpen() = 0;
+    virtual void SetPortOpen(bool open) = 0;
+    // "InBufferCount": characters waiting; 0 for a closed port.
+    virtual int InBufferCount() = 0;
+    // "Input": the waiting characters (at most InputLen of them), as single-byte text.
+    virtual std::string Input() = 0;
+};
+
+enum class Parity { None, Odd, Even, Mark, Space };
+enum class StopBits { One, OneAndHalf, Two };
+
+struct LineParams {
+    int baud = 2400;
+    Parity parity = Parity::Odd;
+    int dataBits = 7;
+    StopBits stopBits = StopBits::One;
+    bool operator==(const LineParams&) const = default;
+};
+
+// Reads a settings text "baud,parity,data,stop": parity one of O E N M S (either case), data
+// bits 5 to 8 (no serial driver here sends 4-bit characters), stop bits 1, 1.5 or 2. Nothing
+// when the text is not of that shape.
+std::optional<LineParams> ParseLineSettings(std::string_view text);
+
+// Port numbers to devices: COM1-COM4 /dev/ttyS0-3, COM5-COM8 /dev/ttyUSB0-3, COM9-COM10
+// /dev/ttyACM0-1, each replaceable by the "Ports" section of "Setup.ini" ("COM3=/dev/pts/7").
+class PortTable {
+public:
+    PortTable();
+    // The defaults with the overrides of the file's "Ports" section; keys that do not name a
+    // port and empty values are passed over.
+    static PortTable FromIni(const IniFile& ini);
+
+    // The device of a port number, "" when it has none.
+    std::string Device(int port) const;
+    void Set(int port, const std::string& device);
+
+private:
+    std::map<int, std::string> devices_;
+};
+
+// A serial control driven by a script, for tests: bytes are fed in and read back out.
+class ScriptedSerialPort : public SerialPort {
+public:
+    int CommPort() const override { return port_; }
+    void SetCommPort(int port) override;
+    std::string Settings() const override { return settings_; }
+    void SetSettings(const std::string& settings) override { settings_ = settings; }
+    int InputLen() const override { return inputLen_; }
+    void SetInputLen(int count) override { inputLen_ = count; }
+    bool PortOpen() override { return open_; }
+    void SetPortOpen(bool open) override;
+    int InBufferCount() override { return open_ ? static_cast<int>(waiting.size()) : 0; }
+    std::string Input() override;
+
+    // Characters the "line" has delivered and the program has not read.
+    std::string waiting;
+    // Port numbers that open; every port opens when empty.
+    std::set<int> openable;
+    int opens = 0;
+    int closes = 0;
+    // Which port and settings the last successful open used.
+    int openedPort = 0;
+    std::string openedSettings;
+
+    void Feed(std::string_view bytes) { waiting.append(bytes); }
+    // The device goes away: the port reads as closed and what was waiting is gone.
+    void Vanish();
+
+private:
+    int port_ = 1;
+    std::string settings_ = "9600,N,8,1";
+    int inputLen_ = 0;
+    bool open_ = false;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,314 @@
+#include "values/Formatting.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "values/Notation.h"
+
+namespace voltaro {
+
+double RoundToDigits(double value, int digits) {
+    return std::floor((value * std::pow(10.0, digits + 1) + 0.5) / 10.0) / std::pow(10.0, digits);
+}
+
+namespace {
+
+// Adds one to a text of decimal digits.
+void IncrementDigits(std::string& digits) {
+    for (size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+std::string RightAligned(const std::string& text, size_t width) {
+    if (text.size() >= width) return text.substr(text.size() - width);
+    return std::string(width - text.size(), ' ') + text;
+}
+
+std::string WithCapitalExponent(std::string text) {
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+}  // namespace
+
+std::string FormatMask(double value, int minIntDigits, int decimals, int significant) {
+    if (!std::isfinite(value)) value = 0;
+    significant = std::clamp(significant, 1, 17);
+    const bool negative = value < 0;
+    // The value's own significant digits and exponent: value = 0.D x 10^(exp+1).
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
+    std::string digits;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p))) digits.push_back(*p);
+    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    // Shift so that the digits count units of the last kept decimal.
+    const int shift = exponent - static_cast<int>(digits.size()) + 1 + decimals;
+    std::string scaled;
+    if (shift >= 0) {
+        scaled = digits + std::string(static_cast<size_t>(shift), '0');
+    } else {
+        const int keep = static_cast<int>(digits.size()) + shift;
+        const char firstDropped = keep >= 0 ? digits[static_cast<size_t>(keep)] : '0';
+        scaled = keep > 0 ? digits.substr(0, static_cast<size_t>(keep)) : "0";
+        if (firstDropped >= '5') IncrementDigits(scaled);
+    }
+    scaled.erase(0, std::min(scaled.find_first_not_of('0'), scaled.size()));
+    const size_t minLength = static_cast<size_t>(std::max(minIntDigits, 0) + decimals);
+    if (scaled.size() < minLength) scaled.insert(0, minLength - scaled.size(), '0');
+    const bool zero = scaled.find_first_not_of('0') == std::string::npos;
+    std::string text = scaled;
+    if (decimals > 0) text.insert(text.size() - static_cast<size_t>(decimals), ".");
+    if (text.front() == '.') text.insert(0, "0");  // a mask with no integer digit still shows one
+    if (negative && !zero) text.insert(0, "-");
+    return text;
+}
+
+std::string SingleToText(float value) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(value));
+    return WithCapitalExponent(buf);
+}
+
+std::string DoubleToText(double value) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return WithCapitalExponent(buf);
+}
+
+namespace {
+
+struct PrefixRow {
+    double limit;
+    const char* prefix;
+    double multiplier;
+    double divisor;
+};
+
+// First row whose limit is not exceeded. Values up to 0.4 read in milli-units.
+const std::array<PrefixRow, 9> kPrefixRows{{
+    {1e-9, "p", 1e12, 1},
+    {1e-6, "n", 1e9, 1},
+    {1e-3, "\xB5", 1e6, 1},
+    {0.40001, "m", 1e3, 1},
+    {1, "", 1, 1},
+    {1e3, "", 1, 1},
+    {1e6, "K", 1, 1e3},
+    {1e9, "M", 1, 1e6},
+    {1e12, "G", 1, 1e9},
+}};
+
+// The digit text of a scaled magnitude at width 4; empty `prefix` result means cleared.
+std::string DigitsWidth4(float m, bool& clearPrefix) {
+    if (m < 1e-7) {
+        clearPrefix = true;
+        return "0";
+    }
+    if (m < 0.1) return FormatMask(m, 1, 3, 7);
+    if (m < 1) return FormatMask(m, 1, 2, 7);
+    if (m < 10) return FormatMask(static_cast<float>(RoundToDigits(m, 2)), 1, 2, 7);
+    if (m < 100) return FormatMask(static_cast<float>(RoundToDigits(m, 1)), 1, 1, 7);
+    return FormatMask(RoundToDigits(m, 0), 1, 0);
+}
+
+std::string DigitsWidth6(float m, bool& clearPrefix) {
+    if (m == 0) {
+        clearPrefix = true;
+        return "0";
+    }
+    if (m < 1) return FormatMask(m, 1, 3, 7);
+    if (m < 100) return FormatMask(m, 1, 2, 7);
+    return FormatMask(std::floor(m), 1, 0);
+}
+
+}  // namespace
+
+ScaledText FormatScaled(double value, int width) {
+    if (std::isnan(value)) value = 0;
+    const double x = std::fabs(value);
+    ScaledText out;
+    float m = 0;
+    for (const PrefixRow& row : kPrefixRows) {
+        if (x <= row.limit) {
+            out.prefix = row.prefix;
+            m = static_cast<float>(x * row.multiplier / row.divisor);
+            break;
+        }
+    }
+    m = static_cast<float>(RoundToDigits(m, 3));
+    bool clearPrefix = false;
+    const std::string digits = width == 4 ? DigitsWidth4(m, clearPrefix) : DigitsWidth6(m, clearPrefix);
+    if (clearPrefix) out.prefix.clear();
+    const char sign = value == 0 ? ' ' : (value > 0 ? '+' : '-');
+    out.text = sign + RightAligned(digits, static_cast<size_t>(std::max(width, 0)));
+    return out;
+}
+
+std::string ScaleFormatter::FormatScaled(double value, int width) {
+    ScaledText r = voltaro::FormatScaled(value, width);
+    ScalePrefix = std::move(r.prefix);
+    return std::move(r.text);
+}
+
+namespace {
+
+// The meter's status bit of value 1: its own overload flag.
+bool OverloadBit(int code) {
+    static const std::string kCodes = "0123456789:;<=>?@";
+    const size_t at = kCodes.find(static_cast<char>(code));
+    const int charValue = (code >= 0 && code < 256 && at != std::string::npos) ? static_cast<int>(at) : 0;
+    return (charValue & 1) != 0;
+}
+
+enum class RowKind { Masked, Count };
+
+struct RangeRow {
+    char code;
+    RowKind kind;
+    double divisor;
+    int minIntDigits;
+    int decimals;
+    double top;
+};
+
+enum class BottomRule { MinusTop, Zero };
+
+struct RangeBlock {
+    std::vector<RangeRow> rows;
+    char dotsFrom;  // codes at or above it show "...."; 0 for none
+    BottomRule bottom;
+    bool anyCode;  // one row for every code
+};
+
+RangeRow Masked(char code, double divisor, int minInt, int decimals, double top) {
+    return {code, RowKind::Masked, divisor, minInt, decimals, top};
+}
+RangeRow Count(char code, double top) {
+    return {code, RowKind::Count, 1, 0, 0, top};
+}
+
+const RangeBlock kAmps{{Masked(0, 100, 1, 2, 10)}, 0, BottomRule::MinusTop, true};
+const RangeBlock kMilliAmps{
+    {Masked('0', 100, 1, 2, 0.04), Masked('1', 10, 1, 1, 0.4)}, 0, BottomRule::MinusTop, false};
+const RangeBlock kMicroAmps{
+    {Masked('0', 10, 1, 1, 0.0004), Masked('1', 1, 1, 0, 0.004)}, 0, BottomRule::MinusTop, false};
+const RangeBlock kVolts{{Masked('0', 10, 1, 1, 0.4), Masked('1', 1000, 1, 3, 4), Masked('2', 100, 1, 2, 40),
+                         Masked('3', 10, 1, 1, 400), Count('4', 1000)},
+                        '5',
+                        BottomRule::MinusTop,
+                        false};
+const RangeBlock kDiode{{Masked('0', 1000, 1, 3, 2), Masked('1', 100, 1, 2, 2), Masked('2', 10, 1, 1, 40),
+                         Masked('3', 1, 4, 0, 400), Count('4', 4000)},
+                        '5',
+                        BottomRule::Zero,
+                        false};
+const RangeBlock kOhms{
+    {Masked('0', 10, 1, 1, 400), Masked('1', 1000, 1, 3, 4e3), Masked('2', 100, 1, 2, 4e4),
+     Masked('3', 10, 1, 1, 4e5), Masked('4', 1000, 1, 3, 4e6), Masked('5', 100, 1, 2, 4e7)},
+    '6',
+    BottomRule::Zero,
+    false};
+const RangeBlock kHertz{
+    {Masked('0', 1000, 1, 3, 4e3), Masked('1', 100, 1, 2, 4e4), Masked('2', 10, 1, 1, 4e5),
+     Masked('3', 1000, 1, 3, 4e6), Masked('4', 100, 1, 2, 4e7), Masked('5', 10, 1, 1, 4e8)},
+    '6',
+    BottomRule::Zero,
+    false};
+const RangeBlock kFarads{
+    {Masked('0', 1000, 1, 3, 4e-9), Masked('1', 100, 1, 2, 40e-9), Masked('2', 10, 1, 1, 400e-9),
+     Masked('3', 1000, 1, 3, 4e-6), Masked('4', 100, 1, 2, 40e-6), Masked('5', 10, 1, 1, 400e-6),
+     Masked('6', 1000, 1, 3, 4e-3), Masked('7', 100, 1, 2, 40e-3)},
+    '8',
+    BottomRule::Zero,
+    false};
+// Units without a block of their own (temperature) are keyed by the function character.
+const RangeBlock kOther{
+    {Masked('0', 1000, 1, 3, 4), Masked('2', 100, 1, 2, 40), Count('4', 4000), Masked('8', 10, 1, 1, 400)},
+    0,
+    BottomRule::Zero,
+    false};
+
+// The last two characters, upper-cased in a to z only so the micro sign stays itself.
+std::string UnitKey(const std::string& unitText) {
+    std::string u = unitText.size() > 2 ? unitText.substr(unitText.size() - 2) : unitText;
+    for (char& ch : u)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return u;
+}
+
+const RangeBlock& BlockOf(const std::string& u, char funcChar) {
+    if (u == "A") return kAmps;
+    if (u == "MA") return kMilliAmps;
+    if (u == MicroSign + "A") return kMicroAmps;
+    if (u == "V" || u == "MV") return funcChar == '1' ? kDiode : kVolts;
+    if (u == " W" || u == "KW" || u == "MW") return kOhms;
+    if (u == "HZ") return kHertz;
+    if (u == "NF" || u == "MF" || u == MicroSign + "F") return kFarads;
+    return kOther;
+}
+
+// Last four characters of the count behind five blanks.
+std::string CountText(double c) {
+    const std::string padded = "     " + FormatMask(std::trunc(c), 1, 0);
+    return padded.substr(padded.size() - 4);
+}
+
+}  // namespace
+
+RangeInput RangeInputOf(const Reading& reading, int recordCount) {
+    RangeInput in;
+    in.digits = reading.digits;
+    in.unitText = reading.unitText;
+    in.rangeCode = static_cast<char>(reading.frameBytes[1]);
+    in.funcChar = static_cast<char>(reading.frameBytes[6]);
+    in.overload = OverloadBit(reading.frameBytes[7]);
+    in.funcMode = reading.funcMode;
+    in.acDc = reading.acDc;
+    in.recordCount = recordCount;
+    return in;
+}
+
+std::string MeterRange::FormatRangeText(const RangeInput& in) {
+    const double c = Val(in.digits);
+    const std::string u = UnitKey(in.unitText);
+    RangeTop = in.recordCount == 0 ? 4 : 4000;
+    std::string text;
+    const RangeBlock& block = BlockOf(u, in.funcChar);
+    if (&block == &kOther && c == 0) {
+        text = "0";  // nothing else changes
+    } else {
+        const char key = &block == &kOther ? in.funcChar : in.rangeCode;
+        const RangeRow* row = nullptr;
+        for (const RangeRow& r : block.rows)
+            if (block.anyCode || r.code == key) row = &r;
+        if (row) {
+            text = row->kind == RowKind::Count
+                       ? CountText(c)
+                       : FormatMask(c / row->divisor, row->minIntDigits, row->decimals);
+            RangeTop = row->top;
+        } else if (block.dotsFrom != 0 &&
+                   static_cast<unsigned char>(key) >= static_cast<unsigned char>(block.dotsFrom)) {
+            text = "....";
+        }
+        RangeBottom = block.bottom == BottomRule::MinusTop ? static_cast<float>(-RangeTop) : 0.0f;
+        if (&block == &kOther && row && row->kind == RowKind::Count) RangeBottom = -40;
+        if (&block == &kOhms && in.funcMode == 2) RangeTop = 45;
+    }
+    if (in.overload) text = " OL ";
+    if (in.acDc == "AC") RangeBottom = 0;
+    return text;
+}
+
+}  // namespace voltaro

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "app/PictureBox.h"
+#include "app/frmMain.h"
+#include "link/frmCommTest.h"
+#include "link/frmSetup.h"
+
+namespace voltaro {
+namespace {
+
+QStringList Captions(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
+    frmMain form;
+    EXPECT_EQ(Captions(form.mfile), (QStringList{"New",
+                                                 "Open",
+                                                 "Close",
+                                                 "-",
+                                                 "Import Readings",
+                                                 "Export Readings",
+                                                 "-",
+                                                 "Save",
+                                                 "Save as ...",
+                                                 "-",
+                                                 "Print Screen",
+                                                 "Print Graph",
+                                                 "Printer Report",
+                                                 "-",
+                                                 "Delete File",
+                                                 "-",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "-",
+                                                 "Exit"}));
+    EXPECT_EQ(Captions(form.mSetup), (QStringList{"Communications", "Scaling", "Date/Time", "Select Decimal ",
+                                                  "Alarm Signals", "AutoSave"}));
+    EXPECT_EQ(Captions(form.mAlarmSignals),
+              (QStringList{"Continuous", "5 Second Audible and Flash", "no Audible/Flash"}));
+    EXPECT_EQ(Captions(form.MHelp), (QStringList{"Contents", "About", "Db Test"}));
+    // The recent-file entries and their separator appear only once a file is remembered.
+    for (QAction* a : form.mfilelist) EXPECT_FALSE(a->isVisible());
+}
+
+TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
+    frmMain form;
+    EXPECT_EQ(form.Frame3->title(), "READING-DIGITAL DISPLAY");
+    EXPECT_EQ(form.Frame1->title(), "ALARM LIMITS");
+    EXPECT_EQ(form.cmdStart->text(), "START");
+    EXPECT_EQ(form.cmdStop->text(), "STOP");
+    EXPECT_FALSE(form.cmdStop->isEnabled());
+    EXPECT_EQ(form.cmdAuto->text(), "Auto Setup");
+    EXPECT_EQ(form.chkAuto->text(), "AUTO Start/STOP");
+    EXPECT_EQ(form.cmdAlarmStop->text(), "Stop Alarm Tone");
+    EXPECT_FALSE(form.cmdAlarmStop->isVisibleTo(&form));
+    EXPECT_FALSE(form.Check1->isVisibleTo(&form));
+    const QStringList stats{form.ChkREL->text(), form.chkMIN->text(), form.chkMAX->text(),
+                            form.ChkAVG->text(), form.ChkdB->text()};
+    EXPECT_EQ(stats, (QStringList{"REL", "MIN", "MAX", "AVG", "Decibels"}));
+    EXPECT_EQ(form.PicBox->toolTip(), "Click here");
+    EXPECT_FALSE(form.Picture2[0]->isVisibleTo(&form));
+    EXPECT_FALSE(form.Picture2[1]->isVisibleTo(&form));
+    EXPECT_EQ(form.VScroll1->minimum(), -8);
+    EXPECT_EQ(form.VScroll1->maximum(), -1);
+}
+
+TEST(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
+    frmMain form;
+    // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
+    // over it, 1932 x 1035 at 3240 from the top.
+    EXPECT_EQ(form.PicBox->geometry(), frmMain::FromTwips(60, 3180, 9390, 3585));
+    EXPECT_EQ(form.Picture2[0]->geometry(), frmMain::FromTwips(2670, 3240, 1932, 1035));
+    EXPECT_EQ(form.Picture2[1]->geometry(), frmMain::FromTwips(720, 3240, 1932, 1035));
+    // Every control lies inside the window's design area.
+    const QRect area = frmMain::FromTwips(0, 0, frmMain::kDesignWidthTwips, frmMain::kDesignHeightTwips);
+    for (QWidget* w : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() || qobject_cast<QMenu*>(w)) continue;
+        EXPECT_TRUE(area.contains(w->geometry())) << w->objectName().toStdString();
+    }
+}
+
+TEST(SetupDialogLayout, OptionArraysHideTheUnofferedChoices) {
+    frmSetup dlg;
+    auto shown = [&dlg](auto& arr) {
+        QStringList out;
+        for (QRadioButton* o : arr)
+            if (o && o->isVisibleTo(&dlg)) out << frmSetup::CaptionOf(o);
+        return out;
+    };
+    EXPECT_EQ(shown(dlg.optPort), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(shown(dlg.optBaud), (QStringList{"2400"}));
+    EXPECT_EQ(shown(dlg.optParity), (QStringList{"O", "E", "N", "M", "S"}));
+    EXPECT_EQ(shown(dlg.optData), (QStringList{"5", "6", "7", "8", "4"}));
+    EXPECT_EQ(shown(dlg.optStop), (QStringList{"1", "1.5", "2"}));
+    // Hidden choices still exist with their captions, at their indices.
+    EXPECT_EQ(frmSetup::CaptionOf(dlg.optBaud[2]), "9600");
+    EXPECT_EQ(frmSetup::CaptionOf(dlg.optData[9]), "4");
+    EXPECT_EQ(dlg.optData[1], nullptr);
+    EXPECT_EQ(dlg.cmdOK->text(), "&OK");
+    EXPECT_EQ(dlg.cmdQUIT->text(), "&Cancel");
+    EXPECT_EQ(dlg.cmdTest->text(), "Start");
+    EXPECT_EQ(dlg.CmdStop->text(), "STop");
+}
+
+TEST(CommTestLayout, CaptionAndButtons) {
+    frmCommTest w;
+    EXPECT_EQ(w.windowTitle(), "CommPort Revice Data");
+    EXPECT_EQ(w.cmdStart->text(), "&Start");
+    EXPECT_EQ(w.cmdStop->text(), "Sto&p");
+    EXPECT_EQ(w.cmdExit->text(), "&Cancel");
+}
+
+}  // namespace
+}  // namespace voltaro

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <chrono>
+#include <set>
+
+#include "LinkDoubles.h"
+#include "link/FrameReader.h"
+#include "link/QtSerialPort.h"
+
+using namespace voltaro;
+
+namespace {
+
+QString Meter() {
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/tools/meter/voltaro-meter";
+}
+
+std::set<std::string> LoggedFrames(const QString& path) {
+    std::set<std::string> frames;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return frames;
+    for (QByteArray line : f.readAll().split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.isEmpty()) frames.insert(line.toStdString());
+    }
+    return frames;
+}
+
+}  // namespace
+
+// The simulator sweeps every function and range with line noise; the program's link (the
+// QSerialPort layer, ReadComm, DecodeFrame) accepts only frames that were really sent, and each
+// accepted reading decodes to the value of the frame it keeps.
+TEST(MeterLink, NoisySweepArrivesAsSent) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath("sent.txt");
+    QProcess meter;
+    meter.start(Meter(), {"--profile", "sweep", "--hold", "2", "--rate", "8", "--baud", "9600", "--noise",
+                          "0.25", "--seed", "11", "--log", log});
+    ASSERT_TRUE(meter.waitForReadyRead(10000)) << meter.readAllStandardError().toStdString();
+    const std::string device = meter.readLine().trimmed().toStdString();
+    ASSERT_FALSE(device.empty());
+
+    PortTable table;
+    table.Set(2, device);
+    QtSerialPort port(table);
+    Reading reading;
+    voltaro::testing::RecordingLinkView window;
+    Decoder decoder(reading, window);
+    CountingBeeper beeper;
+    SystemClock clock;
+    FrameReader reader(reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false);
+    reader.OpenComm(port, SerialLine{"2", "2400,O,7,1"});
+    ASSERT_TRUE(port.PortOpen());
+
+    std::vector<std::pair<std::string, float>> accepted;
+    std::set<std::string> units;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (units.size() < 8 && std::chrono::steady_clock::now() < giveUp) {
+        QThread::msleep(60);
+        reader.ReadComm(port);
+        if (!reader.FrameOK) continue;
+        reader.FrameOK = false;
+        decoder.DecodeFrame(window);
+        ComputeValue(reading);
+        accepted.emplace_back(reading.acceptedFrameText, reading.value);
+        units.insert(reading.unitText);
+    }
+    meter.terminate();
+    ASSERT_TRUE(meter.waitForFinished(10000));
+
+    EXPECT_GE(units.size(), 8u);
+    const std::set<std::string> sent = LoggedFrames(log);
+    ASSERT_FALSE(sent.empty());
+    for (const auto& [frame, value] : accepted) {
+        EXPECT_TRUE(sent.count(frame)) << frame;
+        EXPECT_EQ(DecodeFrameText(frame).value, value) << frame;
+    }
+}

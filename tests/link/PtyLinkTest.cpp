@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <random>
+#include <set>
+
+#include "LinkDoubles.h"
+#include "PtyPair.h"
+#include "link/FrameReader.h"
+#include "link/QtSerialPort.h"
+
+using namespace voltaro;
+using voltaro::testing::PtyPair;
+using voltaro::testing::RecordingLinkView;
+using voltaro::testing::WaitFor;
+
+namespace {
+
+std::string Frame(int digits, char range = '1', char function = ';', char status = '0', char option2 = '8') {
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%04d%c%c0%c\r\n", range, digits, function, status, option2);
+    return text;
+}
+
+// The link of the main window over a real pty: port 3 points at the pty's device.
+class PtyFixture : public ::testing::Test {
+protected:
+    PtyFixture() : port(TableForPty()) {}
+
+    PortTable TableForPty() {
+        PortTable table;
+        table.Set(3, pty.device());
+        return table;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        reader.OpenComm(port, SerialLine{"3", "2400,O,7,1"});
+        ASSERT_TRUE(port.PortOpen());
+    }
+    // Sends bytes and waits until the port has them all, then polls once.
+    void SendAndPoll(const std::string& bytes) {
+        const int before = port.InBufferCount();
+        ASSERT_TRUE(pty.Send(bytes));
+        ASSERT_TRUE(WaitFor([&] { return port.InBufferCount() >= before + static_cast<int>(bytes.size()); }));
+        reader.ReadComm(port);
+    }
+    // What the acquisition loop does with an accepted frame.
+    bool Acquire() {
+        if (!reader.FrameOK) return false;
+        reader.FrameOK = false;
+        decoder.DecodeFrame(window);
+        ComputeValue(reading);
+        return true;
+    }
+
+    PtyPair pty;
+    QTemporaryDir dir;
+    Reading reading;
+    RecordingLinkView window;
+    Decoder decoder{reading, window};
+    CountingBeeper beeper;
+    SystemClock clock;
+    FrameReader reader{reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
+    QtSerialPort port;
+};
+
+}  // namespace
+
+TEST_F(PtyFixture, DecodedValuesEqualWhatWasSent) {
+    const std::vector<std::pair<std::string, float>> sent = {
+        {Frame(123), 0.123f},
+        {Frame(2047, '0', ';', '4', '2'), -0.2047f},
+        {Frame(2500, '3', '3'), 250000.f},
+        {Frame(1234, '4', '6'), 1.234e-5f},
+        {Frame(1999, '0', '1'), 1.999f},
+    };
+    for (const auto& [frame, value] : sent) {
+        SendAndPoll(frame + frame);
+        ASSERT_TRUE(Acquire()) << frame;
+        EXPECT_FLOAT_EQ(reading.value, value) << frame;
+        EXPECT_EQ(reading.acceptedFrameText, frame.substr(0, 9));
+        // The second copy stays for the next poll; drop it so each reading starts clean.
+        EXPECT_EQ(reader.RxBuf, frame);
+        reader.RxBuf.clear();
+    }
+    EXPECT_EQ(window.labType, "WAIT");
+    EXPECT_TRUE(window.labRs232);
+}
+
+// A meter whose reading changes every second (22 frames) with noise and cut frames between:
+// every accepted reading was really sent, and at every poll the accepted frame text of the
+// current reading decodes to that reading's value (the frame a recorded row would store).
+TEST_F(PtyFixture, NoisyChangingStreamAcceptsOnlyWhatWasSent) {
+    std::mt19937 random(20240301);
+    std::set<float> sentValues;
+    int accepted = 0, polls = 0, mismatches = 0;
+    int digits = 1000;
+    std::string line;
+    for (int second = 0; second < 40; ++second) {
+        digits = (digits * 37 + 11) % 4000;
+        const std::string frame = Frame(digits, '1', ';', second % 3 == 0 ? '4' : '0');
+        sentValues.insert(DecodeFrameText(frame.substr(0, 9)).value);
+        for (int i = 0; i < 22; ++i) {
+            if (random() % 6 == 0) {  // a burst of noise, sometimes with a stray CR LF
+                for (int n = random() % 9; n > 0; --n) line.push_back(static_cast<char>(random() % 256));
+                if (random() % 2) line += "\r\n";
+            }
+            if (random() % 8 == 0) {
+                line += frame.substr(random() % 10);  // the tail of a cut frame
+            } else {
+                line += frame;
+            }
+            if (i % 5 == 4) {  // a poll every five frames, about twice a second
+                SendAndPoll(line);
+                line.clear();
+                ++polls;
+                if (Acquire()) {
+                    ++accepted;
+                    EXPECT_TRUE(sentValues.count(reading.value)) << reading.value;
+                }
+                if (!reading.acceptedFrameText.empty() &&
+                    DecodeFrameText(reading.acceptedFrameText).value != reading.value) {
+                    ++mismatches;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(accepted, polls / 5);  // noise costs frames, not the link
+    EXPECT_TRUE(QFile::exists(dir.filePath("voltaro.err")));
+}
+
+TEST_F(PtyFixture, DeviceThatVanishesReadsAsClosed) {
+    SendAndPoll(Frame(123) + Frame(123));
+    EXPECT_TRUE(reader.FrameOK);
+    pty.Hangup();
+    EXPECT_TRUE(WaitFor([&] { return !port.PortOpen(); }));
+    EXPECT_EQ(port.InBufferCount(), 0);
+    EXPECT_EQ(port.Input(), "");
+    reader.FrameOK = false;
+    reader.ReadComm(port);
+    EXPECT_FALSE(reader.FrameOK);
+    // Opening again finds no device and stays closed without a word.
+    reader.OpenComm(port, SerialLine{"3", "2400,O,7,1"});
+    EXPECT_FALSE(port.PortOpen());
+}
+
+TEST(QtSerialPortLayer, PortsThatCannotOpenStayClosed) {
+    PortTable table;
+    table.Set(1, "/nonexistent/ttyVoltaro");
+    table.Set(2, "/dev/null");  // not a terminal
+    QtSerialPort port(table);
+    for (int n : {0, 1, 2, 11}) {
+        port.SetCommPort(n);
+        port.SetPortOpen(true);
+        EXPECT_FALSE(port.PortOpen()) << n;
+        EXPECT_EQ(port.InBufferCount(), 0);
+        EXPECT_EQ(port.Input(), "");
+    }
+}
+
+TEST(QtSerialPortLayer, SettingsAreKeptOnlyWhenTheyParse) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    PortTable table;
+    table.Set(4, pty.device());
+    QtSerialPort port(table);
+    port.SetCommPort(4);
+    port.SetSettings("2400,O,7,1");
+    port.SetSettings("2400,Q,7,1");
+    EXPECT_EQ(port.Settings(), "2400,O,7,1");
+    port.SetPortOpen(true);
+    ASSERT_TRUE(port.PortOpen());
+    port.SetCommPort(5);  // an open control keeps its port
+    EXPECT_EQ(port.CommPort(), 4);
+    // Changing the line on an open pty is refused by the driver; the port keeps reading.
+    port.SetSettings("9600,E,8,2");
+    ASSERT_TRUE(pty.Send("abc"));
+    ASSERT_TRUE(WaitFor([&] { return port.InBufferCount() >= 3; }));
+    port.SetInputLen(2);
+    EXPECT_EQ(port.Input(), "ab");
+    port.SetInputLen(0);
+    EXPECT_EQ(port.Input(), "c");
+    port.SetPortOpen(false);
+    EXPECT_FALSE(port.PortOpen());
+}

@@ -1,0 +1,126 @@
+#include <QCoreApplication>
+#include <QTimer>
+#include <charconv>
+#include <cstdio>
+
+#include "ReadingText.h"
+#include "Subcommands.h"
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/IniFile.h"
+#include "app/ProgramFolder.h"
+#include "link/FrameReader.h"
+#include "link/QtSerialPort.h"
+
+namespace voltaro::cli {
+
+namespace {
+
+const char kHelp[] =
+    "usage: voltaro-cli read --port DEVICE|COMn [--settings 2400,O,7,1] [--count N] [--poll MS]\n"
+    "Opens the serial port, polls it like the main window does and prints a line for every\n"
+    "accepted reading: time, value with its unit, coupling and range mode.\n\n"
+    "  --port DEVICE|COMn  a device (/dev/ttyUSB0, a pty) or a port number COM1 to COM10; the\n"
+    "                      numbers name devices through the \"Ports\" section of Setup.ini\n"
+    "  --settings TEXT     baud,parity,data bits,stop bits; parity O, E, N, M or S, stop bits 1,\n"
+    "                      1.5 or 2 (default 2400,O,7,1)\n"
+    "  --count N           stop after N readings, with status 0 (default: run until stopped)\n"
+    "  --poll MS           poll every MS milliseconds (default 500)\n"
+    "  -h, --help          this text\n\n"
+    "Exits with status 1 when the port cannot be opened or goes away, 2 on a wrong argument.\n";
+
+int Fail(int status, const std::string& message) {
+    std::fprintf(stderr, "voltaro-cli read: %s\n", message.c_str());
+    return status;
+}
+
+bool PositiveNumber(const std::string& text, int& out) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size() && out > 0;
+}
+
+// "COM3" (any letter case) gives 3.
+int PortNumber(const std::string& text) {
+    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' || (text[2] | 0x20) != 'm')
+        return 0;
+    int n = 0;
+    return PositiveNumber(text.substr(3), n) ? n : 0;
+}
+
+}  // namespace
+
+int RunRead(const std::vector<std::string>& args) {
+    std::string portArg, settings = "2400,O,7,1";
+    int count = 0, pollMs = 500;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-h" || a == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (a == "--port" && hasValue) {
+            portArg = args[++i];
+        } else if (a == "--settings" && hasValue) {
+            settings = args[++i];
+        } else if (a == "--count" && hasValue) {
+            if (!PositiveNumber(args[++i], count)) return Fail(2, "--count needs a whole number above 0");
+        } else if (a == "--poll" && hasValue) {
+            if (!PositiveNumber(args[++i], pollMs)) return Fail(2, "--poll needs milliseconds above 0");
+        } else {
+            std::fprintf(stderr, "voltaro-cli read: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
+            return 2;
+        }
+    }
+    if (portArg.empty()) return Fail(2, "--port is needed (a device such as /dev/ttyUSB0, or COM1 to COM10)");
+    if (!ParseLineSettings(settings))
+        return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");
+
+    const std::string folder = DefaultProgramFolder();
+    PortTable table = PortTable::FromIni(IniFile(JoinPath(folder, "Setup.ini")));
+    int portNumber = PortNumber(portArg);
+    if (portNumber == 0) {
+        portNumber = 1;
+        table.Set(portNumber, portArg);
+    }
+    const std::string device = table.Device(portNumber);
+
+    Reading reading;
+    LinkView noWindow;
+    Decoder decoder(reading, noWindow);
+    CountingBeeper beeper;
+    SystemClock clock;
+    FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
+    QtSerialPort port(table);
+    reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
+    if (!port.PortOpen()) {
+        const std::string what = device.empty()      ? portArg
+                                 : portArg == device ? device
+                                                     : portArg + " (" + device + ")";
+        return Fail(1, "cannot open " + what);
+    }
+
+    int printed = 0;
+    int status = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        reader.ReadComm(port);
+        if (reader.FrameOK) {
+            reader.FrameOK = false;
+            decoder.DecodeFrame(noWindow);
+            ComputeValue(reading);
+            const std::string line = clock.Now().time().toString(QStringLiteral("HH:mm:ss")).toStdString() +
+                                     "  " + PlainLine(reading);
+            std::fwrite(line.data(), 1, line.size(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+            if (count > 0 && ++printed >= count) QCoreApplication::exit(0);
+        } else if (!port.PortOpen()) {
+            status = Fail(1, "the port " + device + " closed (the device went away)");
+            QCoreApplication::exit(status);
+        }
+    });
+    timer.start(pollMs);
+    return QCoreApplication::exec();
+}
+
+}  // namespace voltaro::cli

@@ -1,0 +1,13 @@
+#include "Subcommands.h"
+
+namespace voltaro::cli {
+
+const std::vector<Subcommand>& Subcommands() {
+    static const std::vector<Subcommand> table = {
+        {"decode", "decode meter frames given as arguments or one per line on standard input", RunDecode},
+        {"read", "follow a serial port and print every accepted reading", RunRead},
+    };
+    return table;
+}
+
+}  // namespace voltaro::cli

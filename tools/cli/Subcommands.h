@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace voltaro::cli {
+
+// One subcommand of voltaro-cli: its arguments come without the tool's and the command's name.
+struct Subcommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Every subcommand, in the order the tool's help lists them.
+const std::vector<Subcommand>& Subcommands();
+
+int RunDecode(const std::vector<std::string>& args);
+int RunRead(const std::vector<std::string>& args);
+
+}  // namespace voltaro::cli

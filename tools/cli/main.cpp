@@ -1,0 +1,40 @@
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "Subcommands.h"
+
+using voltaro::cli::Subcommands;
+
+namespace {
+
+void Usage(FILE* out) {
+    std::fprintf(out,
+                 "usage: voltaro-cli COMMAND [OPTIONS]\n"
+                 "The command-line companion of Voltaro, the multimeter recorder.\n\n"
+                 "commands:\n");
+    for (const auto& c : Subcommands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
+    std::fprintf(out, "\n'voltaro-cli COMMAND --help' describes a command.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        Usage(stderr);
+        return 2;
+    }
+    const char* name = argv[1];
+    if (!std::strcmp(name, "--help") || !std::strcmp(name, "-h") || !std::strcmp(name, "help")) {
+        Usage(stdout);
+        return 0;
+    }
+    for (const auto& c : Subcommands()) {
+        // Arguments stay bytes: frames and device names are single-byte text.
+        if (!std::strcmp(name, c.name)) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "voltaro-cli: unknown command '%s'\n\n", name);
+    Usage(stderr);
+    return 2;
+}
