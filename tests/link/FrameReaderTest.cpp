@@ -134,11 +134,7 @@ TEST_F(ReaderFixture, NoiseWithoutCrLfLosesOneCharacterPerPoll) {
     for (int i = 0; i < 30; ++i) noise[i] = static_cast<char>('A' + i % 26);
     Poll(noise);
     EXPECT_EQ(reader.RxBuf, noise.substr(1));
-    for (int i = 2; i <= 8; ++i) {
-        Poll("");
-        port.Feed("");
-    }
-    // Polls with nothing waiting do not touch the buffer; each poll with data drops one.
+    reader.ReadComm(port);  // nothing waiting: the buffer is left alone
     EXPECT_EQ(reader.RxBuf.size(), 29u);
     for (int i = 0; i < 7; ++i) Poll("\x01");
     EXPECT_EQ(reader.RxBuf.size(), 29u);
@@ -199,32 +195,12 @@ TEST_F(ReaderFixture, TraceFileMovesAsideAtOneMebibyte) {
     EXPECT_LE(Slurp(reader.TraceFile).size(), static_cast<size_t>(FrameReader::kTraceLimit));
 }
 
-TEST_F(ReaderFixture, ResyncTraceStaysBoundedOnAWrongBaudRate) {
-    std::string garbage;
-    for (int i = 0; i < 4000; ++i) garbage.push_back(static_cast<char>(0x80 + i % 97));
-    for (int i = 0; i < 600; ++i) Poll(garbage);
-    const qint64 err = QFileInfo(dir.filePath("voltaro.err")).size();
-    const qint64 old = QFileInfo(dir.filePath("voltaro.err.old")).size();
-    EXPECT_GT(old, 0);
-    EXPECT_LE(err, FrameReader::kTraceLimit);
-    EXPECT_LE(old, FrameReader::kTraceLimit);
-}
-
 TEST_F(ReaderFixture, NoTracingWithoutAFolder) {
     FrameReader quiet(reading, decoder, window, beeper, clock, {}, false);
     port.Feed("garbage\r\n" + kFrame + kFrame);
     quiet.ReadComm(port);
     EXPECT_EQ(quiet.TraceFile, "");
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
-TEST_F(ReaderFixture, ClosedPortAndEmptyLineChangeNothing) {
-    port.SetPortOpen(false);
-    port.Feed(kFrame + kFrame);
-    reader.ReadComm(port);
-    EXPECT_FALSE(reader.FrameOK);
-    EXPECT_EQ(reader.RxBuf, "");
-    EXPECT_TRUE(window.panel3.empty());
 }
 
 TEST_F(ReaderFixture, AcceptanceClearsNoDataFlag) {

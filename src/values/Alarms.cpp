@@ -1,0 +1,147 @@
+#include "values/Alarms.h"
+
+#include "app/Beeper.h"
+#include "app/Settings.h"
+#include "values/Notation.h"
+
+namespace voltaro {
+
+namespace {
+const std::string kMain = "frmMain";
+}
+
+void Alarms::SetTimer(bool enabled) {
+    AlarmTimerEnabled = enabled;
+    view_.SetAlarmTimer(enabled);
+}
+
+void Alarms::SetStop(bool visible) {
+    StopVisible = visible;
+    view_.SetStopVisible(visible);
+}
+
+void Alarms::SetColours(Rgb hi, Rgb lo) {
+    HiColour = hi;
+    LoColour = lo;
+    view_.SetHiColour(hi);
+    view_.SetLoColour(lo);
+}
+
+void Alarms::ChkAlarm(double value) {
+    const double hi = Val(TextAlarmHI);
+    const double lo = Val(TextAlarmLO);
+    if (OptAlarmHi && value >= hi) HiAlarmOn = AlarmActive = true;
+    if (OptAlarmLo && value <= lo) LoAlarmOn = AlarmActive = true;
+    if (!AlarmActive) return;
+    switch (AlarmMode) {
+        case kAlarmContinuous:
+            beeper_.Beep();
+            break;
+        case kAlarmFiveSeconds:
+            SetTimer(true);
+            break;
+        default:
+            ClearAlarm();
+            break;
+    }
+}
+
+void Alarms::ClearAlarm() {
+    SetColours(kBlack, kBlack);
+    SetStop(false);
+    SetTimer(false);
+    AlarmActive = HiAlarmOn = LoAlarmOn = false;
+}
+
+void Alarms::cmdAlarmStop_Click() {
+    SetColours(kBlack, kBlack);
+    SetStop(false);
+    SetTimer(false);
+    AlarmActive = false;
+}
+
+void Alarms::AlarmTimerTick() {
+    beeper_.Beep();
+    if (AlarmActive) AlarmTicks = 0;
+    if (++AlarmTicks > 5) ClearAlarm();
+    AlarmActive = false;
+    SetStop(true);
+}
+
+void Alarms::TimerAlarmFlashTick() {
+    if (OptAlarmHi && HiAlarmOn) {
+        HiColour = HiColour == kBlack ? kRed : kBlack;
+        view_.SetHiColour(HiColour);
+    }
+    if (OptAlarmLo && LoAlarmOn) {
+        LoColour = LoColour == kBlack ? kBlue : kBlack;
+        view_.SetLoColour(LoColour);
+    }
+}
+
+void Alarms::mAlarmS_Click(int index, Settings& settings) {
+    if (index < 0 || index > 2) return;
+    ClearAlarm();
+    MenuChecked = {false, false, false};
+    MenuChecked[static_cast<size_t>(index)] = true;
+    SaveAlarmSet(settings);
+    AlarmMode = index;
+}
+
+void Alarms::SaveAlarmSet(Settings& settings) const {
+    for (size_t i = 0; i < MenuChecked.size(); ++i)
+        settings.SettingSaveBool(kMain, "ALARMS" + std::to_string(i), MenuChecked[i]);
+}
+
+void Alarms::ReadAlarmSet(const Settings& settings) {
+    std::array<bool, 3> checked = MenuChecked;
+    for (size_t i = 0; i < checked.size(); ++i) {
+        const std::string text = settings.SettingGet(kMain, "ALARMS" + std::to_string(i), "");
+        if (const auto on = ParseBoolean(text)) checked[i] = *on;
+    }
+    // Exactly one entry carries the mark: the last one marked, or the first when none is.
+    int mode = -1;
+    for (int i = 0; i < 3; ++i)
+        if (checked[static_cast<size_t>(i)]) mode = i;
+    if (mode < 0) mode = kAlarmContinuous;
+    MenuChecked = {false, false, false};
+    MenuChecked[static_cast<size_t>(mode)] = true;
+    AlarmMode = mode;
+}
+
+void Alarms::OptAlarmHi_Click(bool on) {
+    OptAlarmHi = on;
+    if (on) {
+        AlarmHiText = TextAlarmHI;
+    } else {
+        AlarmHiText.clear();
+        ClearAlarm();
+    }
+}
+
+void Alarms::OptAlarmLo_Click(bool on) {
+    OptAlarmLo = on;
+    if (on) {
+        AlarmLoText = TextAlarmLO;
+    } else {
+        AlarmLoText.clear();
+        ClearAlarm();
+    }
+}
+
+void Alarms::TextAlarmHI_Change(const std::string& text, Settings& settings) {
+    TextAlarmHI = text;
+    settings.SettingSave(kMain, "AlarmHI", text);
+}
+
+void Alarms::TextAlarmLO_Change(const std::string& text, Settings& settings) {
+    TextAlarmLO = text;
+    settings.SettingSave(kMain, "AlarmLO", text);
+}
+
+void Alarms::ReadLimits(const Settings& settings, const std::string& graphHigh, const std::string& graphLow) {
+    TextAlarmHI = settings.SettingGetText(kMain, "AlarmHI", graphHigh);
+    TextAlarmLO = settings.SettingGetText(kMain, "AlarmLO", graphLow);
+}
+
+}  // namespace voltaro
