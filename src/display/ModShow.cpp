@@ -40,9 +40,13 @@ std::string Centred(const std::string& text) {
 }
 
 // The magnitude of a scaled number with one decimal (the mask "##0.0").
-std::string Magnitude(const std::string& scaled) { return FormatMask(std::fabs(Val(scaled)), 1, 1); }
+std::string Magnitude(const std::string& scaled) {
+    return FormatMask(std::fabs(Val(scaled)), 1, 1);
+}
 
-std::string SignOf(double v) { return v < 0 ? "-" : " "; }
+std::string SignOf(double v) {
+    return v < 0 ? "-" : " ";
+}
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-
 #include <array>
 #include <optional>
 #include <string>
@@ -30,8 +29,9 @@ class ModShow {
 public:
     // Redraws digits, sign, prefix, unit and bargraph for the Reading's value (none for a
     // reading not yet had) and digits ("OL" for an overload).
-    void UpdatePanel(Reading& reading, std::optional<float> value, const std::string& digits, PanelModes modes,
-                     const Statistics& stats, Decibels& db, MeterRange& range, int recordCount);
+    void UpdatePanel(Reading& reading, std::optional<float> value, const std::string& digits,
+                     PanelModes modes, const Statistics& stats, Decibels& db, MeterRange& range,
+                     int recordCount);
 
     // Chooses the glyphs of the four cells for a display text; false when the text is the one
     // drawn last during a no-data period, and the cells are left as they are.
@@ -48,8 +48,8 @@ public:
 
     // Rewrites the sub-display rows whose statistic is on; all eight texts are emptied while
     // nothing is recorded.
-    void UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db, const DateTimeFormat& stamps,
-                            const QDateTime& now, int recordCount);
+    void UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,
+                            const DateTimeFormat& stamps, const QDateTime& now, int recordCount);
 
     std::array<Glyph, 4> Picture1{kBlankGlyph, kBlankGlyph, kBlankGlyph, kBlankGlyph};
     std::string LastDigitText;  // the text drawn last, or "9999" to draw the next one anyway
@@ -57,9 +57,9 @@ public:
     int MaxBar = 0;             // the bargraph's full count
     std::string BarCount;       // the count text the bargraph shows
 
-    std::string LabType0 = " ";               // the sign
-    std::string LabVolts;                      // the prefix, in "Times New Roman" bold
-    std::string LabType;                       // the unit ("W" is omega in the symbol face)
+    std::string LabType0 = " ";  // the sign
+    std::string LabVolts;        // the prefix, in "Times New Roman" bold
+    std::string LabType;         // the unit ("W" is omega in the symbol face)
     std::string LabTypeFace = "Times New Roman";
 
     // Sub-display rows 0 MAX, 1 MIN, 2 AVG, 3 REL: values and their stamps.
