@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "link/Reading.h"
+#include "values/DateTimeFormat.h"
+#include "values/Decibels.h"
+#include "values/Formatting.h"
 #include "values/Notation.h"
+#include "values/Statistics.h"
 
 namespace voltaro {
 
@@ -34,7 +39,115 @@ std::string Centred(const std::string& text) {
     return std::string(static_cast<size_t>(pad), ' ') + text;
 }
 
+// The magnitude of a scaled number with one decimal (the mask "##0.0").
+std::string Magnitude(const std::string& scaled) {
+    return FormatMask(std::fabs(Val(scaled)), 1, 1);
+}
+
+std::string SignOf(double v) {
+    return v < 0 ? "-" : " ";
+}
+
 }  // namespace
+
+std::string UnitWithoutPrefix(const std::string& unitText) {
+    static const std::string kUnits[] = {"V", "A", "W", "HZ", "F"};
+    static const std::string kPrefixes = std::string(" pnmKMG") + kMicroSign;
+    size_t start = 0;
+    while (start < unitText.size() && kPrefixes.find(unitText[start]) != std::string::npos) ++start;
+    std::string rest = unitText.substr(start);
+    for (const std::string& u : kUnits)
+        if (rest == u) return rest;
+    return unitText;
+}
+
+void ModShow::UpdatePanel(Reading& reading, std::optional<float> value, const std::string& digits,
+                          PanelModes modes, const Statistics& stats, Decibels& db, MeterRange& range,
+                          int recordCount) {
+    std::string U;
+    std::string text;
+    if (value) {
+        // Decibels of the value shown, or of its difference from the REL reference.
+        auto showDecibels = [&](double v) {
+            LabTypeFace = "Times New Roman";
+            double x = db.DecibelValue(v, db.DbReference);
+            ScaledText t = FormatScaled4(x);
+            text = Magnitude(t.text);
+            U = "dB";
+            LabVolts = t.prefix;
+            LabType0 = SignOf(x);
+        };
+        if (modes.rel) {
+            double d = static_cast<double>(*value) - stats.RelReference;
+            if (!modes.dB) {
+                ScaledText t = FormatScaled4(d);
+                text = Magnitude(t.text);
+                LabVolts = t.prefix;
+                bool ohm = reading.baseUnit == "ohm";
+                LabType = ohm ? "W" : reading.baseUnit;
+                LabTypeFace = ohm ? "Symbol" : "Times New Roman";
+                LabType0 = SignOf(d);
+            } else {
+                showDecibels(d);
+            }
+        } else if (!modes.dB) {
+            text = range.FormatRangeText(reading, recordCount);
+            LabVolts = reading.prefix;
+            LabType = reading.baseUnit;
+            if (reading.baseUnit == "ohm" || reading.baseUnit == "W") {
+                LabTypeFace = "Symbol";
+                LabType = "W";
+                LabVolts = reading.prefix.substr(0, 1);
+            } else {
+                LabTypeFace = "Times New Roman";
+            }
+            LabType0 = SignOf(*value);
+        } else {
+            showDecibels(*value);
+        }
+        if (U == "dB") LabType = db.SelectedOption == 1 ? "dBm" : "dB";
+    } else {
+        text = "0";
+    }
+    if (reading.NoDataFlag || digits == "OL") {
+        text = " OL ";
+        reading.digits = "4000";  // the bargraph shows full
+    }
+    DisplayText = text;
+    DrawDigits(text, reading.NoDataFlag);
+    BarCount = reading.digits;
+}
+
+void ModShow::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,
+                                 const DateTimeFormat& stamps, const QDateTime& now, int recordCount) {
+    if (recordCount == 0) {
+        Label2.fill("");
+        Label3.fill("");
+        return;
+    }
+    auto valueText = [&](double v, bool decibels) {
+        if (decibels) return FormatScaled4(db.DecibelValue(v, db.DbReference)).text + "dB";
+        ScaledText t = FormatScaled6(v);
+        return t.text + t.prefix;
+    };
+    if (stats.AverageShown()) {
+        Label2[2] = valueText(stats.Average(), modes.dB);
+        Label3[2] = stamps.FormatStamp(now.date(), now.time());
+    }
+    if (stats.StatMaxOn) {
+        Label2[0] = valueText(stats.Vmax, modes.dB);
+        Label3[0] = stamps.FormatStamp(stats.MaxDate, stats.MaxTime);
+    }
+    if (stats.StatMinOn) {
+        Label2[1] = valueText(stats.Vmin, modes.dB);
+        Label3[1] = stamps.FormatStamp(stats.MinDate, stats.MinTime);
+    }
+    if (modes.rel) {
+        ScaledText t = FormatScaled4(stats.RelReference);
+        Label2[3] = t.text + t.prefix;
+        Label3[3] = stamps.FormatStamp(stats.RelDate, stats.RelTime);
+    }
+}
 
 bool ModShow::DrawDigits(const std::string& text, bool noDataFlag) {
     if (text == LastDigitText) return false;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "link/FrameCodes.h"
 #include "values/Notation.h"
 
 namespace voltaro {
@@ -164,14 +165,6 @@ std::string ScaleFormatter::FormatScaled(double value, int width) {
 
 namespace {
 
-// The meter's status bit of value 1: its own overload flag.
-bool OverloadBit(int code) {
-    static const std::string kCodes = "0123456789:;<=>?@";
-    const size_t at = kCodes.find(static_cast<char>(code));
-    const int charValue = (code >= 0 && code < 256 && at != std::string::npos) ? static_cast<int>(at) : 0;
-    return (charValue & 1) != 0;
-}
-
 enum class RowKind { Masked, Count };
 
 struct RangeRow {
@@ -273,7 +266,7 @@ RangeInput RangeInputOf(const Reading& reading, int recordCount) {
     in.unitText = reading.unitText;
     in.rangeCode = static_cast<char>(reading.frameBytes[1]);
     in.funcChar = static_cast<char>(reading.frameBytes[6]);
-    in.overload = OverloadBit(reading.frameBytes[7]);
+    in.overload = HasFrameBit(reading.frameBytes[7], 1);  // the meter's own overload flag
     in.funcMode = reading.funcMode;
     in.acDc = reading.acDc;
     in.recordCount = recordCount;

@@ -2,6 +2,11 @@
 
 #include "display/ModShow.h"
 #include "display/RecordingSurface.h"
+#include "link/Decoder.h"
+#include "values/DateTimeFormat.h"
+#include "values/Decibels.h"
+#include "values/Formatting.h"
+#include "values/Statistics.h"
 
 namespace voltaro {
 namespace {
@@ -114,6 +119,151 @@ TEST(DrawBargraph, SegmentGeometry) {
     EXPECT_DOUBLE_EQ(bar.segments[9].y1, 12);        // tall, every tenth
     EXPECT_DOUBLE_EQ(bar.segments[39].x1, 20 + 10 * 41);
     EXPECT_DOUBLE_EQ(bar.texts[1].x1, 20 + 10 * 10 + 2);  // label 10
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+struct PanelRig {
+    ModShow panel;
+    Statistics stats;
+    Decibels db;
+    MeterRange range;
+    Reading reading;
+
+    void Show(const std::string& frame, PanelModes modes = {}, int recordCount = 0) {
+        reading = DecodeFrameText(frame);
+        panel.UpdatePanel(reading, reading.value, reading.digits, modes, stats, db, range, recordCount);
+    }
+};
+
+TEST(UpdatePanel, PlainReadingShowsRangeTextPrefixAndUnit) {
+    PanelRig rig;
+    rig.Show("13999;008");  // 3.999 V
+    EXPECT_EQ(rig.panel.DisplayText, "3.999");
+    EXPECT_EQ(rig.panel.Picture1, (Cells{D(3), P(9), P(9), P(9)}));
+    EXPECT_EQ(rig.panel.LabVolts, "");
+    EXPECT_EQ(rig.panel.LabType, "V");
+    EXPECT_EQ(rig.panel.LabTypeFace, "Times New Roman");
+    EXPECT_EQ(rig.panel.LabType0, " ");
+    EXPECT_EQ(rig.panel.BarCount, "3999");
+
+    rig.Show("13999;408");  // -3.999 V
+    EXPECT_EQ(rig.panel.LabType0, "-");
+
+    rig.Show("012343008");  // 123.4 ohm: omega in the symbol face, the prefix's first character
+    EXPECT_EQ(rig.panel.DisplayText, "123.4");
+    EXPECT_EQ(rig.panel.LabType, "W");
+    EXPECT_EQ(rig.panel.LabTypeFace, "Symbol");
+    EXPECT_EQ(rig.panel.LabVolts, " ");
+    rig.Show("11234300");  // 1.234 kilohm
+    EXPECT_EQ(rig.panel.LabVolts, "K");
+    EXPECT_EQ(rig.panel.LabType, "W");
+}
+
+TEST(UpdatePanel, OverloadNoDataAndNoValue) {
+    PanelRig rig;
+    rig.reading = DecodeFrameText("10123;008");
+    rig.panel.UpdatePanel(rig.reading, rig.reading.value, "OL", {}, rig.stats, rig.db, rig.range, 0);
+    EXPECT_EQ(rig.panel.DisplayText, " OL ");
+    EXPECT_EQ(rig.panel.Picture1, (Cells{kBlankGlyph, D(0), P(10), kBlankGlyph}));
+    EXPECT_EQ(rig.reading.digits, "4000");  // the bargraph shows full
+    EXPECT_EQ(rig.panel.BarCount, "4000");
+
+    rig.reading = DecodeFrameText("10123;008");
+    rig.reading.NoDataFlag = true;
+    rig.panel.UpdatePanel(rig.reading, std::nullopt, rig.reading.digits, {}, rig.stats, rig.db, rig.range, 0);
+    EXPECT_EQ(rig.panel.DisplayText, " OL ");
+
+    rig.reading = DecodeFrameText("10123;008");
+    rig.panel.UpdatePanel(rig.reading, std::nullopt, rig.reading.digits, {}, rig.stats, rig.db, rig.range, 0);
+    EXPECT_EQ(rig.panel.DisplayText, "0");
+}
+
+TEST(UpdatePanel, RelativeShowsMagnitudeOfTheDifferenceWithItsOwnPrefix) {
+    PanelRig rig;
+    rig.stats.RelReference = 0.2f;
+    rig.Show("10123;008", {.rel = true});  // 0.123 - 0.2 = -0.077
+    EXPECT_EQ(rig.panel.DisplayText, "77.0");
+    EXPECT_EQ(rig.panel.LabVolts, "m");
+    EXPECT_EQ(rig.panel.LabType, "V");
+    EXPECT_EQ(rig.panel.LabType0, "-");
+
+    rig.stats.RelReference = 100;
+    rig.Show("012343008", {.rel = true});  // 123.4 - 100 ohm
+    EXPECT_EQ(rig.panel.DisplayText, "23.4");
+    EXPECT_EQ(rig.panel.LabType, "W");
+    EXPECT_EQ(rig.panel.LabTypeFace, "Symbol");
+}
+
+TEST(UpdatePanel, DecibelsShowTheirUnitWordAndSign) {
+    PanelRig rig;
+    rig.db.SelectedOption = 0;
+    rig.Show("10123;008", {.dB = true});  // 20 log10(0.123) = -18.20
+    EXPECT_EQ(rig.panel.DisplayText, "18.2");
+    EXPECT_EQ(rig.panel.LabType, "dB");
+    EXPECT_EQ(rig.panel.LabTypeFace, "Times New Roman");
+    EXPECT_EQ(rig.panel.LabType0, "-");
+
+    rig.db.SelectedOption = 1;  // dBm into 600 ohms
+    rig.db.DbReference = 600;
+    rig.Show("17746;008", {.dB = true});  // 7.746 V
+    EXPECT_EQ(rig.panel.DisplayText, "20.0");
+    EXPECT_EQ(rig.panel.LabType, "dBm");
+    EXPECT_EQ(rig.panel.LabType0, " ");
+}
+
+TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
+    ModShow panel;
+    Statistics stats;
+    Decibels db;
+    DateTimeFormat stamps;
+    const QDateTime now(QDate(2024, 1, 15), QTime(10, 30, 0));
+    stats.StatMaxOn = 1;
+    stats.Vmax = 1500;
+    stats.MaxDate = QDate(2024, 1, 14);
+    stats.MaxTime = "09:15:00";
+    stats.StatAvgOn = "1";
+    stats.AvgSum = 3;
+    stats.AvgCount = 2;
+    stats.RelReference = 0.25f;
+    stats.RelDate = QDate(2024, 1, 13);
+    stats.RelTime = "08:00:00";
+    panel.Label2[1] = "kept";
+
+    panel.UpdateStatsDisplay(stats, {.rel = true}, db, stamps, now, 5);
+    EXPECT_EQ(panel.Label2[0], "+  1.50K");
+    EXPECT_EQ(panel.Label3[0], "24/01/14 09:15:00");
+    EXPECT_EQ(panel.Label2[1], "kept");  // MIN is off: its row is left as it was
+    EXPECT_EQ(panel.Label2[2], "+  1.50");
+    EXPECT_EQ(panel.Label3[2], "24/01/15 10:30:00");
+    EXPECT_EQ(panel.Label2[3], "+ 250m");
+    EXPECT_EQ(panel.Label3[3], "24/01/13 08:00:00");
+
+    stats.Vmax = 10;
+    panel.UpdateStatsDisplay(stats, {.dB = true}, db, stamps, now, 5);
+    EXPECT_EQ(panel.Label2[0], "+20.0dB");
+
+    panel.UpdateStatsDisplay(stats, {}, db, stamps, now, 0);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(panel.Label2[static_cast<size_t>(i)], "");
+        EXPECT_EQ(panel.Label3[static_cast<size_t>(i)], "");
+    }
+}
+
+TEST(UnitWithoutPrefix, StripsTheRangePrefixOnly) {
+    EXPECT_EQ(UnitWithoutPrefix("mV"), "V");
+    EXPECT_EQ(UnitWithoutPrefix("\xB5"
+                                "A"),
+              "A");
+    EXPECT_EQ(UnitWithoutPrefix(" W"), "W");
+    EXPECT_EQ(UnitWithoutPrefix("KHZ"), "HZ");
+    EXPECT_EQ(UnitWithoutPrefix(" MHZ"), "HZ");
+    EXPECT_EQ(UnitWithoutPrefix("oC"), "oC");
+    EXPECT_EQ(UnitWithoutPrefix(""), "");
 }
 
 }  // namespace

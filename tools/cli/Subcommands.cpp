@@ -6,6 +6,7 @@ const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
         {"decode", "decode meter frames given as arguments or one per line on standard input", RunDecode},
         {"read", "follow a serial port and print every accepted reading", RunRead},
+        {"panel", "draw the display panel and bargraph of one frame into a PNG", RunPanel, true},
     };
     return table;
 }

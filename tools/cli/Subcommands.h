@@ -10,6 +10,7 @@ struct Subcommand {
     const char* name;
     const char* summary;
     int (*run)(const std::vector<std::string>& args);
+    bool draws = false;  // needs fonts: runs with a GUI application (offscreen without a display)
 };
 
 // Every subcommand, in the order the tool's help lists them.
@@ -17,5 +18,6 @@ const std::vector<Subcommand>& Subcommands();
 
 int RunDecode(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
+int RunPanel(const std::vector<std::string>& args);
 
 }  // namespace voltaro::cli

@@ -1,6 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "Subcommands.h"
 
@@ -17,10 +19,21 @@ void Usage(FILE* out) {
     std::fprintf(out, "\n'voltaro-cli COMMAND --help' describes a command.\n");
 }
 
+// Commands that draw need fonts, so a GUI application; without a display it runs offscreen.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+    for (const auto& c : Subcommands()) {
+        if (argc >= 2 && c.draws && !std::strcmp(argv[1], c.name)) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    auto app = MakeApplication(argc, argv);
     if (argc < 2) {
         Usage(stderr);
         return 2;

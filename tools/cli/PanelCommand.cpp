@@ -1,0 +1,107 @@
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+#include "Subcommands.h"
+#include "display/Glyphs.h"
+#include "display/ModShow.h"
+#include "display/QtDrawingSurface.h"
+#include "link/Decoder.h"
+#include "values/Decibels.h"
+#include "values/Formatting.h"
+#include "values/Statistics.h"
+
+namespace voltaro::cli {
+
+namespace {
+
+const char kHelp[] =
+    "usage: voltaro-cli panel FRAME --out panel.png\n"
+    "Draws the meter's display panel for one frame (the nine data characters, as \"13999;008\"):\n"
+    "the four digit cells, sign, prefix and unit, coupling and range mode, and the 40-segment\n"
+    "bargraph, as the main window shows them.\n\n"
+    "  --out FILE   the picture to write (PNG)\n"
+    "  -h, --help   this text\n\n"
+    "Exits with status 1 when the picture cannot be written, 2 on a wrong argument.\n";
+
+const QColor kLcd(214, 222, 206);
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "voltaro-cli panel: %s\n\n%s", problem.c_str(), kHelp);
+    return 2;
+}
+
+// Text in a typeface at a size, its top left corner at (x, y) pixels; returns where it ends.
+double Text(DrawingSurface& s, double x, double y, const std::string& text, const std::string& face,
+            double points, bool bold) {
+    s.SetTypeface(face);
+    s.SetFontSize(points);
+    s.SetBold(bold);
+    s.SetPos(x, y);
+    s.Print(text);
+    return s.CurrentX();
+}
+
+}  // namespace
+
+int RunPanel(const std::vector<std::string>& args) {
+    std::string frame, out;
+    bool haveFrame = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (a == "--out") {
+            if (i + 1 >= args.size()) return Usage("--out needs a file name");
+            out = args[++i];
+        } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            return Usage("unknown option '" + a + "'");
+        } else if (!haveFrame) {
+            frame = a;
+            haveFrame = true;
+        } else {
+            return Usage("one frame only");
+        }
+    }
+    if (!haveFrame) return Usage("no frame given");
+    if (out.empty()) return Usage("--out is needed");
+
+    Reading reading = DecodeFrameText(frame);
+    ModShow panel;
+    Statistics stats;
+    Decibels db;
+    MeterRange range;
+    panel.UpdatePanel(reading, reading.value, reading.digits, {}, stats, db, range, 0);
+
+    QImage image(720, 300, QImage::Format_RGB32);
+    image.fill(kLcd);
+    QPainter painter(&image);
+    {
+        QtDrawingSurface all(painter, image.rect(), kLcd);
+        all.SetPixelScale();
+        Text(all, 12, 6, "READING-DIGITAL DISPLAY", "Arial", 9, true);
+        Text(all, 470, 40, reading.acDc, "Arial", 14, true);
+        Text(all, 540, 40, reading.rangeMode, "Arial", 14, true);
+        Text(all, 18, 88, panel.LabType0, "Arial", 48, true);
+        double x = Text(all, 470, 120, panel.LabVolts, "Times New Roman", 40, true);
+        Text(all, x + 4, 120, panel.LabType, panel.LabTypeFace, 40, true);
+    }
+    for (int i = 0; i < 4; ++i) {
+        QtDrawingSurface cell(painter, QRectF(60 + i * 98, 40, 90, 153), kLcd);
+        DrawGlyph(cell, panel.Picture1[static_cast<size_t>(i)]);
+    }
+    {
+        QtDrawingSurface bar(painter, QRectF(20, 215, 680, 70), kLcd);
+        bar.SetFontSize(9);
+        panel.DrawBargraph(bar, kBlack);
+    }
+    painter.end();
+    if (!image.save(QString::fromLocal8Bit(out.c_str()), "PNG")) {
+        std::fprintf(stderr, "voltaro-cli panel: cannot write '%s'\n", out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace voltaro::cli
