@@ -3,52 +3,54 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
-#include <QFrame>
-#include <QGroupBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
-#include <QStatusBar>
 
 #include "app/Icons.h"
+#include "app/Messages.h"
 #include "app/PictureBox.h"
+#include "app/ProgramFolder.h"
+#include "app/QtCaption.h"
+#include "app/SettingsStore.h"
+#include "app/frmAbout0.h"
+#include "app/frmMainViews.h"
+#include "app/frmSeleDim.h"
+#include "link/frmCommTest.h"
+#include "link/frmSetup.h"
+#include "values/Notation.h"
 
 namespace voltaro {
 
 namespace {
 
-const char* const kSansFace = "Arial";
-const char* const kSerifFace = "Times New Roman";
+constexpr int kTwips = frmMain::kTwipsPerPixel;
 
-// Puts a control at its design place (twips) with its design font size (points).
-template <typename W>
-W* Place(W* w, const char* name, int left, int top, int width, int height, double points,
-         const char* face = kSansFace, bool bold = false) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(frmMain::FromTwips(left, top, width, height));
-    QFont f(QString::fromLatin1(face));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    w->setFont(f);
-    return w;
+Placement PlacementOf(const QWidget* w) {
+    const QRect g = w->geometry();
+    return {g.width() * kTwips, g.height() * kTwips, g.y() * kTwips, g.x() * kTwips};
 }
 
-QLabel* NewLabel(QWidget* parent, const char* caption = "") {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
+WindowState StateOf(const QWidget* w) {
+    if (w->isMinimized()) return WindowState::Minimised;
+    if (w->isMaximized()) return WindowState::Maximised;
+    return WindowState::Normal;
 }
 
 }  // namespace
 
-QRect frmMain::FromTwips(int left, int top, int width, int height) {
-    auto px = [](int t) { return (t + kTwipsPerPixel / 2) / kTwipsPerPixel; };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(const ProgramContext& context, QWidget* parent)
+    : QWidget(parent),
+      ctx(context),
+      DebugMode(context.DebugMode),
+      IniPath(JoinPath(context.programFolder, "Setup.ini")),
+      ini(IniPath),
+      stores(*context.store, ini, context.applicationName) {
     setObjectName(QStringLiteral("frmMain"));
     resize(FromTwips(0, 0, kDesignWidthTwips, kDesignHeightTwips).size());
     BuildPanel();
@@ -56,222 +58,369 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     BuildGraph();
     BuildMenus();
     SetDesignTimers();
-    // The three menus are only pop-ups of their buttons.
-    connect(CmdFile, &QPushButton::clicked, this, [this] { mfile->popup(QCursor::pos()); });
-    connect(Setup, &QPushButton::clicked, this, [this] { mSetup->popup(QCursor::pos()); });
-    connect(CmdHelp, &QPushButton::clicked, this, [this] { MHelp->popup(QCursor::pos()); });
+
+    linkView = std::make_unique<MainLinkView>(*this);
+    decoder = std::make_unique<Decoder>(reading, *linkView);
+    reader = std::make_unique<FrameReader>(reading, *decoder, *linkView, *ctx.beeper, *ctx.clock,
+                                           TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
+    MSComm = ctx.makePort(Ports());
+    alarmView = std::make_unique<MainAlarmView>(*this);
+    alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
+    ConnectEvents();
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::BuildPanel() {
-    Frame3 = Place(new QGroupBox(QStringLiteral("READING-DIGITAL DISPLAY"), this), "Frame3", 60, 60, 5700,
-                   3060, 8, kSansFace, true);
+PortTable frmMain::Ports() const {
+    return PortTable::FromIni(ini);
+}
 
-    labRs232 = Place(NewLabel(Frame3, "RS-232"), "labRs232", 120, 210, 720, 240, 8, kSansFace, true);
-    labRs232->setStyleSheet(QStringLiteral("color: rgb(0,128,0)"));
+void frmMain::ConnectEvents() {
+    // The three menus are only pop-ups of their buttons.
+    connect(CmdFile, &QPushButton::clicked, this, [this] { mfile->popup(QCursor::pos()); });
+    connect(Setup, &QPushButton::clicked, this, [this] { mSetup->popup(QCursor::pos()); });
+    connect(CmdHelp, &QPushButton::clicked, this, [this] { MHelp->popup(QCursor::pos()); });
+
+    connect(&Timer3, &QTimer::timeout, this, &frmMain::Timer3_Timer);
+    connect(&TimerRs232, &QTimer::timeout, this, &frmMain::TimerRs232_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &frmMain::VScroll1_Change);
+    connect(Image1, &ClickableLabel::clicked, this, &frmMain::Image1_Click);
+    connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
+    connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
+    connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
+}
+
+namespace {
+
+// The product name of the program's version information; the title shown drops its last six
+// characters.
+const char* const kProductName = "Voltaro Multimeter Companion (Qt 6)";
+constexpr size_t kProductCut = 6;
+
+}  // namespace
+
+bool frmMain::Form_Load() {
+    // The stored title is addressed by the executable's name as application, section and key.
+    const std::string& app = ctx.applicationName;
+    ProductTitle = ctx.store->Get(app, app, app).value_or(kProductName);
+    ProductTitle =
+        ProductTitle.size() > kProductCut ? ProductTitle.substr(0, ProductTitle.size() - kProductCut) : "";
+    Check1->setVisible(DebugMode);
+    LabType0->clear();
+    FormLoaded = false;
+
+    bool portsFound = true;
+    settings = LoadSettings(stores, ctx.programFolder, [this, &portsFound](AppSettings& loading) {
+        LoadSetup();
+        setup->AttachSettings(loading);
+        portsFound = setup->Form_Load(DebugMode);
+        if (portsFound) setup->ChkCommOK(loading);
+    });
+    if (!portsFound) {
+        ctx.messages->ShowMessage("All Ports in Use!", "ERROR");
+        return false;
+    }
+    setup->AttachSettings(settings);
+    setup->SelectStored();
+    ShowRecentFiles();
+    formats.DateofTime = settings.DateofTime;
+    formats.DateF = settings.DateF;
+    formats.TimeF = settings.TimeF;
+    separator.ChkDim(settings.ExtDimF);
+    decoder->UnType = settings.UnType;
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    VScroll1->blockSignals(true);
+    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
+    VScroll1->blockSignals(false);
+    TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
+
+    layout = RecordLayout(DesignOf());
+    ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
+
+    alarms->ReadLimits(stores, "4", "-4");
+    TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
+    TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+
+    Timer3.setInterval(2000);
+    Timer3.start();
+    TimerDMM.setInterval(500);
+    TimerDMM.start();
+    FormLoaded = true;
+    alarms->ReadAlarmSet(stores);
+    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+    return true;
+}
+
+void frmMain::LoadSetup() {
+    if (setup) return;
+    setup = std::make_unique<frmSetup>();
+    setup->AttachPort(ctx.makePort(Ports()));
+    ApplyDialogPlacement(setup.get(), "frmSetup");
+    connect(setup.get(), &frmSetup::settingsConfirmed, this, &frmMain::SetupConfirmed);
+    connect(setup.get(), &frmSetup::closed, this, [this] {
+        SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
+        DialogClosed();
+    });
+}
+
+void frmMain::ShowRecentFiles() {
+    for (size_t i = 0; i < settings.RecentFiles.size(); ++i) {
+        mfilelist[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
+        mfilelist[i + 1]->setVisible(settings.RecentVisible(i));
+    }
+    mfilelist[0]->setVisible(settings.RecentVisible(0));
+}
+
+void frmMain::Timer3_Timer() {
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+    Timer3.stop();
+}
+
+void frmMain::TimerRs232_Timer() {
     labRs232->setVisible(false);
-    labAUTO = Place(NewLabel(Frame3), "labAUTO", 900, 210, 780, 240, 8, kSansFace, true);
-    labDC = Place(NewLabel(Frame3), "labDC", 1740, 210, 480, 240, 8, kSansFace, true);
-    Image2 = Place(NewLabel(Frame3), "Image2", 2280, 180, 420, 300, 8);
-    LabERROR = Place(NewLabel(Frame3), "LabERROR", 4800, 210, 780, 240, 8);
-    LabERROR->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
-    LabType0 = Place(NewLabel(Frame3), "LabType0", 120, 480, 330, 1080, 28, kSansFace, true);
-    for (int i = 0; i < 4; ++i) {
-        Picture1[i] = Place(new PictureBox(Frame3), "Picture1", 480 + i * 720, 480, 660, 1080, 8);
-        Picture1[i]->setProperty("index", i);
+void frmMain::Timer1_Timer() {
+    Picture2[0]->setVisible(false);
+    Picture2[1]->setVisible(false);
+    Timer1.stop();
+}
+
+void frmMain::ShowPortDevice() {
+    const int port = static_cast<int>(Val(line.PortText));
+    TxtCOM->setText(QStringLiteral("COM") + Latin1(line.PortText));
+    labPortDevice->setText(QString::fromStdString(Ports().Device(port)));
+    StatusPanel[0]->setText(Latin1(line.LineSettings));
+    StatusPanel[1]->setText(MSComm->PortOpen() ? QStringLiteral("Port open") : QStringLiteral("Port closed"));
+}
+
+void frmMain::ReopenMainPort() {
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    for (int n = 1; n <= 10; ++n) {
+        MSComm->SetCommPort(n);
+        if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     }
-    LabVolts = Place(NewLabel(Frame3), "LabVolts", 3360, 720, 600, 720, 20, kSerifFace, true);
-    LabVolts->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    LabType = Place(NewLabel(Frame3), "LabType", 3960, 720, 1560, 720, 20, kSerifFace, true);
-    LabType->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+}
 
-    PicPro = Place(new PictureBox(Frame3), "PicPro", 120, 1590, 5460, 480, 7.5);
+void frmMain::VScroll1_Change(int value) {
+    // Disabled while it re-opens the port, so that a second change cannot start a second re-open.
+    if (!VScroll1->isEnabled()) return;
+    VScroll1->setEnabled(false);
+    settings.Port = value < 0 ? -value : value;
+    settings.MakeSerialTexts();
+    line.PortText = settings.PortText;
+    ReopenMainPort();
+    VScroll1->setEnabled(true);
+}
 
-    static const char* const kStatTitles[4] = {"MAX", "MIN", "AVG", "REL"};
-    for (int i = 0; i < 4; ++i) {
-        const int top = 2100 + i * 225;
-        LabStatTitle[i] =
-            Place(NewLabel(Frame3, kStatTitles[i]), "LabStatTitle", 120, top, 540, 225, 7.5, kSansFace, true);
-        Label2[i] = Place(NewLabel(Frame3), "Label2", 660, top, 2100, 225, 7.5);
-        Label3[i] = Place(NewLabel(Frame3), "Label3", 2820, top, 2760, 225, 7.5);
-        for (QLabel* l : {LabStatTitle[i], Label2[i], Label3[i]}) l->setProperty("index", i);
-        Label2[i]->setEnabled(false);
-        Label3[i]->setEnabled(false);
+void frmMain::BuildCommTest() {
+    commTest = std::make_unique<frmCommTest>();
+    commTestPort = ctx.makePort(Ports());
+    commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
+    reader->AttachCommTest(commTestView.get());
+    // The test window's own port is polled at the acquisition rate while it is open.
+    commTestPoll.setInterval(500);
+    connect(&commTestPoll, &QTimer::timeout, this, [this] {
+        if (commTestPort->PortOpen()) reader->ReadComm(*commTestPort);
+    });
+    connect(commTest.get(), &frmCommTest::activated, this, [this] {
+        const bool mainOpen = MSComm->PortOpen();
+        commTest->cmdStart->setEnabled(!mainOpen);
+        commTest->cmdStop->setEnabled(!mainOpen);
+    });
+    connect(commTest->cmdStart, &QPushButton::clicked, this, [this] {
+        if (commTestPort->PortOpen()) return;
+        reader->RxBuf.clear();
+        commTest->Text1->clear();
+        reader->PollCount = 0;
+        commTest->cmdStart->setEnabled(false);
+        reader->OpenComm(*commTestPort, line);
+        commTestPoll.start();
+    });
+    connect(commTest->cmdStop, &QPushButton::clicked, this, [this] {
+        if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+        commTestPoll.stop();
+        commTest->cmdStart->setEnabled(true);
+    });
+    connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
+    connect(commTest.get(), &frmCommTest::closing, this, [this] {
+        if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+        commTestPoll.stop();
+        // The window is gone: the reader stops feeding it.
+        reader->CommTestActive = false;
+        reader->OpenComm(*MSComm, line);
+        ShowPortDevice();
+    });
+}
+
+void frmMain::Image1_Click() {
+    if (!commTest) BuildCommTest();
+    reader->CommTestActive = true;
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    const int port = static_cast<int>(Val(line.PortText));
+    commTest->labPort->setText(
+        QStringLiteral("COM%1  %2").arg(port).arg(QString::fromStdString(Ports().Device(port))));
+    commTest->show();
+    commTest->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void frmMain::mContents_Click() {
+    const std::string help = JoinPath(ctx.programFolder, "DMM-Help.htm");
+    if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
+        if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
+    } else {
+        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", "ERROR");
     }
 }
 
-void frmMain::BuildCommands() {
-    cmdStart = Place(new QPushButton(QStringLiteral("START"), this), "cmdStart", 5820, 120, 1140, 450, 10,
-                     kSansFace, true);
-    cmdStop = Place(new QPushButton(QStringLiteral("STOP"), this), "cmdStop", 7020, 120, 1140, 450, 10,
-                    kSansFace, true);
-    cmdStop->setEnabled(false);
-    Check1 = Place(new QCheckBox(QStringLiteral("Test"), this), "Check1", 8280, 195, 900, 300, 8);
-    Check1->setVisible(false);
-    cmdAuto = Place(new QPushButton(QStringLiteral("Auto Setup"), this), "cmdAuto", 5820, 630, 1140, 330, 8);
-    chkAuto =
-        Place(new QCheckBox(QStringLiteral("AUTO Start/STOP"), this), "chkAuto", 7020, 645, 2400, 300, 8);
-    chkAuto->setEnabled(false);
-
-    Frame1 = Place(new QGroupBox(QStringLiteral("ALARM LIMITS"), this), "Frame1", 5820, 1020, 1920, 1380, 8,
-                   kSansFace, true);
-    OptAlarmHi = Place(new QCheckBox(QStringLiteral("HI"), Frame1), "OptAlarmHi", 120, 285, 660, 270, 8,
-                       kSansFace, true);
-    TextAlarmHI = Place(new QLineEdit(Frame1), "TextAlarmHI", 780, 270, 1020, 300, 8);
-    OptAlarmLo = Place(new QCheckBox(QStringLiteral("LO"), Frame1), "OptAlarmLo", 120, 645, 660, 270, 8,
-                       kSansFace, true);
-    TextAlarmLO = Place(new QLineEdit(Frame1), "TextAlarmLO", 780, 630, 1020, 300, 8);
-    cmdAlarmStop = Place(new QPushButton(QStringLiteral("Stop Alarm Tone"), Frame1), "cmdAlarmStop", 120, 990,
-                         1680, 300, 8);
-    cmdAlarmStop->setVisible(false);
-
-    Frame2 = Place(new QGroupBox(this), "Frame2", 7800, 1020, 1710, 1380, 8, kSansFace, true);
-    ChkREL = Place(new QCheckBox(QStringLiteral("REL"), Frame2), "ChkREL", 120, 150, 1500, 225, 8);
-    chkMIN = Place(new QCheckBox(QStringLiteral("MIN"), Frame2), "chkMIN", 120, 390, 1500, 225, 8);
-    chkMAX = Place(new QCheckBox(QStringLiteral("MAX"), Frame2), "chkMAX", 120, 630, 1500, 225, 8);
-    ChkAVG = Place(new QCheckBox(QStringLiteral("AVG"), Frame2), "ChkAVG", 120, 870, 1500, 225, 8);
-    ChkdB = Place(new QCheckBox(QStringLiteral("Decibels"), Frame2), "ChkdB", 120, 1110, 1500, 225, 8);
-    ChkdB->setEnabled(false);
-
-    VScroll1 = Place(new QScrollBar(Qt::Vertical, this), "VScroll1", 5820, 2445, 255, 360, 8);
-    VScroll1->setRange(-8, -1);
-    VScroll1->setPageStep(1);
-    TxtCOM = Place(new QLineEdit(this), "TxtCOM", 6120, 2475, 780, 300, 8, kSansFace, true);
-    TxtCOM->setReadOnly(true);
-    labPortDevice = Place(NewLabel(this), "labPortDevice", 6960, 2490, 1440, 270, 7.5);
-
-    CmdFile = Place(new QPushButton(QStringLiteral("File"), this), "CmdFile", 5820, 2850, 780, 300, 8);
-    Setup = Place(new QPushButton(QStringLiteral("Setup"), this), "Setup", 6660, 2850, 780, 300, 8);
-    CmdHelp = Place(new QPushButton(QStringLiteral("Help"), this), "CmdHelp", 7500, 2850, 780, 300, 8);
-    Image1 = Place(new ClickableLabel(this), "Image1", 8400, 2430, 1110, 720, 8);
-    Image1->setToolTip(QStringLiteral("CommPort Revice Data"));
-    Image1->setScaledContents(true);
-    Image1->setPixmap(LogoPicture(Image1->size() * 2));
+void frmMain::mAbout_Click() {
+    if (!about) {
+        const QString version = AboutVersionText(QString::fromStdString(ctx.executablePath));
+        about = std::make_unique<frmAbout0>(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)));
+    }
+    about->show();
+    about->raise();
 }
 
-void frmMain::BuildGraph() {
-    PicBox = Place(new PictureBox(this), "PicBox", 60, 3180, 9390, 3585, 7.5);
-    PicBox->setToolTip(QStringLiteral("Click here"));
-    PicBox->setEnabled(false);
-    const int picture2Left[2] = {2670, 720};
-    for (int k = 0; k < 2; ++k) {
-        auto* box = new QFrame(this);
-        box->setFrameShape(QFrame::Box);
-        box->setAutoFillBackground(true);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::Window, QColor(255, 255, 225));
-        box->setPalette(pal);
-        Picture2[k] = Place(box, "Picture2", picture2Left[k], 3240, 1932, 1035, 8);
-        Picture2[k]->setProperty("index", k);
-        for (int j = 0; j < 3; ++j) {
-            QLabel*& l = Label1[3 * k + j];
-            l = Place(NewLabel(box), "Label1", 60, 45 + j * 315, 1812, 300, 7.5, kSansFace, j == 0);
-            l->setProperty("index", 3 * k + j);
+}  // namespace voltaro
+
+namespace voltaro {
+
+Placement frmMain::CurrentPlacement() const {
+    Placement p = PlacementOf(this);
+    p.height += kTopOffsetTwips;
+    return p;
+}
+
+void frmMain::ApplyPlacement(const Placement& p) {
+    setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips,
+                std::max(p.height - kTopOffsetTwips, 0) / kTwips);
+}
+
+FormDesign frmMain::DesignOf() const {
+    FormDesign design;
+    design.name = "frmMain";
+    design.height = kDesignHeightTwips + kTopOffsetTwips;
+    design.width = kDesignWidthTwips;
+    auto& controls = const_cast<std::vector<QWidget*>&>(layoutControls);
+    controls.clear();
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QVariant twips = w->property("designTwips");
+        if (!twips.isValid() || design.controls.size() + 1 >= kLayoutEntries) continue;
+        const QRect r = twips.toRect();
+        ControlDesign c;
+        c.name = w->objectName().toStdString();
+        c.height = r.height();
+        c.width = r.width();
+        c.top = r.y();
+        c.left = r.x();
+        c.fontSize = w->property("designFont").toDouble();
+        design.controls.push_back(c);
+        controls.push_back(w);
+    }
+    return design;
+}
+
+void frmMain::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!FormLoaded || layout.entries.empty()) return;
+    const Placement now = CurrentPlacement();
+    const auto geometry = ApplyLayout(layout, now.height, now.width, isMinimized());
+    if (!geometry) return;
+    setUpdatesEnabled(false);
+    for (size_t i = 0; i < geometry->size() && i < layoutControls.size(); ++i) {
+        const ControlGeometry& g = (*geometry)[i];
+        QWidget* w = layoutControls[i];
+        w->setGeometry(g.left / kTwips, g.top / kTwips, g.width / kTwips, g.height / kTwips);
+        if (g.fontSize) {
+            QFont f = w->font();
+            f.setPointSizeF(*g.fontSize);
+            w->setFont(f);
         }
-        box->setVisible(false);
     }
-    HScroll1 = Place(new QScrollBar(Qt::Horizontal, this), "HScroll1", 60, 6780, 9390, 240, 8);
-    HScroll1->setRange(0, 100);
-    HScroll1->setValue(1);
-
-    labBcntxTitle = Place(NewLabel(this, "Readings:"), "labBcntxTitle", 60, 7050, 900, 240, 8);
-    labBcntx = Place(NewLabel(this), "labBcntx", 960, 7050, 900, 240, 8, kSansFace, true);
-    LabSHTitle = Place(NewLabel(this, "Cursor:"), "LabSHTitle", 1980, 7050, 720, 240, 8);
-    LabSH = Place(NewLabel(this), "LabSH", 2700, 7050, 900, 240, 8, kSansFace, true);
-
-    StatusBar1 = Place(new QStatusBar(this), "StatusBar1", 0, 7320, kDesignWidthTwips, 300, 8);
-    StatusBar1->setSizeGripEnabled(false);
-    for (int i = 0; i < 3; ++i) {
-        StatusPanel[i] = new QLabel(StatusBar1);
-        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        StatusBar1->addWidget(StatusPanel[i], i == 2 ? 1 : 0);
-    }
+    setUpdatesEnabled(true);
 }
 
-void frmMain::BuildMenus() {
-    auto add = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    mfile = new QMenu(QStringLiteral("File"), this);
-    mfile->setObjectName(QStringLiteral("mfile"));
-    mNew = add(mfile, "mNew", "New");
-    mOpen = add(mfile, "mOpen", "Open");
-    mClose = add(mfile, "mClose", "Close");
-    mfile->addSeparator();
-    mImport = add(mfile, "mImport", "Import Readings");
-    mExport = add(mfile, "mExport", "Export Readings");
-    mfile->addSeparator();
-    mSave = add(mfile, "mSave", "Save");
-    mSaveAs = add(mfile, "mSaveAs", "Save as ...");
-    mfile->addSeparator();
-    mPrintScreen = add(mfile, "mPrintScreen", "Print Screen");
-    mPrintGraph = add(mfile, "mPrintGraph", "Print Graph");
-    mPrtReport = add(mfile, "mPrtReport", "Printer Report");
-    mfile->addSeparator();
-    mDeleteFile = add(mfile, "mDeleteFile", "Delete File");
-    mfilelist[0] = mfile->addSeparator();
-    mfilelist[0]->setVisible(false);
-    for (int i = 1; i <= 6; ++i) {
-        mfilelist[i] = add(mfile, "mfilelist", "");
-        mfilelist[i]->setProperty("index", i);
-        mfilelist[i]->setVisible(false);
-    }
-    nd2 = mfile->addSeparator();
-    mExit = add(mfile, "mExit", "Exit");
-
-    mSetup = new QMenu(QStringLiteral("Setup"), this);
-    mSetup->setObjectName(QStringLiteral("mSetup"));
-    mComm = add(mSetup, "mComm", "Communications");
-    mScaling = add(mSetup, "mScaling", "Scaling");
-    mDateTime = add(mSetup, "mDateTime", "Date/Time");
-    mSeledec = add(mSetup, "mSeledec", "Select Decimal ");
-    mAlarmSignals = mSetup->addMenu(QStringLiteral("Alarm Signals"));
-    mAlarmSignals->setObjectName(QStringLiteral("mAlarmSignals"));
-    static const char* const kAlarmSignals[3] = {"Continuous", "5 Second Audible and Flash",
-                                                 "no Audible/Flash"};
-    for (int i = 0; i < 3; ++i) {
-        mAlarmS[i] = add(mAlarmSignals, "mAlarmS", kAlarmSignals[i]);
-        mAlarmS[i]->setProperty("index", i);
-        mAlarmS[i]->setCheckable(true);
-    }
-    mAlarmS[0]->setChecked(true);
-    mAutoSave = add(mSetup, "mAutoSave", "AutoSave");
-
-    MHelp = new QMenu(QStringLiteral("Help"), this);
-    MHelp->setObjectName(QStringLiteral("MHelp"));
-    mContents = add(MHelp, "mContents", "Contents");
-    mAbout = add(MHelp, "mAbout", "About");
-    mDbTest = add(MHelp, "mDbTest", "Db Test");
+void frmMain::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
+    // A dialog never placed keeps the place the window system gives it.
+    if (stores.SettingGet(name, "Left", "").empty()) return;
+    const Placement p = RestoreFormPlacement(stores, name, false, PlacementOf(dialog));
+    dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
 }
 
-void frmMain::SetDesignTimers() {
-    struct DesignTimer {
-        QTimer* timer;
-        const char* name;
-        int interval;
-        bool on;
-    };
-    const DesignTimer timers[] = {
-        {&TimerDMM, "TimerDMM", 1000, false},
-        {&MainTimer, "MainTimer", 0, false},
-        {&TimerOut, "TimerOut", 30000, false},
-        {&TimerRs232, "TimerRs232", 15000, true},
-        {&Timer3, "Timer3", 0, false},
-        {&TimerAutoSave, "TimerAutoSave", 60000, false},
-        {&TimerAlarmFlash, "TimerAlarmFlash", 500, true},
-        {&AlarmTimer, "AlarmTimer", 0, false},
-        {&Timer1, "Timer1", 0, false},
-        {&Timer2, "Timer2", 2000, false},
-    };
-    for (const DesignTimer& t : timers) {
-        t.timer->setObjectName(QString::fromLatin1(t.name));
-        t.timer->setInterval(t.interval);
-        if (t.on) t.timer->start();
-    }
+void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+    SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
+    dialog->hide();
+    DialogClosed();
 }
+
+void frmMain::DialogClosed() {
+    if (!isVisible()) return;
+    setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void frmMain::mComm_Click() {
+    LoadSetup();
+    setEnabled(false);
+    setup->show();
+    setup->raise();
+}
+
+void frmMain::SetupConfirmed() {
+    SaveSettings(settings, stores);
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    VScroll1->blockSignals(true);
+    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
+    VScroll1->blockSignals(false);
+    ReopenMainPort();
+}
+
+void frmMain::ShowStartDialogs() {
+    if (settings.SeleDim != 0) return;
+    if (!seleDim) {
+        seleDim = std::make_unique<frmSeleDim>();
+        seleDim->setModal(false);
+        seleDim->Option1[settings.ExtDimF == 1 ? 1 : 0]->setChecked(true);
+        connect(seleDim.get(), &frmSeleDim::closed, this, [this](bool confirmed) {
+            if (confirmed) {
+                const int chosen = seleDim->Option1[1]->isChecked() ? 1 : 0;
+                const int inForce =
+                    separator.Confirm(chosen, ctx.programFolder, ctx.clock->Now(), *ctx.messages);
+                settings.ExtDimF = inForce;
+                settings.ExtDim = separator.ExtDim;
+                settings.SeleDim = seleDim->Check1->isChecked() ? 1 : 0;
+                stores.SettingSave(kMainForm, "SeleDim", std::to_string(settings.SeleDim));
+                SaveSettings(settings, stores);
+            } else {
+                separator.Cancel();
+            }
+            SaveFormPlacement(stores, "frmSeleDim", StateOf(seleDim.get()), PlacementOf(seleDim.get()));
+            DialogClosed();
+        });
+    }
+    setEnabled(false);
+    seleDim->show();
+    seleDim->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+int frmMain::RecordCount() const { return 0; }
 
 }  // namespace voltaro

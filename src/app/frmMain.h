@@ -3,7 +3,26 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "app/AppSettings.h"
+#include "app/IniFile.h"
+#include "app/Layout.h"
+#include "app/ProgramContext.h"
+#include "app/Settings.h"
+#include "link/Decoder.h"
+#include "link/FrameReader.h"
+#include "link/Reading.h"
+#include "link/SerialPort.h"
+#include "display/ModShow.h"
+#include "values/Formatting.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+#include "values/Decibels.h"
+#include "values/Separator.h"
+#include "values/Statistics.h"
 
 class QAction;
 class QCheckBox;
@@ -14,12 +33,19 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QStatusBar;
+class QDialog;
 class QFrame;
 
 namespace voltaro {
 
 class ClickableLabel;
 class PictureBox;
+class frmCommTest;
+class frmSetup;
+class MainLinkView;
+class CommTestLinkView;
+class MainAlarmView;
+class frmSeleDim;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
 // buttons with their pop-up menus, and every timer of the program. It holds no rule of its own;
@@ -27,8 +53,12 @@ class PictureBox;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(const ProgramContext& context, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // The main window's load, in the program's start-up order. False when the program has to end
+    // (no serial port can be opened).
+    bool Form_Load();
 
     // Twips per pixel of the design (96 dots per inch).
     static constexpr int kTwipsPerPixel = 15;
@@ -141,7 +171,90 @@ public:
     // The pixel rectangle of a design rectangle given in twips.
     static QRect FromTwips(int left, int top, int width, int height);
 
+    // --- program state ---
+    const ProgramContext ctx;
+    const bool DebugMode;
+    std::string IniPath;
+    std::string ProductTitle;
+    bool FormLoaded = false;
+    IniFile ini;
+    Settings stores;       // "Setup.ini" and the per-user store
+    AppSettings settings;  // what LoadSettings read, kept up to date until SaveSettings
+    LayoutTable layout;
+    std::vector<QWidget*> layoutControls;  // entry i + 1 of the layout table is control i
+    DateTimeFormat formats;
+    Separator separator;
+    Decibels decibels;
+    Statistics stats;
+    MeterRange meterRange;
+    ModShow modShow;
+    Reading reading;
+    SerialLine line;  // PortText and LineSettings of the main window's port
+    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<MainLinkView> linkView;
+    std::unique_ptr<Decoder> decoder;
+    std::unique_ptr<FrameReader> reader;
+    std::unique_ptr<MainAlarmView> alarmView;
+    std::unique_ptr<Alarms> alarms;
+
+    // --- the other windows ---
+    // Windows of their own, not children: disabling the main window must leave them working.
+    std::unique_ptr<frmSetup> setup;
+    std::unique_ptr<frmSeleDim> seleDim;
+    std::unique_ptr<frmCommTest> commTest;
+    std::unique_ptr<QDialog> about;
+    std::unique_ptr<SerialPort> commTestPort;
+    std::unique_ptr<CommTestLinkView> commTestView;
+    QTimer commTestPoll;
+
+    // After the window is shown: the decimal-separator dialog, unless the user chose not to
+    // see it again.
+    void ShowStartDialogs();
+
+    // --- the panel ---
+    PanelModes Modes() const;
+    // Redraws digits, sign, prefix, unit and bargraph: the value (none before any reading)
+    // and the digits ("OL" for an overload).
+    void UpdatePanel(std::optional<float> value, const std::string& digits);
+    // Paints the cells, labels and bargraph as the panel routines left them.
+    void ShowPanel();
+    void UpdateStatsDisplay();
+    void RefreshCounters();
+    int RecordCount() const;
+
+    // --- events ---
+    void Timer3_Timer();
+    void TimerRs232_Timer();
+    void Timer1_Timer();
+    void VScroll1_Change(int value);
+    void Image1_Click();
+    void mContents_Click();
+    void mAbout_Click();
+    // Closes the main window's port and every port number on its control, then opens the
+    // configured port again.
+    void ReopenMainPort();
+    void ShowPortDevice();
+    PortTable Ports() const;
+    // The window's placement and size in twips; its Height counts the band above the controls.
+    Placement CurrentPlacement() const;
+    void ApplyPlacement(const Placement& p);
+    FormDesign DesignOf() const;
+    void ShowRecentFiles();
+    // A dialog of the main window closes: the main window takes commands again.
+    void DialogClosed();
+    void mComm_Click();
+    void ApplyDialogPlacement(QWidget* dialog, const std::string& name);
+    // Stores a dialog's placement, hides it and gives the main window its commands back.
+    void CloseDialog(QWidget* dialog, const std::string& name);
+    void SetupConfirmed();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void ConnectEvents();
+    void LoadSetup();
+    void BuildCommTest();
     void BuildPanel();
     void BuildCommands();
     void BuildGraph();

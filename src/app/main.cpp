@@ -1,10 +1,53 @@
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
 
+#include "app/Clock.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBoxQt.h"
+#include "app/ProgramFolder.h"
+#include "app/QtBeeper.h"
+#include "app/QtSettingsStore.h"
 #include "app/frmMain.h"
+#include "link/QtSerialPort.h"
 
 int main(int argc, char** argv) {
+    using namespace voltaro;
     QApplication app(argc, argv);
-    voltaro::frmMain form;
+
+    SystemClock clock;
+    QtSettingsStore store;
+    MessageBoxQt messages;
+    QtBeeper beeper;
+    QtFileDialogs fileDialogs;
+    ProgramContext ctx;
+    ctx.store = &store;
+    ctx.messages = &messages;
+    ctx.clock = &clock;
+    ctx.beeper = &beeper;
+    ctx.fileDialogs = &fileDialogs;
+    ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
+    ctx.programFolder = DefaultProgramFolder();
+    ctx.applicationName = ExecutableTitle();
+    ctx.executablePath = QCoreApplication::applicationFilePath().toStdString();
+    // Chosen when the program is built, never by the build type: see VOLTARO_DEBUG_MODE.
+    ctx.DebugMode = VOLTARO_DEBUG_MODE != 0;
+    ctx.htmlBrowser = QStandardPaths::findExecutable(QStringLiteral("xdg-open")).toStdString();
+    ctx.startProgram = [](const std::string& program, const std::vector<std::string>& args) {
+        QStringList list;
+        for (const std::string& a : args) list << QString::fromStdString(a);
+        QProcess::startDetached(QString::fromStdString(program), list);
+    };
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    frmMain form(ctx);
+    const bool loaded = form.Form_Load();
+    if (!loaded) {
+        QApplication::restoreOverrideCursor();
+        return 1;
+    }
     form.show();
+    QApplication::restoreOverrideCursor();
+    form.ShowStartDialogs();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "link/frmSetup.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "app/AppSettings.h"
+#include "link/SerialPort.h"
 
 namespace voltaro {
 
@@ -126,6 +130,131 @@ frmSetup::frmSetup(QWidget* parent) : QDialog(parent) {
     all->addLayout(arrays);
     all->addLayout(test);
     all->addLayout(buttons);
+
+    Timer1.setInterval(500);
+    connect(this, &frmSetup::optionClicked, this, &frmSetup::OptionClick);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);
+    connect(cmdQUIT, &QPushButton::clicked, this, &frmSetup::cmdQUIT_Click);
+    connect(cmdTest, &QPushButton::clicked, this, [this] {
+        cmdOK->setEnabled(false);
+        cmdQUIT->setEnabled(false);
+        CmdStop->setEnabled(true);
+        emit testStarted();
+    });
+    connect(CmdStop, &QPushButton::clicked, this, [this] {
+        cmdOK->setEnabled(true);
+        cmdQUIT->setEnabled(true);
+        Timer1.stop();
+        emit testStopped();
+    });
+}
+
+frmSetup::~frmSetup() = default;
+
+void frmSetup::AttachPort(std::unique_ptr<SerialPort> port) {
+    MSComm = std::move(port);
+}
+
+int frmSetup::ScanPorts() {
+    // The line settings of the stored choices, before the loader has made its texts.
+    AppSettings line = *settings_;
+    line.MakeSerialTexts();
+    int count = 0;
+    for (int n = 1; n <= 10; ++n) {
+        optPort[n]->setEnabled(false);
+        MSComm->SetCommPort(n);
+        MSComm->SetSettings(line.LineSettings);
+        if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+        MSComm->SetPortOpen(true);
+        if (MSComm->PortOpen()) {
+            optPort[n]->setEnabled(true);
+            ++count;
+        }
+        MSComm->SetPortOpen(false);
+    }
+    return count;
+}
+
+bool frmSetup::Form_Load(bool debugMode) {
+    PortsFound = ScanPorts();
+    if (PortsFound == 0 && !debugMode) return false;
+    Timer1.stop();
+    CmdStop->setEnabled(false);
+    SelectStored();
+    Changed = false;
+    return true;
+}
+
+void frmSetup::SelectStored() {
+    const AppSettings& a = *settings_;
+    if (a.Port != 0 && optPort[a.Port]) optPort[a.Port]->setChecked(true);
+    if (optBaud[a.Baud]) optBaud[a.Baud]->setChecked(true);
+    if (optData[a.Data]) optData[a.Data]->setChecked(true);
+    if (optParity[a.Parity]) optParity[a.Parity]->setChecked(true);
+    if (optStop[a.Stop]) optStop[a.Stop]->setChecked(true);
+}
+
+void frmSetup::ChkCommOK(AppSettings& a) {
+    if (!optPort[a.Port] || !optPort[a.Port]->isEnabled()) {
+        for (int n = 1; n <= 10; ++n) {
+            if (optPort[n]->isEnabled()) {
+                a.Port = n;
+                a.PortText = CaptionOf(optPort[n]).toStdString();
+                break;
+            }
+        }
+    }
+    if (optPort[a.Port]) optPort[a.Port]->setChecked(true);
+}
+
+void frmSetup::ShowSettings() {
+    AppSettings& a = *settings_;
+    a.MakeSerialTexts();
+    labvolts2->setText(QString::fromStdString("COM" + a.PortText + "," + a.LineSettings));
+}
+
+void frmSetup::OptionClick(const QString& array, int index) {
+    if (!settings_) return;
+    Changed = true;
+    AppSettings& a = *settings_;
+    if (array == QLatin1String("optPort")) a.Port = index;
+    if (array == QLatin1String("optBaud")) a.Baud = index;
+    if (array == QLatin1String("optParity")) a.Parity = index;
+    if (array == QLatin1String("optData")) a.Data = index;
+    if (array == QLatin1String("optStop")) a.Stop = index;
+    ShowSettings();
+}
+
+void frmSetup::cmdOK_Click() {
+    if (Changed) emit settingsConfirmed();
+    Changed = false;
+    atOpen_.reset();
+    hide();
+    emit closed();
+}
+
+void frmSetup::cmdQUIT_Click() {
+    // Cancel leaves the line as it was before the dialog was shown.
+    if (Changed && atOpen_ && settings_) {
+        *settings_ = *atOpen_;
+        SelectStored();
+        ShowSettings();
+    }
+    Changed = false;
+    atOpen_.reset();
+    hide();
+    emit closed();
+}
+
+void frmSetup::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    cmdQUIT_Click();
+}
+
+void frmSetup::showEvent(QShowEvent* e) {
+    if (settings_) atOpen_ = std::make_unique<AppSettings>(*settings_);
+    if (settings_) ShowSettings();
+    QDialog::showEvent(e);
 }
 
 }  // namespace voltaro

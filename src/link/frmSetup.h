@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -10,12 +13,36 @@ class QRadioButton;
 
 namespace voltaro {
 
+struct AppSettings;
+class SerialPort;
+
 // The communications setup dialog: the five option arrays of the serial line, the summary
 // label, and a one-poll test of the line on the dialog's own port.
 class frmSetup : public QDialog {
     Q_OBJECT
 public:
     explicit frmSetup(QWidget* parent = nullptr);
+    ~frmSetup() override;
+
+    // The dialog's own serial control, and the serial settings the dialog edits.
+    void AttachPort(std::unique_ptr<SerialPort> port);
+    void AttachSettings(AppSettings& settings) { settings_ = &settings; }
+
+    // Marks which ports 1 to 10 open with the line settings; the number that do.
+    int ScanPorts();
+    // The load: scans the ports and selects the stored choices. False when no port opens and
+    // the program is not in DebugMode: the program cannot run.
+    bool Form_Load(bool debugMode);
+    // When the stored port cannot be opened, the first one that can is taken instead.
+    void ChkCommOK(AppSettings& settings);
+    // The line settings from the chosen captions, and the summary label.
+    void ShowSettings();
+    // Selects the options of the settings' indices.
+    void SelectStored();
+
+    bool Changed = false;
+    int PortsFound = 0;
+    QTimer Timer1;  // never enabled: the line test is one poll
 
     // Option arrays under their indices; an index the array does not have stays empty.
     std::array<QRadioButton*, 11> optPort{};
@@ -39,8 +66,26 @@ public:
 signals:
     // An option of one of the arrays was clicked: the array's name and the index.
     void optionClicked(const QString& array, int index);
+    // OK after a change: the settings are to be saved and the main window's port reopened.
+    void settingsConfirmed();
+    // Start and STop of the line test.
+    void testStarted();
+    void testStopped();
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
+    void OptionClick(const QString& array, int index);
+    void cmdOK_Click();
+    void cmdQUIT_Click();
+
+    AppSettings* settings_ = nullptr;
+    std::unique_ptr<AppSettings> atOpen_;  // the settings as they were when the dialog was shown
+    std::unique_ptr<SerialPort> MSComm;
+
     template <size_t N>
     QGroupBox* BuildArray(const char* title, const char* name, std::array<QRadioButton*, N>& options,
                           std::initializer_list<std::pair<int, const char*>> choices,

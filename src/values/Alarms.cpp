@@ -47,14 +47,14 @@ void Alarms::ChkAlarm(double value) {
 }
 
 void Alarms::ClearAlarm() {
-    SetColours(kBlack, kBlack);
+    SetColours(kAlarmBlack, kAlarmBlack);
     SetStop(false);
     SetTimer(false);
     AlarmActive = HiAlarmOn = LoAlarmOn = false;
 }
 
 void Alarms::cmdAlarmStop_Click() {
-    SetColours(kBlack, kBlack);
+    SetColours(kAlarmBlack, kAlarmBlack);
     SetStop(false);
     SetTimer(false);
     AlarmActive = false;
@@ -70,11 +70,11 @@ void Alarms::AlarmTimerTick() {
 
 void Alarms::TimerAlarmFlashTick() {
     if (OptAlarmHi && HiAlarmOn) {
-        HiColour = HiColour == kBlack ? kRed : kBlack;
+        HiColour = HiColour == kAlarmBlack ? kAlarmRed : kAlarmBlack;
         view_.SetHiColour(HiColour);
     }
     if (OptAlarmLo && LoAlarmOn) {
-        LoColour = LoColour == kBlack ? kBlue : kBlack;
+        LoColour = LoColour == kAlarmBlack ? kAlarmBlue : kAlarmBlack;
         view_.SetLoColour(LoColour);
     }
 }

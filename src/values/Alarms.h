@@ -13,9 +13,9 @@ struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
     bool operator==(const Rgb&) const = default;
 };
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kAlarmBlack{0, 0, 0};
+inline constexpr Rgb kAlarmRed{255, 0, 0};
+inline constexpr Rgb kAlarmBlue{0, 0, 255};
 
 // What the alarm shows on the main window.
 class AlarmView {
@@ -64,7 +64,7 @@ public:
 
     bool AlarmTimerEnabled = false;
     bool StopVisible = false;
-    Rgb HiColour = kBlack, LoColour = kBlack;
+    Rgb HiColour = kAlarmBlack, LoColour = kAlarmBlack;
 
 private:
     void SetTimer(bool enabled);

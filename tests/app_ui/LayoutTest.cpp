@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "ProgramHarness.h"
 #include "app/PictureBox.h"
 #include "app/frmMain.h"
 #include "link/frmCommTest.h"
@@ -23,7 +24,8 @@ QStringList Captions(QMenu* menu) {
 }
 
 TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     EXPECT_EQ(Captions(form.mfile), (QStringList{"New",
                                                  "Open",
                                                  "Close",
@@ -58,7 +60,8 @@ TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
 }
 
 TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     EXPECT_EQ(form.Frame3->title(), "READING-DIGITAL DISPLAY");
     EXPECT_EQ(form.Frame1->title(), "ALARM LIMITS");
     EXPECT_EQ(form.cmdStart->text(), "START");
@@ -80,7 +83,8 @@ TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
 }
 
 TEST(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
-    frmMain form;
+    ProgramHarness h;
+    frmMain& form = h.Make();
     // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
     // over it, 1932 x 1035 at 3240 from the top.
     EXPECT_EQ(form.PicBox->geometry(), frmMain::FromTwips(60, 3180, 9390, 3585));
@@ -123,6 +127,54 @@ TEST(CommTestLayout, CaptionAndButtons) {
     EXPECT_EQ(w.cmdStart->text(), "&Start");
     EXPECT_EQ(w.cmdStop->text(), "Sto&p");
     EXPECT_EQ(w.cmdExit->text(), "&Cancel");
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.Start());
+    frmMain& form = *h.form;
+    std::vector<std::pair<QRect, double>> design;
+    for (QWidget* w : form.layoutControls) design.emplace_back(w->geometry(), w->font().pointSizeF());
+    ASSERT_GT(design.size(), 40u);
+
+    const QSize designSize = form.size();
+    form.resize(designSize.width() * 2, designSize.height() * 2);
+    // Twice as wide: the graph box is twice as wide; the band above the controls is not
+    // scaled, so heights grow a little more than twice.
+    EXPECT_NEAR(form.PicBox->width(), 2 * frmMain::FromTwips(0, 0, 9390, 0).width(), 2);
+    EXPECT_GT(form.PicBox->height(), 2 * frmMain::FromTwips(0, 0, 0, 3585).height() - 2);
+    EXPECT_GT(form.cmdStart->font().pointSizeF(), 10.0);
+
+    for (int i = 0; i < 5; ++i) {
+        form.resize(designSize.width() * 3 / 4 + i * 37, designSize.height() * 2 / 3 + i * 23);
+        form.resize(designSize.width() + 111, designSize.height() - 57);
+    }
+    form.resize(designSize);
+    for (size_t i = 0; i < form.layoutControls.size(); ++i) {
+        QWidget* w = form.layoutControls[i];
+        EXPECT_NEAR(w->x(), design[i].first.x(), 1) << w->objectName().toStdString();
+        EXPECT_NEAR(w->y(), design[i].first.y(), 1) << w->objectName().toStdString();
+        EXPECT_NEAR(w->width(), design[i].first.width(), 1) << w->objectName().toStdString();
+        EXPECT_NEAR(w->height(), design[i].first.height(), 1) << w->objectName().toStdString();
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), design[i].second) << w->objectName().toStdString();
+    }
+}
+
+TEST(ProportionalLayout, ATinyWindowGivesNoNegativeSizes) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.Start());
+    h.form->resize(20, 10);
+    for (QWidget* w : h.form->layoutControls) {
+        EXPECT_GE(w->width(), 0);
+        EXPECT_GE(w->height(), 0);
+        EXPECT_GT(w->font().pointSizeF(), 0);
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ using voltaro::testing::PtyPair;
 namespace {
 
 QString Cli() {
-    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/tools/cli/voltaro-cli";
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-cli";
 }
 
 struct CliRun {

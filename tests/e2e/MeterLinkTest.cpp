@@ -16,7 +16,7 @@ using namespace voltaro;
 namespace {
 
 QString Meter() {
-    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/tools/meter/voltaro-meter";
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-meter";
 }
 
 std::set<std::string> LoggedFrames(const QString& path) {

@@ -7,7 +7,7 @@
 namespace {
 
 QString Cli() {
-    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/tools/cli/voltaro-cli";
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-cli";
 }
 
 int RunCli(const QStringList& args, QString* errors = nullptr) {

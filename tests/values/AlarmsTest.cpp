@@ -92,17 +92,17 @@ TEST(Alarms, StopToneKeepsTheFlashing) {
     b.Second(3);
     b.alarms.cmdAlarmStop_Click();
     EXPECT_FALSE(b.view.timer);
-    EXPECT_EQ(b.view.hi, kBlack);
+    EXPECT_EQ(b.view.hi, kAlarmBlack);
     b.alarms.TimerAlarmFlashTick();
-    EXPECT_EQ(b.view.hi, kRed);
+    EXPECT_EQ(b.view.hi, kAlarmRed);
     b.alarms.TimerAlarmFlashTick();
-    EXPECT_EQ(b.view.hi, kBlack);
-    EXPECT_EQ(b.view.lo, kBlack);
+    EXPECT_EQ(b.view.hi, kAlarmBlack);
+    EXPECT_EQ(b.view.lo, kAlarmBlack);
     b.alarms.Form_Click();
     EXPECT_TRUE(b.alarms.HiAlarmOn);
     b.Second(-5);  // the low limit flashes blue
     b.alarms.TimerAlarmFlashTick();
-    EXPECT_EQ(b.view.lo, kBlue);
+    EXPECT_EQ(b.view.lo, kAlarmBlue);
 }
 
 TEST(Alarms, SilentModeNeitherBeepsNorFlashes) {
@@ -112,8 +112,8 @@ TEST(Alarms, SilentModeNeitherBeepsNorFlashes) {
     b.Second(-3);
     b.alarms.TimerAlarmFlashTick();
     EXPECT_EQ(b.beeper.count, 0);
-    EXPECT_EQ(b.view.hi, kBlack);
-    EXPECT_EQ(b.view.lo, kBlack);
+    EXPECT_EQ(b.view.hi, kAlarmBlack);
+    EXPECT_EQ(b.view.lo, kAlarmBlack);
     EXPECT_FALSE(b.view.timer);
 }
 

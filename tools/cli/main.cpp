@@ -34,6 +34,8 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     auto app = MakeApplication(argc, argv);
+    // The program's name, so that a per-user program folder is the one the window uses.
+    QCoreApplication::setApplicationName(QStringLiteral("voltaro"));
     if (argc < 2) {
         Usage(stderr);
         return 2;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+
+#include "app/QtCaption.h"
+#include "link/LinkView.h"
+#include "values/Alarms.h"
+
+namespace voltaro {
+
+class frmMain;
+class frmCommTest;
+
+// The main window as the meter link sees it.
+class MainLinkView : public LinkView {
+public:
+    explicit MainLinkView(frmMain& form);
+    Caption* labDC() override { return &labDC_; }
+    bool TestChecked() const override;
+    void ShowStatusPanel3(const std::string& text) override;
+    void ToggleLabTypeVisible() override;
+    void SetLabType(const std::string& text) override;
+    void SetLabVolts(const std::string& text) override;
+    void SetLabRs232Visible(bool visible) override;
+    void RestartTimerRs232() override;
+    void DisableTimerOut() override;
+    void SetLabAuto(const std::string& text) override;
+    void ShowFunctionPicture(int number) override;
+
+private:
+    frmMain& f_;
+    LabelCaption labDC_;
+};
+
+// The alarm's check boxes, stop button and tone timer on the main window.
+class MainAlarmView : public AlarmView {
+public:
+    explicit MainAlarmView(frmMain& form) : f_(form) {}
+    void SetHiColour(Rgb colour) override;
+    void SetLoColour(Rgb colour) override;
+    void SetStopVisible(bool visible) override;
+    void SetAlarmTimer(bool enabled) override;
+
+private:
+    frmMain& f_;
+};
+
+// The communications test window as the meter link sees it.
+class CommTestLinkView : public CommTestView {
+public:
+    CommTestLinkView(frmCommTest& window, std::function<bool()> ownPortOpen);
+    Caption* labDC() override { return &labDC_; }
+    void SetLabCount(const std::string& text) override;
+    void SetDigitsLabel(const std::string& text) override;
+    std::string Text1() const override;
+    void SetText1(const std::string& text) override;
+    void SetLabText(const std::string& text) override;
+    bool OwnPortOpen() const override { return ownPortOpen_(); }
+
+private:
+    frmCommTest& w_;
+    LabelCaption labDC_;
+    std::function<bool()> ownPortOpen_;
+};
+
+}  // namespace voltaro

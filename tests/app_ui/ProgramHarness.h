@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/FileDialogs.h"
+#include "app/Messages.h"
+#include "app/ProgramContext.h"
+#include "app/SettingsStore.h"
+#include "app/frmMain.h"
+#include "link/SerialPort.h"
+
+namespace voltaro {
+
+// One tick of a timer, as if its interval had passed.
+inline void Fire(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
+}
+
+// A main window over test doubles: an in-memory settings store, scripted message boxes and file
+// dialogs, a settable clock, counted beeps and scripted serial ports, in a folder of its own.
+struct ProgramHarness {
+    MemorySettingsStore store;
+    ScriptedMessages messages;
+    SettableClock clock;
+    CountingBeeper beeper;
+    ScriptedFileDialogs dialogs;
+    QTemporaryDir folder;
+    // Port numbers that open on every serial control; all when empty.
+    std::set<int> openable;
+    // Every serial control the program made, in order: [0] is the main window's.
+    std::vector<ScriptedSerialPort*> ports;
+    ProgramContext ctx;
+    std::unique_ptr<frmMain> form;
+
+    explicit ProgramHarness(bool debugMode = false) {
+        ctx.store = &store;
+        ctx.messages = &messages;
+        ctx.clock = &clock;
+        ctx.beeper = &beeper;
+        ctx.fileDialogs = &dialogs;
+        ctx.makePort = [this](const PortTable&) {
+            auto port = std::make_unique<ScriptedSerialPort>();
+            port->openable = openable;
+            ports.push_back(port.get());
+            return port;
+        };
+        ctx.programFolder = folder.path().toStdString();
+        ctx.applicationName = "voltaro";
+        ctx.DebugMode = debugMode;
+    }
+
+    frmMain& Make() {
+        form = std::make_unique<frmMain>(ctx);
+        return *form;
+    }
+    // Makes, loads and shows the window as the program does; false when the program would end.
+    bool Start() {
+        Make();
+        if (!form->Form_Load()) return false;
+        form->show();
+        return true;
+    }
+    ScriptedSerialPort& MainPort() { return *ports.at(0); }
+};
+
+}  // namespace voltaro

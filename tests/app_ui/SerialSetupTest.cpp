@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ProgramHarness.h"
+#include "link/frmSetup.h"
+
+namespace voltaro {
+namespace {
+
+TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUse) {
+    ProgramHarness h;
+    h.openable = {99};  // nothing between COM1 and COM10 opens
+    EXPECT_FALSE(h.Start());
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
+    EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+    EXPECT_FALSE(h.form->Timer3.isActive()) << "the load stops before the port timer";
+}
+
+TEST(PortScan, DebugModeRunsWithoutAnyPort) {
+    ProgramHarness h(/*debugMode=*/true);
+    h.openable = {99};
+    EXPECT_TRUE(h.Start());
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
+    ProgramHarness h;
+    h.openable = {2, 3};
+    IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Communications", "Port", "5");
+    ASSERT_TRUE(h.Start());
+    frmMain& f = *h.form;
+    EXPECT_EQ(f.settings.PortText, "2");
+    EXPECT_EQ(f.TxtCOM->text(), "COM2");
+    EXPECT_EQ(f.VScroll1->value(), -2);
+    EXPECT_TRUE(f.setup->optPort[2]->isChecked());
+    EXPECT_FALSE(f.setup->optPort[5]->isEnabled());
+    EXPECT_TRUE(f.setup->optPort[3]->isEnabled());
+    Fire(f.Timer3);
+    EXPECT_EQ(h.MainPort().openedPort, 2);
+}
+
+struct SetupDialog : ::testing::Test {
+    ProgramHarness h;
+    frmMain* f = nullptr;
+    void SetUp() override {
+        ASSERT_TRUE(h.Start());
+        f = h.form.get();
+        Fire(f->Timer3);
+        f->mComm->trigger();
+    }
+};
+
+TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
+    EXPECT_FALSE(f->isEnabled()) << "the main window takes no commands while the dialog is open";
+    EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,O,7,1");
+    const int opensBefore = h.MainPort().opens;
+    f->setup->optParity[1]->click();
+    EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,E,7,1");
+    f->setup->cmdOK->click();
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_FALSE(f->setup->isVisible());
+    EXPECT_EQ(h.MainPort().opens, opensBefore + 1);
+    EXPECT_EQ(h.MainPort().openedSettings, "2400,E,7,1");
+    EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "1");
+}
+
+TEST_F(SetupDialog, OkWithoutAChangeNeitherSavesNorReopens) {
+    const int opensBefore = h.MainPort().opens;
+    f->setup->cmdOK->click();
+    EXPECT_EQ(h.MainPort().opens, opensBefore);
+    EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "");
+}
+
+TEST_F(SetupDialog, CancelForgetsTheClickedChoices) {
+    f->setup->optPort[4]->click();
+    f->setup->optParity[2]->click();
+    f->setup->cmdQUIT->click();
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_EQ(f->settings.PortText, "2");
+    EXPECT_EQ(f->settings.LineSettings, "2400,O,7,1");
+    EXPECT_TRUE(f->setup->optPort[2]->isChecked());
+    EXPECT_EQ(h.MainPort().openedPort, 2);
+}
+
+}  // namespace
+}  // namespace voltaro

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ProgramHarness.h"
+
+namespace voltaro {
+namespace {
+
+TEST(Startup, PortOpensOnlyWhenTimer3FiresTwoSecondsAfterLoad) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.Start());
+    frmMain& f = *h.form;
+    EXPECT_FALSE(h.MainPort().PortOpen());
+    EXPECT_TRUE(f.Timer3.isActive());
+    EXPECT_EQ(f.Timer3.interval(), 2000);
+    EXPECT_TRUE(f.TimerDMM.isActive());
+    EXPECT_EQ(f.TimerDMM.interval(), 500);
+    EXPECT_TRUE(f.FormLoaded);
+
+    Fire(f.Timer3);
+    EXPECT_TRUE(h.MainPort().PortOpen());
+    EXPECT_EQ(h.MainPort().openedPort, 2);
+    EXPECT_EQ(h.MainPort().openedSettings, "2400,O,7,1");
+    EXPECT_FALSE(f.Timer3.isActive()) << "Timer3 fires once";
+    EXPECT_EQ(f.TxtCOM->text(), "COM2");
+}
+
+TEST(Startup, TestBoxIsShownOnlyInDebugMode) {
+    for (bool debug : {false, true}) {
+        ProgramHarness h(debug);
+        ASSERT_TRUE(h.Start());
+        EXPECT_EQ(h.form->Check1->isVisibleTo(h.form.get()), debug);
+    }
+}
+
+TEST(Startup, ProductTitleDropsTheLastSixCharacters) {
+    ProgramHarness h;
+    h.store.Save("voltaro", "voltaro", "voltaro", "Bench Meter 2000 x86-64");
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.form->ProductTitle, "Bench Meter 2000 ");
+
+    ProgramHarness shortTitle;
+    shortTitle.store.Save("voltaro", "voltaro", "voltaro", "abc");
+    ASSERT_TRUE(shortTitle.Start());
+    EXPECT_EQ(shortTitle.form->ProductTitle, "");
+}
+
+TEST(PortSpinner, OneStepReopensTheNextPortAndStopsAtTheEnds) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.Start());
+    frmMain& f = *h.form;
+    f.VScroll1->setValue(-2);
+    Fire(f.Timer3);
+    ASSERT_EQ(h.MainPort().openedPort, 2);
+
+    f.VScroll1->setValue(-3);  // one step up
+    EXPECT_TRUE(h.MainPort().PortOpen());
+    EXPECT_EQ(h.MainPort().openedPort, 3);
+    EXPECT_EQ(f.TxtCOM->text(), "COM3");
+    EXPECT_TRUE(f.VScroll1->isEnabled());
+
+    f.VScroll1->setValue(-9);
+    EXPECT_EQ(f.VScroll1->value(), -8) << "no port beyond COM8";
+    EXPECT_EQ(h.MainPort().openedPort, 8);
+    f.VScroll1->setValue(0);
+    EXPECT_EQ(f.VScroll1->value(), -1) << "no port below COM1";
+    EXPECT_EQ(h.MainPort().openedPort, 1);
+}
+
+TEST(Help, ContentsWithoutABrowserSaysSo) {
+    ProgramHarness h;
+    h.ctx.htmlBrowser = "/nonexistent/browser";
+    std::vector<std::string> started;
+    h.ctx.startProgram = [&](const std::string& p, const std::vector<std::string>&) { started.push_back(p); };
+    ASSERT_TRUE(h.Start());
+    h.form->mContents->trigger();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, "Can'nt Find Htm File Explorer!");
+    EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+    EXPECT_TRUE(started.empty());
+}
+
+TEST(Help, ContentsOpensTheHelpFileBesideTheProgram) {
+    ProgramHarness h;
+    h.ctx.htmlBrowser = "/bin/sh";  // any existing program file
+    std::vector<std::string> args;
+    h.ctx.startProgram = [&](const std::string&, const std::vector<std::string>& a) { args = a; };
+    ASSERT_TRUE(h.Start());
+    h.form->mContents->trigger();
+    EXPECT_TRUE(h.messages.asked.empty());
+    ASSERT_EQ(args.size(), 1u);
+    EXPECT_EQ(args[0], h.ctx.programFolder + "/DMM-Help.htm");
+}
+
+}  // namespace
+}  // namespace voltaro
