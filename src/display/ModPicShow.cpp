@@ -22,7 +22,9 @@ std::string FitSix(std::string t) {
     return t;
 }
 
-double SpanOf(const GraphRange& r) { return r.GraphSpan == 0 ? 1 : r.GraphSpan; }
+double SpanOf(const GraphRange& r) {
+    return r.GraphSpan == 0 ? 1 : r.GraphSpan;
+}
 
 // Height below the top edge, in single precision, held on the frame.
 double HeightOf(double top, double span, double v) {
@@ -41,9 +43,12 @@ std::string ShownUnit(const std::string& type) {
 
 }  // namespace
 
-double HeightOnGraph(double top, double span, double v) { return HeightOf(top, span, v); }
+double HeightOnGraph(double top, double span, double v) {
+    return HeightOf(top, span, v);
+}
 
-AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBottom, bool middle, bool bottom) {
+AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBottom, bool middle,
+                     bool bottom) {
     ScaledText s = FormatScaled4(L);
     AxisLabel label{s.text, false};
     // Compared at the single precision the meter's bottom is kept in, so that a range of
@@ -72,7 +77,8 @@ void PlaceLabel(DrawingSurface& box, const std::string& text, double raise) {
     box.SetPos(box.CurrentX() - n * box.TextWidth("8"), box.CurrentY() - raise * box.TextHeight("8"));
 }
 
-double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db, const std::string& impedanceText) {
+double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db,
+                  const std::string& impedanceText) {
     if (row < 1 || row > store.RecordCount || row > kMaxRows) return 0;
     double v = Val(store.Get(row, Field::ValueText));
     if (decibels && db) {

@@ -18,13 +18,13 @@ class DateTimeFormat;
 struct TrendGraphInput {
     const RecordStore& store;
     const GraphRange& range;
-    float RangeBottom = 0;          // lower end of the meter's current range
-    int cursor = 1;                 // HScroll1.Value: the cursor row
-    bool decibels = false;          // ChkdB
-    Decibels* db = nullptr;         // the conversion, when decibels are shown
-    std::string impedanceText;      // the decibel dialog's line impedance (for dBm)
-    std::string specialMode;        // of the current Reading: "Beep" in continuity
-    std::string TextAlarmHI, TextAlarmLO;
+    float RangeBottom = 0;        // lower end of the meter's current range
+    int cursor = 1;               // HScroll1.Value: the cursor row
+    bool decibels = false;        // ChkdB
+    Decibels* db = nullptr;       // the conversion, when decibels are shown
+    std::string impedanceText{};  // the decibel dialog's line impedance (for dBm)
+    std::string specialMode{};    // of the current Reading: "Beep" in continuity
+    std::string TextAlarmHI{}, TextAlarmLO{};
     const DateTimeFormat* stamps = nullptr;
 };
 
@@ -50,7 +50,8 @@ void PlaceLabel(DrawingSurface& box, const std::string& text, double raise);
 // The value a row is drawn with: Val of its reading, in decibels while they are shown (dBm
 // against the dialog's line impedance, else dB). Rows beyond the recording hold no reading
 // and count as 0.
-double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db, const std::string& impedanceText);
+double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db,
+                  const std::string& impedanceText);
 
 // Where a value stands below the top edge of the plot area (0 .. 100), in single precision;
 // values outside the range are held on the frame.
@@ -60,10 +61,11 @@ double HeightOnGraph(double top, double span, double v);
 // for the middle level of a symmetric range and the bottom level of a range from 0 (when
 // the graph's bottom is the meter range's bottom), a micro prefix as "m" in the symbol face.
 struct AxisLabel {
-    std::string text;
+    std::string text{};
     bool symbol = false;
 };
-AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBottom, bool middle, bool bottom);
+AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBottom, bool middle,
+                     bool bottom);
 
 // The trend graph of the main window.
 class ModPicShow {

@@ -18,7 +18,9 @@ namespace voltaro {
 namespace {
 
 // Round half to even, as the printer's whole positions were taken.
-double Whole(double x) { return std::nearbyint(x); }
+double Whole(double x) {
+    return std::nearbyint(x);
+}
 
 int WholeInt(double x) {
     double r = std::nearbyint(x);

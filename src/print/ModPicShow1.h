@@ -20,10 +20,10 @@ struct PrintGraphInput {
     const RecordStore& store;
     const GraphRange& range;
     const Statistics& stats;
-    float RangeBottom = 0;      // lower end of the meter's current range
-    bool decibels = false;      // ChkdB
+    float RangeBottom = 0;  // lower end of the meter's current range
+    bool decibels = false;  // ChkdB
     Decibels* db = nullptr;
-    std::string impedanceText;  // the decibel dialog's line impedance
+    std::string impedanceText{};  // the decibel dialog's line impedance
     const DateTimeFormat* stamps = nullptr;
 };
 
@@ -38,7 +38,8 @@ class ModPicShow1 {
 public:
     // Draws rows st + 1 .. st + n spread over the width of the page; returns the graph span
     // used. n = 0 draws nothing.
-    double PrintTrendGraph(DrawingSurface& box, int penWidth, bool clear, int n, int st, const PrintGraphInput& in);
+    double PrintTrendGraph(DrawingSurface& box, int penWidth, bool clear, int n, int st,
+                           const PrintGraphInput& in);
 
     // The range of "All Data in a Page", or of "Range" with the dialog's Start and End texts:
     // the rows after Start up to End. Start and End are held to 1 .. recordCount (a Start of

@@ -26,7 +26,8 @@ public:
     void SetPaperA4() override { a4 = true; }
     DrawingSurface& Page() override {
         if (!open_) {
-            sheets.push_back({RecordingSurface(width_, height_, kWhite, char_, line_), documents, orientation_});
+            sheets.push_back(
+                {RecordingSurface(width_, height_, kWhite, char_, line_), documents, orientation_});
             open_ = true;
         }
         return sheets.back().surface;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-
 #include <array>
 #include <functional>
 #include <string>
@@ -26,8 +25,8 @@ struct ReportPrintJob {
 };
 
 // The column titles over the printed columns, in their order.
-inline constexpr std::array<const char*, 9> kPrintedColumnTitles{"Time",       "Date", "Reading", "Type", "Status",
-                                                                 "Start/Stop", "AVG",  "REL",     "Note"};
+inline constexpr std::array<const char*, 9> kPrintedColumnTitles{
+    "Time", "Date", "Reading", "Type", "Status", "Start/Stop", "AVG", "REL", "Note"};
 
 // The printed report: every page of 60 readings with its head, as a document of its own.
 class ReportPrint {

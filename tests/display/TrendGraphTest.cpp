@@ -92,8 +92,8 @@ TEST(DrawTrendGraph, EmptyRecordingDrawsFrameTicksAndLabelsOnly) {
     EXPECT_EQ(timeTicks, (std::vector<double>{96, 76, 56, 36, 16}));
     ASSERT_EQ(valueTicks.size(), 9u);
     EXPECT_DOUBLE_EQ(valueTicks[1], 22.5);
-    EXPECT_EQ(g.Labels(), (std::vector<std::string>{"+4.00 ", "+3.00 ", "+2.00 ", "+1.00 ", " 0.00 ", "-1.00 ",
-                                                     "-2.00 ", "-3.00 ", "-4.00 "}));
+    EXPECT_EQ(g.Labels(), (std::vector<std::string>{"+4.00 ", "+3.00 ", "+2.00 ", "+1.00 ", " 0.00 ",
+                                                    "-1.00 ", "-2.00 ", "-3.00 ", "-4.00 "}));
     EXPECT_TRUE(g.Dots().empty());
     EXPECT_TRUE(g.Trace().empty());
     EXPECT_TRUE(g.Dotted().empty());  // no alarm lines without readings
@@ -274,6 +274,10 @@ TEST(GraphClick, MarginsStepTheCursorAndTheBandShowsAReadOut) {
     EXPECT_EQ(c.Label1[0], "+   123 mV");  // the value's own prefix
     EXPECT_EQ(c.Label1[1], "DC");
     EXPECT_EQ(c.Label1[2], "24/01/15 10:20:30");
+    // The cursor dot moves onto the reading drawn under the pointer.
+    g.cursor = *c.cursor;
+    g.Draw();
+    EXPECT_DOUBLE_EQ(g.Dots().back().x1, 45);
 
     GraphClick none = g.graph.Picbox_MouseDown(80, g.Input(), 1, 100);  // p = 66: no row there
     EXPECT_EQ(none.box, 1);
@@ -291,10 +295,10 @@ TEST(GraphClick, ScrolledWindowMapsThePointerToItsRow) {
     EXPECT_EQ(c.cursor, 201);
     EXPECT_EQ(c.box, 1);
     EXPECT_EQ(c.Label1[0], "+  1.50 KW");
-    // Clicking the drawn reading k moves the cursor dot onto it.
+    // The window follows: it now ends at the clicked row.
     g.cursor = *c.cursor;
     g.Draw();
-    EXPECT_DOUBLE_EQ(g.Dots().back().x1, 14 + 51);
+    EXPECT_DOUBLE_EQ(g.Dots().back().x1, 114);
 }
 
 TEST(GraphClick, DecibelReadOut) {

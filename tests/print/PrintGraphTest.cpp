@@ -31,7 +31,8 @@ struct Printout {
         store.Set(row, Field::Notes, "13999;008");
     }
     void AddMany(int n) {
-        for (int i = 1; i <= n; ++i) Add(std::to_string(i % 5 - 2), "10:" + std::to_string(10 + i % 50) + ":00");
+        for (int i = 1; i <= n; ++i)
+            Add(std::to_string(i % 5 - 2), "10:" + std::to_string(10 + i % 50) + ":00");
     }
     PrintGraphInput Input() {
         return PrintGraphInput{

@@ -96,8 +96,8 @@ TEST(PrintHead, ColumnTitlesStandOverTheirColumns) {
     ASSERT_LT(head + 9, prints.size());
     std::vector<std::string> titles;
     for (size_t i = head; i < head + 9; ++i) titles.push_back(prints[i].text);
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"Time", "Date", "Reading", "Type", "Status", "Start/Stop", "AVG", "REL", "Note"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Time", "Date", "Reading", "Type", "Status", "Start/Stop",
+                                                "AVG", "REL", "Note"}));
     EXPECT_NE(prints[head + 9].y1, prints[head].y1);  // nothing else on the title line
     // A reading line: every field in the zone of its title.
     size_t line = head + 9 + 9;  // after the page marker line
