@@ -68,12 +68,20 @@ void RecordStore::Set(int row, Field f, std::string_view text) {
 }
 
 void RecordStore::ClearRows() {
+    // A cleared line copied over every row, with the two fields that are kept put back.
+    char blank[kLineLength];
+    BlankLine(blank);
+    blank[PlaceOf(Field::ValueText).offset] = '0';
+    const FieldPlace& type = PlaceOf(Field::Type);
+    const FieldPlace& rel = PlaceOf(Field::RelRef);
     for (int row = 0; row < kRowSlots; ++row) {
-        for (int i = 0; i < kFieldCount; ++i) {
-            const Field f = static_cast<Field>(i);
-            if (f == Field::Type || f == Field::RelRef) continue;
-            Set(row, f, f == Field::ValueText ? "0" : "");
-        }
+        char* line = MutableLine(row);
+        char keepType[16], keepRel[16];
+        std::memcpy(keepType, line + type.offset, static_cast<size_t>(type.width));
+        std::memcpy(keepRel, line + rel.offset, static_cast<size_t>(rel.width));
+        std::memcpy(line, blank, kLineLength);
+        std::memcpy(line + type.offset, keepType, static_cast<size_t>(type.width));
+        std::memcpy(line + rel.offset, keepRel, static_cast<size_t>(rel.width));
     }
 }
 

@@ -264,30 +264,35 @@ LoadResult Recording::LoadOldLayout(int offset) {
     return r;
 }
 
+// A flag field as a number: "1" and "0" without a detour through Val.
+int FlagOf(std::string_view field) {
+    if (field == "1  ") return 1;
+    if (field == "0  ") return 0;
+    return static_cast<int>(Val(field));
+}
+
 void Recording::TakeRowIntoState(int row, bool fileCoupling) {
     Reading& reading = p_.reading;
     const std::string_view notes = store.Get(row, Field::Notes);
-    reading.value = static_cast<float>(Val(store.Get(row, Field::ValueText)));
-    // The four digits are positions 2 to 5 of the frame, as the live reader takes them.
-    reading.digits = std::string(notes.substr(1, 4));
-    reading.frameText = std::string(notes);
-    p_.alarms.AlarmHiText = store.Text(row, Field::AlarmHI);
-    p_.alarms.AlarmLoText = store.Text(row, Field::AlarmLO);
-    const std::string rel = store.Text(row, Field::RelRef);
-    p_.stats.RelOn = !rel.empty();
-    p_.stats.RelReference = static_cast<float>(Val(rel));
-    p_.stats.StatMaxOn = static_cast<int>(Val(store.Get(row, Field::MaxFlag)));
-    p_.stats.StatMinOn = static_cast<int>(Val(store.Get(row, Field::MinFlag)));
-    p_.stats.StatAvgOn = store.Text(row, Field::AvgFlag);
+    // The value, the limits and REL of a row are not taken here: the value is decoded from the
+    // frame at once (RecomputeRow), and nothing reads the others before the last row's are
+    // restored. The four digits are positions 2 to 5 of the frame, as the live reader takes them.
+    reading.digits.assign(notes.substr(1, 4));
+    reading.frameText.assign(notes);
+    p_.stats.StatMaxOn = FlagOf(store.Get(row, Field::MaxFlag));
+    p_.stats.StatMinOn = FlagOf(store.Get(row, Field::MinFlag));
+    const std::string_view avg = store.Get(row, Field::AvgFlag);
+    p_.stats.StatAvgOn.assign(avg.substr(0, avg.find_last_not_of(' ') + 1));
     if (fileCoupling) reading.acDc = store.Text(row, Field::Coupling);
 }
 
 QDate Recording::RowDate(int row) {
-    const std::string d = store.Text(row, Field::Date);
+    const std::string_view field = store.Get(row, Field::Date);
+    const std::string_view d = field.substr(0, field.find_last_not_of(' ') + 1);
     if (d != lastDateText_) {
-        lastDateText_ = d;
-        std::optional<QDate> parsed = ParseDateText(d, p_.formats.DateF);
-        if (!parsed) parsed = ParseDateText(d, "YYYY/MM/DD");
+        lastDateText_.assign(d);
+        std::optional<QDate> parsed = ParseDateText(lastDateText_, p_.formats.DateF);
+        if (!parsed) parsed = ParseDateText(lastDateText_, "YYYY/MM/DD");
         lastDate_ = parsed.value_or(QDate());
     }
     return lastDate_;

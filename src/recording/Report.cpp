@@ -87,7 +87,7 @@ private:
         ReportLine l;
         if (stamped) {
             l.item = f_.FormatStampTime(stamped->time);
-            l.col[0] = f_.FormatStampDate(stamped->date);
+            l.col[0] = StampDate(stamped->date);
         }
         l.col[4] = text;
         lines.push_back(std::move(l));
@@ -151,10 +151,19 @@ private:
         return status;
     }
 
+    // Every row of a day has the same date text: it is read back and written once.
+    const std::string& StampDate(const std::string& date) {
+        if (date != lastDate_ || lastDateOut_.empty()) {
+            lastDate_ = date;
+            lastDateOut_ = f_.FormatStampDate(date);
+        }
+        return lastDateOut_;
+    }
+
     void ReadingLine(const RowView& r) {
         ReportLine l;
         l.item = f_.FormatStampTime(r.time);
-        l.col[0] = f_.FormatStampDate(r.date);
+        l.col[0] = StampDate(r.date);
         const ScaledText shown = FormatScaled6(r.rel != 0 ? r.rel - r.value : r.value);
         l.col[1] = shown.text;
         l.col[2] = Padded(shown.prefix + r.type, r.rel != 0 ? 4 : 6) + " " + Lower(r.coupling);
@@ -192,6 +201,7 @@ private:
     double vmax_, vmin_;
     int chunkCount_;
     int markers_ = 0;
+    std::string lastDate_, lastDateOut_;
 };
 
 }  // namespace

@@ -4,9 +4,13 @@
 #include <cctype>
 #include <vector>
 
+#include "values/Conversions.h"
+
 namespace voltaro {
 
 namespace {
+
+const std::string kScheduleForm = "frmAuto";
 
 // The numbers of a text split at any character that is not a digit.
 std::vector<std::string> NumberParts(const std::string& text) {
@@ -167,26 +171,38 @@ void Schedule::Timer2Tick() {
     if (StopRemain == 0 || lastStopFiredNow_) host_.SaveAfterStop();
 }
 
-void Schedule::SaveSchedule(SettingsStore& store, const std::string& application) const {
+void Schedule::SaveSchedule(Settings& settings) const {
     for (int i = 0; i < kRows; ++i) {
         const Row& r = Rows[static_cast<size_t>(i)];
         const std::string n = std::to_string(i);
-        store.Save(application, "frmAuto", "StartDate" + n, r.StartDate);
-        store.Save(application, "frmAuto", "Starttime" + n, r.StartTime);
-        store.Save(application, "frmAuto", "StopDate" + n, r.StopDate);
-        store.Save(application, "frmAuto", "Stoptime" + n, r.StopTime);
+        settings.SettingSave(kScheduleForm, "StartDate" + n, r.StartDate);
+        settings.SettingSave(kScheduleForm, "Starttime" + n, r.StartTime);
+        settings.SettingSave(kScheduleForm, "StopDate" + n, r.StopDate);
+        settings.SettingSave(kScheduleForm, "Stoptime" + n, r.StopTime);
     }
 }
 
-void Schedule::LoadSchedule(const SettingsStore& store, const std::string& application) {
+void Schedule::LoadSchedule(const Settings& settings) {
     for (int i = 0; i < kRows; ++i) {
         Row& r = Rows[static_cast<size_t>(i)];
         const std::string n = std::to_string(i);
-        r.StartDate = store.Get(application, "frmAuto", "StartDate" + n).value_or("");
-        r.StartTime = store.Get(application, "frmAuto", "Starttime" + n).value_or("");
-        r.StopDate = store.Get(application, "frmAuto", "StopDate" + n).value_or("");
-        r.StopTime = store.Get(application, "frmAuto", "Stoptime" + n).value_or("");
+        r.StartDate = settings.SettingGet(kScheduleForm, "StartDate" + n, "");
+        r.StartTime = settings.SettingGet(kScheduleForm, "Starttime" + n, "");
+        r.StopDate = settings.SettingGet(kScheduleForm, "StopDate" + n, "");
+        r.StopTime = settings.SettingGet(kScheduleForm, "Stoptime" + n, "");
     }
+}
+
+std::string Schedule::FillTestRow(int i) {
+    if (i < 0 || i >= kRows) return {};
+    const QDateTime now = clock_.Now();
+    const std::string today = DateTimeStd(QDateTime(now.date(), QTime(0, 0))).substr(0, 10);
+    const int seconds = TimeToSeconds(now.time());
+    Row& r = Rows[static_cast<size_t>(i)];
+    r.StartDate = r.StopDate = today;
+    r.StartTime = SecondsToClock(seconds + 10 + 20 * i);
+    r.StopTime = SecondsToClock(seconds + 40 + 20 * i);
+    return " Auto Start enable ....";
 }
 
 }  // namespace voltaro

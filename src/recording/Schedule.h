@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/Clock.h"
-#include "app/SettingsStore.h"
+#include "app/Settings.h"
 
 namespace voltaro {
 
@@ -60,8 +60,12 @@ public:
     void CheckStarts();
     void CheckStops();
 
-    void SaveSchedule(SettingsStore& store, const std::string& application) const;
-    void LoadSchedule(const SettingsStore& store, const std::string& application);
+    void SaveSchedule(Settings& settings) const;
+    void LoadSchedule(const Settings& settings);
+
+    // Label6(i) double-click: row i starts 10 + 20 i seconds and stops 40 + 20 i seconds from
+    // now, today. Returns the main window's title " Auto Start enable ....".
+    std::string FillTestRow(int i);
 
     std::array<Row, kRows> Rows;
     bool Armed = false;  // Timer2 enabled

@@ -123,13 +123,25 @@ TEST_F(ScheduleTest, AnEmptyScheduleEndsAtItsFirstTickAndSaves) {
 
 TEST_F(ScheduleTest, TextsSurviveInTheSettingsStore) {
     MemorySettingsStore store;
+    IniFile ini(std::string{});
+    Settings settings(store, ini, "voltaro");
     schedule.Rows[4] = {"12/08/2006", "10:00:00", "12/09/2006", "11:00:00"};
-    schedule.SaveSchedule(store, "voltaro");
+    schedule.SaveSchedule(settings);
     EXPECT_EQ(store.Get("voltaro", "frmAuto", "Stoptime4").value_or("?"), "11:00:00");
     EXPECT_EQ(store.Get("voltaro", "frmAuto", "StartDate0").value_or("?"), "");
     Schedule other(clock, host);
-    other.LoadSchedule(store, "voltaro");
+    other.LoadSchedule(settings);
     EXPECT_EQ(other.Rows[4].StopDate, "12/09/2006");
+}
+
+TEST_F(ScheduleTest, TheTestRowOfRowTwoStartsInFiftyAndStopsInEightySeconds) {
+    EXPECT_EQ(schedule.FillTestRow(2), " Auto Start enable ....");
+    EXPECT_EQ(schedule.Rows[2].StartDate, "12/08/2006");
+    EXPECT_EQ(schedule.Rows[2].StartTime, "09:59:50");
+    EXPECT_EQ(schedule.Rows[2].StopTime, "10:00:20");
+    schedule.Arm();
+    TickUntil(QDateTime(QDate(2006, 12, 8), QTime(10, 0, 30)));
+    EXPECT_EQ(host.events, (std::vector<std::string>{"start", "stop", "end", "save"}));
 }
 
 }  // namespace
