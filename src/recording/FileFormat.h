@@ -20,6 +20,7 @@ struct HeaderInfo {
 // the program's own header with "," or " " between the fields (the "Type" title marks the
 // 111-byte layout), or any header whose 13th comma-separated item begins with "Notes".
 HeaderInfo ReadHeader(const std::string& path);
+inline bool IsRecordingFile(const std::string& path) { return ReadHeader(path).layout != Layout::None; }
 
 // The line length of a layout.
 inline int LineLengthOf(Layout layout) {
