@@ -172,7 +172,8 @@ TEST_F(Recording, LinkLabelShowsWithFramesAndHidesFifteenSecondsAfterTheLast) {
     EXPECT_TRUE(f->labRs232->isVisible());
     EXPECT_TRUE(f->TimerRs232.isActive());
     EXPECT_EQ(f->TimerRs232.interval(), 15000);
-    EXPECT_EQ(f->StatusPanel[2]->text().toStdString(), k0123 + "\r\n" + k0123 + "\r\n");
+    const QString frame = QString::fromStdString(k0123) + QChar(0x21b5);
+    EXPECT_EQ(f->StatusPanel[2]->text(), frame + frame) << "the buffer's first 22 characters";
     Fire(f->TimerRs232);
     EXPECT_FALSE(f->labRs232->isVisible());
 }
