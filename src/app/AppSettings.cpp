@@ -35,6 +35,12 @@ std::string RunningVersion() {
 }
 
 void AppSettings::MakeSerialTexts() {
+    // The indices may come from a dialog or a caller that did not check them.
+    const AppSettings defaults;
+    if (!HasChoice(kBaudCaptions, Baud)) Baud = defaults.Baud;
+    if (!HasChoice(kParityCaptions, Parity)) Parity = defaults.Parity;
+    if (!HasChoice(kDataCaptions, Data)) Data = defaults.Data;
+    if (!HasChoice(kStopCaptions, Stop)) Stop = defaults.Stop;
     PortText = Port == 0 ? "1" : std::to_string(Port);
     BaudText = kBaudCaptions[static_cast<size_t>(Baud)];
     ParityText = kParityCaptions[static_cast<size_t>(Parity)];

@@ -55,7 +55,8 @@ struct AppSettings {
 
     // Recent-file entries that are shown (not empty).
     bool RecentVisible(size_t i) const { return !RecentFiles[i].empty(); }
-    // The port text, line settings and captions from the indices.
+    // The port text, line settings and captions from the indices; an index without a choice
+    // is set back to its default first.
     void MakeSerialTexts();
 };
 

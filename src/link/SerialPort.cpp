@@ -123,6 +123,7 @@ void ScriptedSerialPort::SetPortOpen(bool open) {
     if (open == open_) return;
     if (open) {
         if (!openable.empty() && !openable.count(port_)) return;
+        if (!ParseLineSettings(settings_)) return;
         open_ = true;
         ++opens;
         openedPort = port_;

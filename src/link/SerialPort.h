@@ -21,7 +21,8 @@ public:
     // "CommPort": the port number (1 = COM1), mapped to a device by the port table.
     virtual int CommPort() const = 0;
     virtual void SetCommPort(int port) = 0;
-    // "Settings": the line settings text, as "2400,O,7,1".
+    // "Settings": the line settings text, as "2400,O,7,1". A text the line cannot run with is
+    // kept, and the port then refuses to open rather than run with the parameters before it.
     virtual std::string Settings() const = 0;
     virtual void SetSettings(const std::string& settings) = 0;
     // "InputLen": characters returned by one Input; 0 returns every waiting character.
@@ -79,6 +80,7 @@ public:
     int InputLen() const override { return inputLen_; }
     void SetInputLen(int count) override { inputLen_ = count; }
     bool PortOpen() override { return open_; }
+    // Like the real layer, opens only with settings that parse.
     void SetPortOpen(bool open) override;
     int InBufferCount() override { return open_ ? static_cast<int>(waiting.size()) : 0; }
     std::string Input() override;

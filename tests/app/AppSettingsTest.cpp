@@ -90,6 +90,17 @@ TEST(AppSettings, PortZeroAndThePortScan) {
     EXPECT_EQ(moved.PortText, "3");
 }
 
+TEST(AppSettings, SerialTextsFromIndicesWithoutAChoice) {
+    AppSettings a;
+    a.Baud = 7;
+    a.Parity = -1;
+    a.Data = 1;  // a gap between the data-bits choices
+    a.Stop = 3;
+    a.MakeSerialTexts();
+    EXPECT_EQ(a.LineSettings, "2400,O,7,1");
+    EXPECT_EQ(a.Data, 3);
+}
+
 TEST(AppSettings, BinarySetupIniGivesDefaultsAndIsRewritten) {
     Stores s;
     QByteArray junk;
