@@ -216,7 +216,9 @@ TEST_F(ReaderFixture, TraceThatCannotMoveAsideStartsAnew) {
     full.close();
     reader.WriteTrace("ADJ => 1");
     reader.WriteTrace("ADJ => 2");
-    EXPECT_EQ(ErrTrace(), "14:05:09 ADJ => 1\r\n14:05:09 ADJ => 2\r\n");
+    const std::string trace = ErrTrace();
+    ASSERT_LT(trace.size(), 100u);
+    EXPECT_EQ(trace, "14:05:09 ADJ => 1\r\n14:05:09 ADJ => 2\r\n");
 }
 
 TEST_F(ReaderFixture, NoTracingWithoutAFolder) {
