@@ -418,3 +418,9 @@ void frmMain::ShowStartDialogs() {
 }
 
 }  // namespace voltaro
+
+namespace voltaro {
+
+int frmMain::RecordCount() const { return 0; }
+
+}  // namespace voltaro

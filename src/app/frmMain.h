@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/AppSettings.h"
@@ -15,6 +16,8 @@
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
+#include "display/ModShow.h"
+#include "values/Formatting.h"
 #include "values/Alarms.h"
 #include "values/DateTimeFormat.h"
 #include "values/Decibels.h"
@@ -183,6 +186,8 @@ public:
     Separator separator;
     Decibels decibels;
     Statistics stats;
+    MeterRange meterRange;
+    ModShow modShow;
     Reading reading;
     SerialLine line;  // PortText and LineSettings of the main window's port
     std::unique_ptr<SerialPort> MSComm;
@@ -205,6 +210,17 @@ public:
     // After the window is shown: the decimal-separator dialog, unless the user chose not to
     // see it again.
     void ShowStartDialogs();
+
+    // --- the panel ---
+    PanelModes Modes() const;
+    // Redraws digits, sign, prefix, unit and bargraph: the value (none before any reading)
+    // and the digits ("OL" for an overload).
+    void UpdatePanel(std::optional<float> value, const std::string& digits);
+    // Paints the cells, labels and bargraph as the panel routines left them.
+    void ShowPanel();
+    void UpdateStatsDisplay();
+    void RefreshCounters();
+    int RecordCount() const;
 
     // --- events ---
     void Timer3_Timer();

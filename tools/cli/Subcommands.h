@@ -18,6 +18,9 @@ const std::vector<Subcommand>& Subcommands();
 
 int RunDecode(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
+int RunRecord(const std::vector<std::string>& args);
+int RunInfo(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
 int RunPanel(const std::vector<std::string>& args);
 
 }  // namespace voltaro::cli

@@ -1,0 +1,161 @@
+#include "recording/Acquisition.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "app/ProgramFolder.h"
+#include "values/Conversions.h"
+#include "values/Notation.h"
+
+namespace voltaro {
+
+namespace {
+
+bool IsOverload(const std::string& digits) {
+    return digits.find("OL") != std::string::npos || digits == "4000";
+}
+
+}  // namespace
+
+Acquisition::Acquisition(AcquisitionParts parts, std::string programFolder, bool debugMode)
+    : p_(parts), programFolder_(std::move(programFolder)), debugMode_(debugMode) {
+    p_.recording.StopRecordingClock = [this] {
+        MainTimerEnabled = false;
+        p_.view.TimersChanged();
+    };
+}
+
+void Acquisition::TimerDMMTick() {
+    FrameReader& reader = p_.frameReader;
+    Reading& reading = p_.reading;
+    reader.ReadComm(p_.port);
+    if (reader.FrameOK) {
+        TimerOutEnabled = false;
+        reader.FrameOK = false;
+        p_.decoder.DecodeFrame(p_.mainForm);
+        ComputeValue(reading);
+        p_.view.UpdatePanel();
+        NewReading = true;
+        reading.NoDataFlag = false;
+        NoDataTicks = 0;
+        p_.view.UpdateChkdB();
+        if (reading.funcMode == 2 && reading.value <= 40 && reading.digits != "OL" &&
+            reading.digits != "4000") {
+            p_.beeper.Beep();  // continuity: the probes are shorted
+        }
+        p_.view.TimersChanged();
+    } else {
+        if (NoDataTicks >= kNoDataTicks) {
+            reading.NoDataFlag = true;
+            NoDataTicks = 0;
+            // The panel shows overload and its digits become "4000", so a reading from before
+            // the silence is never recorded; headless there is no panel to do it.
+            reading.digits = "4000";
+            p_.view.UpdatePanel();
+        }
+        ++NoDataTicks;
+    }
+    p_.view.SetLabError(std::to_string(NoDataTicks));
+}
+
+void Acquisition::cmdStart_Click() {
+    if (StartCaption == "START") {
+        StartRecording();
+    } else {
+        StopRecording();
+    }
+}
+
+void Acquisition::StartRecording() {
+    RecordStore& store = p_.recording.store;
+    FrameReader& reader = p_.frameReader;
+    reader.TraceFile = JoinPath(programFolder_, "DMM.LOG");
+    QFile::remove(QString::fromStdString(reader.TraceFile));
+    reader.WriteTrace(p_.formats.FormatStampDate(p_.clock.Today()) + " Start Recoed...");
+
+    StartCaption = "STOP";
+    p_.view.SetStartCaption(StartCaption);
+    TimerOutEnabled = true;
+    TimerAutoSaveEnabled = true;
+    store.AutoSaveTick = 0;
+    p_.view.SetRecordingControls(true);
+    p_.view.UpdateGraphRange();
+    if (store.RecordCount == 0 && store.ChunkCount == 0) {
+        const QDateTime now = p_.clock.Now();
+        store.Set(0, Field::Date, p_.formats.FormatStampDate(now.date()));
+        store.Set(0, Field::Time, p_.formats.FormatStampTime(now.time()));
+    }
+    const double minutes = std::clamp(Val(p_.view.IntervalMinutesText()), 0.0, 5999.0);
+    const double seconds = std::clamp(Val(p_.view.IntervalSecondsText()), 0.0, 59.0);
+    RecInterval = static_cast<int>(minutes) * 60 + static_cast<int>(seconds);
+    RecCountdown = RecInterval;
+    MainTimerInterval = debugMode_ ? 10 : 1000;
+    MainTimerEnabled = true;
+    p_.view.EnableRecordingMenus(store.RecordCount != 0);
+    p_.view.EnableFileCommands(false);
+    reader.FrameOK = false;
+    Running = true;
+    p_.view.TimersChanged();
+}
+
+void Acquisition::StopRecording() {
+    StartCaption = "START";
+    p_.view.SetStartCaption(StartCaption);
+    CmdStop_Click();
+    p_.view.EnableFileCommands(true);
+}
+
+void Acquisition::CmdStop_Click() {
+    p_.alarms.ClearAlarm();
+    StartCaption = "START";
+    p_.view.SetStartCaption(StartCaption);
+    TimerAutoSaveEnabled = false;
+    p_.view.SetRecordingControls(false);
+    p_.recording.ShowFileName();
+    MainTimerEnabled = false;
+    Running = false;
+    p_.view.EnableRecordingMenus(p_.recording.store.RecordCount != 0);
+    p_.view.EnableOpen(true);
+    p_.view.TimersChanged();
+}
+
+void Acquisition::MainTimerTick() {
+    --RecCountdown;
+    if (RecInterval >= 2) p_.view.SetTitle(SecondsToClock(RecCountdown));
+    if (RecCountdown > 0 || !NewReading) return;
+    RecCountdown = RecInterval;
+    Reading& reading = p_.reading;
+    if (IsOverload(reading.digits)) {
+        if (p_.view.StopRecordOnOL()) CmdStop_Click();
+        return;
+    }
+    // A full table whose save failed keeps the reading waiting for the next due tick.
+    if (!p_.recording.AppendReadingRow()) return;
+    p_.alarms.ChkAlarm(reading.value);
+    NewReading = false;
+}
+
+void Acquisition::TimerOutTick() {
+    p_.beeper.Beep();
+    TimerOutEnabled = false;
+    StopRecording();
+    p_.messages.ShowMessage("No Korvan data being received ?", "error");
+}
+
+void Acquisition::ScheduledStart() {
+    if (StartCaption == "START") StartRecording();
+}
+
+void Acquisition::SaveAfterStop() {
+    p_.recording.store.AutoSaveTick = 0;
+    p_.recording.SaveByExtension(false);
+    p_.view.SetTitle(p_.recording.store.RecordingFile + " - AutoSave");
+}
+
+void Acquisition::EndSchedule() {
+    p_.view.ScheduleEnded();
+    p_.beeper.Beep();
+    p_.view.SetTitle(p_.recording.store.RecordingFile + " - Auto Start/Stop Disable");
+}
+
+}  // namespace voltaro

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "link/Decoder.h"
+#include "link/FrameReader.h"
+#include "link/Reading.h"
+#include "link/SerialPort.h"
+#include "recording/Recording.h"
+#include "recording/RecordingView.h"
+#include "recording/Schedule.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+
+namespace voltaro {
+
+// What acquisition works with, owned by the main window (or the command-line tool).
+struct AcquisitionParts {
+    Recording& recording;
+    FrameReader& frameReader;
+    SerialPort& port;
+    Decoder& decoder;
+    DecodeForm& mainForm;
+    Reading& reading;
+    Alarms& alarms;
+    const DateTimeFormat& formats;
+    const Clock& clock;
+    Beeper& beeper;
+    MessageSeam& messages;
+    RecordingView& view;
+};
+
+// The acquisition loop and recording control: the TimerDMM poll, START and STOP, the
+// MainTimer that records at the chosen interval, the start-of-recording watchdog and the
+// timed autosave. The window's timers call the ticks and follow the *Enabled states; a test
+// calls them directly and runs an hour of recording in milliseconds.
+class Acquisition : public ScheduleHost {
+public:
+    static constexpr int kWatchdogMs = 30000;
+    static constexpr int kAutoSaveMs = 60000;
+    static constexpr int kPollMs = 500;
+    static constexpr int kNoDataTicks = 30;
+
+    Acquisition(AcquisitionParts parts, std::string programFolder, bool debugMode);
+
+    void TimerDMMTick();
+    void MainTimerTick();
+    // The watchdog fired: no frame within 30 seconds of START.
+    void TimerOutTick();
+    void TimerAutoSaveTick() { p_.recording.TimerAutoSaveTick(); }
+
+    // cmdStart: START or STOP by its caption.
+    void cmdStart_Click();
+    void StartRecording();
+    void StopRecording();
+    void CmdStop_Click();
+
+    // The schedule's view of recording control.
+    bool IsRecording() const override { return StartCaption == "STOP"; }
+    void ScheduledStart() override;
+    void ScheduledStop() override { CmdStop_Click(); }
+    void Beep() override { p_.beeper.Beep(); }
+    void SaveAfterStop() override;
+    void EndSchedule() override;
+
+    bool NewReading = false;
+    int NoDataTicks = 0;
+    int RecInterval = 0;
+    int RecCountdown = 0;
+    bool Running = false;
+    std::string StartCaption = "START";
+
+    bool MainTimerEnabled = false;
+    int MainTimerInterval = 1000;
+    bool TimerOutEnabled = false;
+    bool TimerAutoSaveEnabled = false;
+
+private:
+    AcquisitionParts p_;
+    std::string programFolder_;
+    bool debugMode_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,304 @@
+#include "recording/FileFormat.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "recording/FileNames.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kLinesPerBlock = 512;
+
+std::string_view Trimmed(std::string_view s) {
+    const size_t a = s.find_first_not_of(" \t");
+    if (a == std::string_view::npos) return {};
+    const size_t b = s.find_last_not_of(" \t");
+    return s.substr(a, b - a + 1);
+}
+
+bool SeparatorsAt(const char* line, const std::array<int, 13>& offsets, char sep) {
+    for (int off : offsets) {
+        if (line[off] != sep) return false;
+    }
+    return true;
+}
+
+bool IsCurrentLine(const char* line, char sep) {
+    return line[109] == '\r' && line[110] == '\n' && SeparatorsAt(line, kSeparatorOffsets, sep);
+}
+
+bool IsOldLine(const char* line, char sep) {
+    return line[102] == '\r' && line[103] == '\n' && SeparatorsAt(line, kOldSeparatorOffsets, sep);
+}
+
+std::string_view FieldIn(const char* line, Field f, Layout layout) {
+    const FieldPlace& p = PlaceOf(f);
+    return {line + (layout == Layout::Old ? p.oldOffset : p.offset), static_cast<size_t>(p.width)};
+}
+
+bool HasTitles(const char* line, Layout layout) {
+    if (Trimmed(FieldIn(line, Field::Date, layout)) != "Date") return false;
+    if (Trimmed(FieldIn(line, Field::Notes, layout)).substr(0, 5) != "Notes") return false;
+    return layout == Layout::Old || Trimmed(FieldIn(line, Field::Type, layout)) == "Type";
+}
+
+// The 13th item of a comma-separated reading of the text, items ending at a comma or a line
+// end, blanks in front and surrounding quotes removed.
+bool NthItemBeginsWithNotes(std::string_view text, std::string_view* fourth) {
+    int item = 0;
+    size_t start = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() || text[i] == ',' || text[i] == '\n' || text[i] == '\r';
+        if (!end) continue;
+        if (i < text.size() && text[i] == '\n' && i > 0 && text[i - 1] == '\r') {
+            start = i + 1;  // the LF of a CR LF ends no further item
+            continue;
+        }
+        std::string_view v = Trimmed(text.substr(start, i - start));
+        if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+        ++item;
+        if (item == 4 && fourth) *fourth = v;
+        if (item == 13) return v.substr(0, 5) == "Notes";
+        start = i + 1;
+        if (i == text.size()) break;
+    }
+    return false;
+}
+
+std::string ErrorText(int err) {
+    switch (err) {
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT:
+            return "Disk full.";
+        case ENOENT:
+        case ENOTDIR:
+            return "Folder not found.";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "No permission to write.";
+        default:
+            return std::strerror(err);
+    }
+}
+
+bool WriteAll(int fd, const char* data, size_t n, off_t at) {
+    while (n > 0) {
+        const ssize_t w = pwrite(fd, data, n, at);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += w;
+        n -= static_cast<size_t>(w);
+        at += w;
+    }
+    return true;
+}
+
+// Copies rows from .. to into the open file at their records.
+bool WriteRowsTo(int fd, RecordStore& store, char separator, int from, int to,
+                 const DateRewriteFn& dateRewrite, const ProgressFn& progress) {
+    std::vector<char> buf(static_cast<size_t>(kLinesPerBlock) * kLineLength);
+    int row = from;
+    while (row <= to) {
+        const int first = row;
+        char* out = buf.data();
+        for (; row <= to && row - first < kLinesPerBlock; ++row) {
+            if (dateRewrite && row > 0) store.Set(row, Field::Date, dateRewrite(store.Get(row, Field::Date)));
+            std::memcpy(out, store.Line(row), kLineLength);
+            if (separator != ',') {
+                for (int off : kSeparatorOffsets) out[off] = separator;
+            }
+            out += kLineLength;
+            if (progress) progress(row, to);
+        }
+        if (!WriteAll(fd, buf.data(), static_cast<size_t>(out - buf.data()),
+                      static_cast<off_t>(first) * kLineLength)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+mode_t NewFileMode(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int dfd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dfd >= 0) {
+        fsync(dfd);
+        close(dfd);
+    }
+}
+
+// Removes what saves killed half-way left beside the file: "." + title + "." + six characters.
+void RemoveStaleTemps(const std::string& folder, const std::string& title) {
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return;
+    const std::string prefix = "." + title + ".";
+    while (dirent* e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
+            unlinkat(dirfd(d), name.c_str(), 0);
+        }
+    }
+    closedir(d);
+}
+
+WriteOutcome Fail(int err) {
+    return {false, ErrorText(err)};
+}
+
+// Writes a new file beside path with fill(fd) and renames it over path.
+template <typename Fill>
+WriteOutcome WriteBeside(const std::string& path, Fill fill) {
+    const std::string folder = FolderOf(path);
+    std::string temp = (folder.empty() ? std::string() : folder + "/") + "." + FileTitle(path) + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return Fail(errno);
+    const mode_t mode = NewFileMode(path);
+    bool ok = fill(fd) && fsync(fd) == 0;
+    int err = ok ? 0 : errno;
+    if (ok) fchmod(fd, mode);  // a mode that cannot be set is no reason to lose the file
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        return Fail(err);
+    }
+    SyncFolder(folder);
+    RemoveStaleTemps(folder, FileTitle(path));
+    return {true, {}};
+}
+
+}  // namespace
+
+HeaderInfo ReadHeader(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return {};
+    char head[4096];
+    const size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    for (char sep : {',', ' '}) {
+        if (n >= kLineLength && IsCurrentLine(head, sep) && head[kNulOffset] == '\0' &&
+            HasTitles(head, Layout::Current)) {
+            return {Layout::Current, sep};
+        }
+        if (n >= kOldLineLength && IsOldLine(head, sep) && HasTitles(head, Layout::Old)) {
+            return {Layout::Old, sep};
+        }
+    }
+    std::string_view fourth;
+    if (NthItemBeginsWithNotes(std::string_view(head, n), &fourth)) {
+        return {fourth.substr(0, 4) == "Type" ? Layout::Current : Layout::Old, ','};
+    }
+    return {};
+}
+
+WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separator, int from, int to,
+                       const DateRewriteFn& dateRewrite, const ProgressFn& progress) {
+    store.WriteTitles();
+    if (from > to) return {true, {}};
+    struct stat st;
+    const bool inPlace = from > 0 && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                         st.st_size >= static_cast<off_t>(from) * kLineLength;
+    if (!inPlace) {
+        return WriteBeside(
+            path, [&](int fd) { return WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress); });
+    }
+    const int fd = open(path.c_str(), O_WRONLY);
+    if (fd < 0) return Fail(errno);
+    bool ok = WriteRowsTo(fd, store, separator, from, to, dateRewrite, progress) && fdatasync(fd) == 0;
+    int err = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    return ok ? WriteOutcome{true, {}} : Fail(err);
+}
+
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+    return WriteBeside(path, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size(), 0); });
+}
+
+ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderInfo& header, int offset,
+                     const std::function<void(int row)>& onRow, const ProgressFn& progress) {
+    ReadOutcome out;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        out.openError = true;
+        return out;
+    }
+    const int len = LineLengthOf(header.layout);
+    struct stat st;
+    const long long size = fstat(fileno(f), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
+    const long long lines = size / len - 1;
+    out.linesInFile = lines > 0 ? static_cast<int>(std::min<long long>(lines, 1 << 30)) : 0;
+    if (progress) progress(0, out.linesInFile);
+    std::vector<char> buf(static_cast<size_t>(kLinesPerBlock) * static_cast<size_t>(len));
+    if (std::fseek(f, len, SEEK_SET) != 0) out.linesInFile = 0;
+    int i = 0;
+    bool tableFull = false;
+    while (i < out.linesInFile && !out.lineError && !tableFull) {
+        const int want = std::min(kLinesPerBlock, out.linesInFile - i);
+        const size_t got = std::fread(buf.data(), static_cast<size_t>(len), static_cast<size_t>(want), f);
+        if (got == 0) break;  // the file ended early
+        for (size_t k = 0; k < got; ++k) {
+            const int row = offset + i + 1;
+            if (row > kMaxRows) {
+                tableFull = true;
+                break;
+            }
+            if (progress) progress(i + 1, out.linesInFile);
+            const char* line = buf.data() + k * static_cast<size_t>(len);
+            if (header.layout == Layout::Old ? !IsOldLine(line, header.separator)
+                                             : !IsCurrentLine(line, header.separator)) {
+                out.lineError = true;
+                break;
+            }
+            store.RecordCount = row;
+            if (header.layout == Layout::Old) {
+                for (int fi = 0; fi < kFieldCount; ++fi) {
+                    const Field fld = static_cast<Field>(fi);
+                    if (fld != Field::Type) store.Set(row, fld, FieldIn(line, fld, Layout::Old));
+                }
+            } else {
+                char* dst = store.MutableLine(row);
+                std::memcpy(dst, line, kLineLength);
+                for (int off : kSeparatorOffsets) dst[off] = ',';
+                dst[kNulOffset] = '\0';
+            }
+            ++out.rowsRead;
+            ++i;
+            if (onRow) onRow(row);
+        }
+        if (static_cast<int>(got) < want && !out.lineError && !tableFull) break;
+    }
+    std::fclose(f);
+    store.RecordCount = offset + out.rowsRead;
+    return out;
+}
+
+}  // namespace voltaro

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "recording/RecordStore.h"
+
+namespace voltaro {
+
+// The layout of a recording file, decided from its header line.
+enum class Layout { None, Current, Old };
+
+struct HeaderInfo {
+    Layout layout = Layout::None;
+    char separator = ',';
+};
+
+// Reads the first line of a file and tells whether it is a recording and in which layout:
+// the program's own header with "," or " " between the fields (the "Type" title marks the
+// 111-byte layout), or any header whose 13th comma-separated item begins with "Notes".
+HeaderInfo ReadHeader(const std::string& path);
+inline bool IsRecordingFile(const std::string& path) { return ReadHeader(path).layout != Layout::None; }
+
+// The line length of a layout.
+inline int LineLengthOf(Layout layout) {
+    return layout == Layout::Old ? kOldLineLength : kLineLength;
+}
+
+// Called with (rows written or read so far, rows in all).
+using ProgressFn = std::function<void(int done, int total)>;
+// Rewrites a row's Date before it is written.
+using DateRewriteFn = std::function<std::string(std::string_view date)>;
+
+struct WriteOutcome {
+    bool ok = false;
+    std::string error;  // why it failed, in the system's words
+};
+
+// Writes rows from .. to of the store into path as 111-byte lines with the given separator.
+// With from = 0 the whole file is written beside the old one and renamed over it, so a crash
+// or a full disk leaves the old file whole. Otherwise rows from .. to are written in place at
+// their records (the file is rewritten whole when it is missing or shorter than those rows)
+// and flushed to disk. The titles go into row 0 and every Date written is rewritten first.
+WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separator, int from, int to,
+                       const DateRewriteFn& dateRewrite, const ProgressFn& progress);
+
+// Writes bytes beside path and renames them over it, so path holds either its old or its new
+// content whatever happens in between.
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+
+struct ReadOutcome {
+    int rowsRead = 0;        // whole lines taken into the table
+    int linesInFile = 0;     // reading lines the file holds (whole lines only)
+    bool lineError = false;  // a line was not a record of the layout; reading stopped there
+    bool openError = false;
+};
+
+// Reads the reading lines of a file in the given layout into rows offset + 1 onward, up to
+// row 30000. onRow(row) runs after each row has been filled (the row is then in the table and
+// RecordCount is row), before the next line is read.
+ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderInfo& header, int offset,
+                     const std::function<void(int row)>& onRow, const ProgressFn& progress);
+
+}  // namespace voltaro

@@ -1,0 +1,89 @@
+#include "recording/FileNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "values/Notation.h"
+
+namespace voltaro {
+
+namespace {
+
+std::string_view Left(std::string_view s, long n) {
+    return s.substr(0, static_cast<size_t>(std::clamp<long>(n, 0, static_cast<long>(s.size()))));
+}
+std::string_view Right(std::string_view s, long n) {
+    const size_t k = static_cast<size_t>(std::clamp<long>(n, 0, static_cast<long>(s.size())));
+    return s.substr(s.size() - k);
+}
+
+}  // namespace
+
+std::string FolderOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
+}
+
+std::string FileTitle(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+size_t ExtensionSeparator(std::string_view path, char extDim) {
+    const size_t slash = path.rfind('/');
+    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    size_t best = std::string_view::npos;
+    for (size_t i = nameStart; i < path.size(); ++i) {
+        if (path[i] == extDim || path[i] == '.') best = i;
+    }
+    return best;
+}
+
+std::string ExtensionOf(std::string_view path, char extDim) {
+    const size_t sep = ExtensionSeparator(path, extDim);
+    if (sep == std::string_view::npos) return {};
+    std::string ext(path.substr(sep + 1, 3));
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+std::string RenameExtension(std::string_view path, char extDim) {
+    std::string out(path);
+    const size_t sep = ExtensionSeparator(path, extDim);
+    if (sep != std::string_view::npos) out[sep] = extDim;
+    return out;
+}
+
+std::string NextNumberedName(std::string_view name, int step, int digits, char extDim) {
+    // The number goes in front of the last four characters: a separator and a three-letter
+    // extension.
+    const std::string title = FileTitle(name);
+    const size_t sep = ExtensionSeparator(title, extDim);
+    const std::string_view base = std::string_view(title).substr(0, sep);
+    std::string work(name);
+    if (Val(Right(base, digits)) == 0) {
+        work = std::string(Left(name, static_cast<long>(name.size()) - 4)) +
+               std::string(Left("0000", digits)) + std::string(Right(name, 4));
+    }
+    const long len = static_cast<long>(work.size());
+    int count = 0;
+    for (long i = len - 5; i >= 0 && std::isdigit(static_cast<unsigned char>(work[static_cast<size_t>(i)]));
+         --i) {
+        ++count;
+    }
+    if (count != 0) digits = count;
+    if (len <= digits) return {};
+    const std::string_view w(work);
+    const std::string prefix(Left(w, len - 4 - digits));
+    const long width = std::min(digits, 5);
+    long number = 0;
+    if (step != 0) {
+        number = static_cast<long>(Val(Left(Right(w, 4 + digits), digits))) + step;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*ld", static_cast<int>(width), number);
+    return prefix + text + std::string(Right(w, 4));
+}
+
+}  // namespace voltaro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace voltaro {
+
+// The text before the last "/" of path; "" when it holds none.
+std::string FolderOf(std::string_view path);
+// The text after the last "/" of path, or path itself when it holds none.
+std::string FileTitle(std::string_view path);
+
+// Position in path of the separator in front of the extension: the last extDim or "." of the
+// file name, so "run.data.dmm" is a ".dmm" file and a dot in a folder name changes nothing.
+// npos when the file name holds neither.
+size_t ExtensionSeparator(std::string_view path, char extDim);
+// Up to three characters after that separator, lower case; "" when there is none.
+std::string ExtensionOf(std::string_view path, char extDim);
+// The path with the separator in front of its extension replaced by extDim.
+std::string RenameExtension(std::string_view path, char extDim);
+
+// The numbered follow-on name: test.dmm -> test001.dmm -> test002.dmm, run7.dmm -> run7001.dmm,
+// test999.dmm -> test1000.dmm; "" when the name is too short to carry a number.
+std::string NextNumberedName(std::string_view name, int step, int digits, char extDim = '.');
+
+}  // namespace voltaro

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDate>
+#include <QTime>
+#include <functional>
+#include <string>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "link/Decoder.h"
+#include "link/Reading.h"
+#include "recording/FileFormat.h"
+#include "recording/RecordStore.h"
+#include "recording/RecordingView.h"
+#include "recording/Report.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+#include "values/Separator.h"
+#include "values/Statistics.h"
+
+namespace voltaro {
+
+// What the recording works with, owned by the main window (or the command-line tool).
+struct RecordingParts {
+    Reading& reading;
+    Decoder& decoder;
+    DecodeForm& mainForm;  // the window a loaded row is decoded for
+    Statistics& stats;
+    Alarms& alarms;
+    const DateTimeFormat& formats;
+    const Separator& separator;
+    const Clock& clock;
+    MessageSeam& messages;
+    Beeper& beeper;
+    RecordingView& view;
+};
+
+// How a file load went.
+struct LoadResult {
+    bool loaded = false;  // the file was a recording and its rows were read
+    int rowsRead = 0;
+    int rowsLeftOut = 0;  // whole lines that did not fit behind row 30000
+    bool readError = false;
+};
+
+// The recording: the table of rows and its working files, saving, loading, the report's
+// working file, export and import, and the timed autosave.
+class Recording {
+public:
+    Recording(RecordingParts parts, std::string programFolder, bool debugMode);
+
+    // --- the table and its working files ---
+    // Appends the current Reading as the next row, saving first every 600 rows and rolling
+    // over at 30000. False when the table is full and the save before the rollover failed:
+    // the reading then waits (is not recorded) and every row held stays as it is until a save
+    // succeeds; recording goes on.
+    bool AppendReadingRow();
+    void ResetRecording();
+    // The table moves on to the next numbered file and a new chunk.
+    void Rollover();
+    void ShowFileName();
+    void ShowFileProgress(int done, int total);
+
+    // --- the recording file ---
+    bool SaveByExtension(bool showProgress);
+    bool SaveRecording(char separator, bool showProgress);
+    LoadResult OpenByExtension(int offset);
+    LoadResult LoadRecording(int offset);
+    LoadResult LoadOldLayout(int offset);
+    void RecomputeRow(int row);
+
+    // Open: the file becomes the recording when it is one; otherwise the recording keeps its
+    // name.
+    LoadResult OpenFile(const std::string& path);
+    // Import Readings: the file's rows go behind the rows held. The file becomes the target of
+    // the next save only when all of its rows were taken.
+    LoadResult ImportReadings(const std::string& path);
+    // Export Readings: the report of the current chunk is written first.
+    bool ExportReadings(const std::string& exportFile);
+
+    // --- autosave and the report ---
+    // The autosave timer's tick; a forced save when AutoSaveTick was set to 3. True when
+    // nothing was due or the recording and its report were both saved.
+    bool TimerAutoSaveTick();
+    bool SaveReport();
+
+    RecordStore store;
+    Report report;
+    bool FileLoaded = false;
+    QDate LatestDate;  // date and time of the latest reading
+    QTime LatestTime;
+    std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
+    // Stops the recording clock (MainTimer) when the recording is reset.
+    std::function<void()> StopRecordingClock;
+
+private:
+    LoadResult Load(int offset, bool oldReader);
+    void TakeRowIntoState(int row, bool fileCoupling);
+    LoadedSettings RestoreLastRowSettings();
+    QDate RowDate(int row);
+    // A failure is said once per run of failures (`failing` remembers the run); a command the
+    // user gave always says it.
+    void SayFailure(const std::string& message, bool always, bool& failing);
+    void StartProgress(const std::string& caption, const std::string& fileLine, bool visible);
+    std::string NewChunkFile() const;
+    std::string FreeNumberedName(const std::string& name) const;
+    std::string StampTitle(const std::string& what) const;
+    char ExtDim() const;
+
+    RecordingParts p_;
+    std::string programFolder_;
+    bool debugMode_;
+    bool saveFailing_ = false;
+    bool reportFailing_ = false;
+    int progressValue_ = -1;
+    bool progressOk_ = false;
+    std::string lastDateText_;  // the last row date read back, and its date
+    QDate lastDate_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <chrono>
+#include <map>
+#include <vector>
+
+#include "link/Decoder.h"
+#include "recording/FileFormat.h"
+#include "values/Formatting.h"
+
+namespace voltaro {
+namespace {
+
+QString Bin(const char* name) {
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/" + name;
+}
+
+std::vector<std::string> LinesOf(const QString& path) {
+    std::vector<std::string> lines;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return lines;
+    for (QByteArray line : f.readAll().split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.isEmpty()) lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+// The simulated meter on a pseudo-terminal, with line noise, logging what it sends.
+class Meter {
+public:
+    Meter(const QString& log, const QStringList& profile) {
+        process.start(Bin("voltaro-meter"),
+                      profile + QStringList{"--noise", "0.2", "--seed", "7", "--log", log});
+        if (process.waitForReadyRead(10000)) device = process.readLine().trimmed();
+    }
+    ~Meter() {
+        process.terminate();
+        process.waitForFinished(10000);
+    }
+    QProcess process;
+    QString device;
+};
+
+RecordStore* ReadBack(const std::string& path, RecordStore& store) {
+    ReadRows(store, path, ReadHeader(path), 0, nullptr, nullptr);
+    return &store;
+}
+
+TEST(RecordE2e, RowsRecordedFromThePtyAreTheFramesTheMeterSent) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath("sent.txt");
+    const QString out = dir.filePath("run.dmm");
+    std::vector<std::string> sent;
+    {
+        Meter meter(log, {"--profile", "ramp", "--rate", "2.5"});
+        ASSERT_FALSE(meter.device.isEmpty());
+        QProcess cli;
+        cli.start(Bin("voltaro-cli"),
+                  {"record", "--port", meter.device, "--out", out, "--interval", "1", "--count", "6"});
+        ASSERT_TRUE(cli.waitForFinished(90000)) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    }
+    sent = LinesOf(log);
+    ASSERT_FALSE(sent.empty());
+    std::map<std::string, size_t> order;
+    for (size_t i = 0; i < sent.size(); ++i) order.emplace(sent[i], i);
+
+    RecordStore store;
+    ReadBack(out.toStdString(), store);
+    ASSERT_EQ(store.RecordCount, 6);
+    size_t last = 0;
+    for (int row = 1; row <= store.RecordCount; ++row) {
+        const std::string notes = store.Text(row, Field::Notes);
+        ASSERT_TRUE(order.count(notes)) << "row " << row << " holds a frame never sent: " << notes;
+        EXPECT_GE(order[notes], last) << "rows follow the order the meter sent them in";
+        last = order[notes];
+        // The stored value is the value of the stored frame, line noise or not.
+        EXPECT_EQ(store.Text(row, Field::ValueText), SingleToText(DecodeFrameText(notes).value)) << row;
+        EXPECT_EQ(store.Text(row, Field::Type), "V");
+    }
+    // The report working file lies beside the recording.
+    QStringList chunks = QDir(dir.path()).entryList({"*.tmp"});
+    ASSERT_EQ(chunks.size(), 1);
+    EXPECT_EQ(LinesOf(dir.filePath(chunks[0])).size(), 7u);
+
+    QProcess info;
+    info.start(Bin("voltaro-cli"), {"info", out});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const std::string text = info.readAllStandardOutput().toStdString();
+    EXPECT_NE(text.find("layout    111-byte lines, commas between fields\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("readings  6\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("first     " + store.Text(1, Field::Date) + " " + store.Text(1, Field::Time)),
+              std::string::npos);
+
+    QProcess exp;
+    exp.start(Bin("voltaro-cli"), {"export", out, "--out", dir.filePath("run.csv")});
+    ASSERT_TRUE(exp.waitForFinished(30000));
+    EXPECT_EQ(exp.exitCode(), 0);
+    const auto csv = LinesOf(dir.filePath("run.csv"));
+    ASSERT_EQ(csv.size(), 8u);
+    EXPECT_EQ(csv[0], "Record,Time,Date,Reading,Type,Status,Start/Stop,AVG,REL,Notes");
+    EXPECT_EQ(csv[2].substr(0, 7), "000002,");
+}
+
+TEST(RecordE2e, SigtermEndsTheRecordingWithASave) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("run.txt");
+    Meter meter(dir.filePath("sent.txt"), {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
+    ASSERT_FALSE(meter.device.isEmpty());
+    QProcess cli;
+    cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out});
+    // Wait for the first save (the header line, before row 1), then a few more readings.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (QFile(out).size() < 111 && std::chrono::steady_clock::now() < giveUp) QThread::msleep(100);
+    QThread::msleep(3000);
+    cli.terminate();
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const qint64 size = QFile(out).size();
+    EXPECT_EQ(size % 111, 0);
+    EXPECT_GE(size, 2 * 111);  // the rows since the first save were saved on the way out
+    RecordStore store;
+    ReadBack(out.toStdString(), store);
+    EXPECT_EQ(ReadHeader(out.toStdString()).separator, ' ');
+    for (int row = 1; row <= store.RecordCount; ++row) {
+        EXPECT_EQ(store.Text(row, Field::Notes), "11234;008");
+        EXPECT_EQ(store.Text(row, Field::ValueText), "1.234");
+    }
+}
+
+TEST(RecordE2e, APortThatDoesNotOpenIsAnErrorAndWrongArgumentsAreRefused) {
+    QTemporaryDir dir;
+    QProcess cli;
+    cli.start(Bin("voltaro-cli"),
+              {"record", "--port", dir.filePath("no-such-device"), "--out", dir.filePath("a.dmm")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("a.dmm")));
+    cli.start(Bin("voltaro-cli"), {"record", "--port", "/dev/null", "--out", dir.filePath("a.xls")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 2);
+    cli.start(Bin("voltaro-cli"), {"info", dir.filePath("missing.dmm")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_NE(cli.readAllStandardError().indexOf("Can't find"), -1);
+}
+
+}  // namespace
+}  // namespace voltaro

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "recording/RecordStore.h"
+
+namespace voltaro {
+namespace {
+
+TEST(RecordStore, FieldsArePaddedWithBlanksAndCutAtTheirWidth) {
+    RecordStore s;
+    s.Set(1, Field::ValueText, "0.123");
+    EXPECT_EQ(s.Get(1, Field::ValueText), "0.123           ");
+    s.Set(1, Field::ValueText, "12345678901234567890");
+    EXPECT_EQ(s.Get(1, Field::ValueText), "1234567890123456");
+    s.Set(1, Field::Notes, "10123;008");
+    EXPECT_EQ(s.Text(1, Field::Notes), "10123;008");
+    s.Set(1, Field::Coupling, "");
+    EXPECT_EQ(s.Get(1, Field::Coupling), "  ");
+    // Neighbouring fields and the fixed bytes are untouched.
+    const char* line = s.Line(1);
+    EXPECT_EQ(line[38], ',');
+    EXPECT_EQ(line[45], '\0');
+    EXPECT_EQ(std::string(line + 109, 2), "\r\n");
+}
+
+TEST(RecordStore, ClearRowsKeepsTypeAndRel) {
+    RecordStore s;
+    for (int row : {0, 17, kMaxRows}) {
+        s.Set(row, Field::Type, "V");
+        s.Set(row, Field::RelRef, "1.5");
+        s.Set(row, Field::Notes, "10123;008");
+        s.Set(row, Field::ValueText, "0.123");
+    }
+    s.ClearRows();
+    for (int row : {0, 17, kMaxRows}) {
+        EXPECT_EQ(s.Text(row, Field::Type), "V");
+        EXPECT_EQ(s.Text(row, Field::RelRef), "1.5");
+        EXPECT_EQ(s.Text(row, Field::Notes), "");
+        EXPECT_EQ(s.Text(row, Field::ValueText), "0");
+    }
+}
+
+TEST(RecordStore, HoldsTheWholeTableInUnderFourMegabytes) {
+    RecordStore s;
+    EXPECT_LT(s.MemoryBytes(), 4u * 1024 * 1024);
+    EXPECT_EQ(s.MemoryBytes(), static_cast<size_t>(kRowSlots) * kLineLength);
+}
+
+}  // namespace
+}  // namespace voltaro

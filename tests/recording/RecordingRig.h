@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "link/Decoder.h"
+#include "link/LinkView.h"
+#include "link/Reading.h"
+#include "recording/Recording.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+#include "values/Separator.h"
+#include "values/Statistics.h"
+
+namespace voltaro {
+
+inline std::string Slurp(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray b = f.readAll();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+inline void Put(const std::string& path, const std::string& bytes) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly)) return;
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+struct NoAlarmView : AlarmView {
+    void SetHiColour(Rgb) override {}
+    void SetLoColour(Rgb) override {}
+    void SetStopVisible(bool) override {}
+    void SetAlarmTimer(bool) override {}
+};
+
+// The main window as far as a test looks at it.
+struct WatchedView : RecordingView {
+    void SetTitle(const std::string& t) override { titles.push_back(t); }
+    void SetStartCaption(const std::string& c) override { startCaption = c; }
+    void RecordingLoaded(const LoadedSettings& s) override {
+        loaded = s;
+        ++loads;
+    }
+    std::string IntervalMinutesText() const override { return minutes; }
+    std::string IntervalSecondsText() const override { return seconds; }
+    bool StopRecordOnOL() const override { return stopOnOL; }
+    void UpdatePanel() override { ++panelUpdates; }
+
+    std::vector<std::string> titles;
+    std::string startCaption;
+    LoadedSettings loaded;
+    int loads = 0;
+    std::string minutes = "0", seconds = "0";
+    bool stopOnOL = false;
+    int panelUpdates = 0;
+};
+
+// Every part a recording works with, fresh for each test, in a folder of its own.
+struct RecordingRig {
+    RecordingRig() { Reset("run.dmm"); }
+
+    std::string PathOf(const std::string& name) const {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
+    // A new recording under the given name in the test folder.
+    void Reset(const std::string& name) {
+        rec.store.RecordingFile = PathOf(name);
+        rec.ResetRecording();
+    }
+    // The frame is accepted and decoded as the acquisition loop does it.
+    void Accept(const std::string& frame) {
+        reading.frameText = frame;
+        reading.acceptedFrameText = frame;
+        reading.digits = frame.substr(1, 4);
+        decoder.DecodeFrame(window);
+        ComputeValue(reading);
+    }
+    // Records one reading of the frame and moves the clock on by a second.
+    bool Record(const std::string& frame) {
+        Accept(frame);
+        const bool ok = rec.AppendReadingRow();
+        clock.AddSecs(1);
+        return ok;
+    }
+
+    QTemporaryDir dir;
+    SettableClock clock{QDateTime(QDate(2024, 1, 15), QTime(10, 0, 0))};
+    Reading reading;
+    LinkView window;
+    Decoder decoder{reading, window};
+    Statistics stats;
+    CountingBeeper beeper;
+    NoAlarmView alarmView;
+    Alarms alarms{beeper, alarmView};
+    DateTimeFormat formats;
+    Separator separator;
+    ScriptedMessages messages;
+    WatchedView view;
+    Recording rec{
+        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, view},
+        dir.path().toStdString(),
+        false};
+};
+
+}  // namespace voltaro

@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "recording/FileNames.h"
+#include "recording/RecordingRig.h"
+#include "values/Formatting.h"
+
+namespace voltaro {
+namespace {
+
+const std::string kHeader = std::string("Date      ,Time      ,Reading         ,Type  ") + '\0' +
+                            "  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n";
+
+class RecordingTest : public ::testing::Test, public RecordingRig {};
+
+TEST_F(RecordingTest, TheFirstReadingSavesAnEmptyTableBeforeRowOne) {
+    ASSERT_TRUE(Record("10123;008"));
+    EXPECT_EQ(Slurp(rec.store.RecordingFile), kHeader);
+    ASSERT_FALSE(view.titles.empty());
+    const std::string& t = view.titles.back();
+    EXPECT_EQ(t.rfind("Record " + rec.store.RecordingFile + " ... ", 0), 0u) << t;
+    EXPECT_EQ(t.substr(t.size() - 7), "(00000)");
+    EXPECT_EQ(rec.store.RecordCount, 1);
+    EXPECT_EQ(rec.store.Text(1, Field::ValueText), "0.123");
+    EXPECT_EQ(rec.store.Text(1, Field::Type), "V");
+    EXPECT_EQ(rec.store.Text(1, Field::Coupling), "DC");
+    EXPECT_EQ(rec.store.Text(1, Field::Date), "24/01/15");
+    EXPECT_EQ(rec.store.Text(1, Field::Time), "10:00:00");
+    EXPECT_EQ(rec.store.Text(1, Field::Notes), "10123;008");
+    EXPECT_EQ(rec.store.Text(1, Field::MaxFlag), "0");
+    EXPECT_EQ(rec.store.Text(0, Field::DbField), "dB");
+}
+
+TEST_F(RecordingTest, ThreeReadingsMakeA444ByteFileAndASecondSaveKeepsItsLength) {
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(true));
+    const std::string bytes = Slurp(rec.store.RecordingFile);
+    ASSERT_EQ(bytes.size(), 444u);
+    EXPECT_EQ(bytes.substr(0, 111), kHeader);
+    EXPECT_EQ(bytes.substr(111, 111),
+              std::string("2024/01/15,10:00:00  ,0.123           ,V     ") + '\0' +
+                  "DC,        ,        ,0  ,0  ,0  ,        , ,        ,10123;008,\r\n");
+    for (int line = 0; line < 4; ++line) EXPECT_EQ(bytes[static_cast<size_t>(line) * 111 + 45], '\0');
+    EXPECT_EQ(rec.store.Text(1, Field::Date), "2024/01/15");  // rewritten in the table too
+    EXPECT_EQ(rec.store.SavedCount, 3);
+    const int beeps = beeper.count;
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(Slurp(rec.store.RecordingFile), bytes);
+    EXPECT_EQ(beeper.count, beeps + 1);  // a save that writes a line ends with the beep
+}
+
+TEST_F(RecordingTest, DatesOfEitherDayOrder) {
+    for (const auto& [pattern, stored] :
+         {std::pair{"DD/MM/YY", "05/03/24"}, std::pair{"MM/DD/YY", "03/05/24"}}) {
+        formats.DateF = pattern;
+        Reset(std::string("order") + pattern[0] + ".dmm");
+        ASSERT_TRUE(Record("10123;008"));
+        rec.store.Set(1, Field::Date, stored);
+        ASSERT_TRUE(rec.SaveByExtension(false));
+        EXPECT_EQ(rec.store.Text(1, Field::Date), "2024/03/05") << pattern;
+    }
+}
+
+// Statistics, alarms and REL switched on part of the way, as a user does.
+void RecordMixed(RecordingRig& r) {
+    const char* frames[] = {"10123;008", "10456;008", "02047;402", "30250300?", "10000;408", "13999;008"};
+    for (int i = 0; i < 12; ++i) {
+        if (i == 2) r.stats.chkMAX_Click(true);
+        if (i == 3) r.stats.chkMIN_Click(true);
+        if (i == 4) r.stats.ChkAVG_Click(true);
+        if (i == 5) {
+            r.alarms.TextAlarmHI = "1.5";
+            r.alarms.OptAlarmHi_Click(true);
+        }
+        if (i == 7) r.stats.ChkREL_Click(true, r.reading.value, r.clock.Today(), "10:00:07");
+        ASSERT_TRUE(r.Record(frames[i % 6]));
+    }
+}
+
+TEST_F(RecordingTest, RecordSaveOpenGivesTheSameRowsAndStatisticsUnderEveryName) {
+    for (const char* name : {"rt.dmm", "rt.csv", "rt.txt"}) {
+        RecordingRig a;
+        a.Reset(name);
+        RecordMixed(a);
+        ASSERT_TRUE(a.rec.SaveByExtension(true));
+
+        RecordingRig b;
+        const LoadResult r = b.rec.OpenFile(a.rec.store.RecordingFile);
+        ASSERT_TRUE(r.loaded) << name;
+        EXPECT_TRUE(b.messages.asked.empty()) << name;
+        ASSERT_EQ(b.rec.store.RecordCount, 12) << name;
+        for (int row = 1; row <= 12; ++row) {
+            EXPECT_EQ(std::string(b.rec.store.Line(row), 111), std::string(a.rec.store.Line(row), 111))
+                << name << " row " << row;
+        }
+        EXPECT_EQ(b.stats.RangeHigh, a.stats.RangeHigh) << name;
+        EXPECT_EQ(b.stats.RangeLow, a.stats.RangeLow) << name;
+        EXPECT_EQ(b.stats.Vmax, a.stats.Vmax) << name;
+        EXPECT_EQ(b.stats.Vmin, a.stats.Vmin) << name;
+        EXPECT_EQ(b.stats.AvgCount, a.stats.AvgCount) << name;
+        EXPECT_DOUBLE_EQ(b.stats.AvgSum, a.stats.AvgSum) << name;
+        // The last row's settings come back.
+        EXPECT_TRUE(b.view.loaded.checkMax);
+        EXPECT_TRUE(b.view.loaded.checkMin);
+        EXPECT_TRUE(b.view.loaded.avg);
+        EXPECT_TRUE(b.view.loaded.alarmHi);
+        EXPECT_EQ(b.view.loaded.alarmHiText, "1.5     ");
+        EXPECT_TRUE(b.alarms.OptAlarmHi);
+        EXPECT_EQ(b.alarms.AlarmHiText, "1.5     ");
+        EXPECT_TRUE(b.view.loaded.rel);
+        EXPECT_EQ(b.stats.RelReference, a.stats.RelReference);
+        EXPECT_TRUE(b.rec.FileLoaded);
+        EXPECT_EQ(b.rec.store.RecordingFile, a.rec.store.RecordingFile);
+    }
+}
+
+// A frame of every function and range the decoder knows, with the AC, DC, sign and auto bits.
+std::vector<std::string> EveryFrame() {
+    const std::vector<std::pair<char, std::string>> functions = {
+        {'1', "0"},       {';', "012345"},  {'9', "012"},       {'=', "012"}, {'?', "012"}, {'3', "0123456"},
+        {'5', "0123456"}, {'2', "0123456"}, {'6', "012345678"}, {'4', "0"},   {'X', "0"},   {'@', "0"}};
+    std::vector<std::string> frames;
+    for (const auto& [f, ranges] : functions) {
+        for (char r : ranges) {
+            for (const char* tail : {"008", "402", "804", "00:"}) {
+                frames.push_back(std::string(1, r) + "1234" + f + tail);
+            }
+        }
+    }
+    frames.push_back("11999100:");  // a diode reading below 2 V
+    frames.push_back("12000100:");  // and the diode overload
+    return frames;
+}
+
+TEST_F(RecordingTest, AReopenedFileDecodesEveryFunctionAsTheLiveReaderDoes) {
+    const auto frames = EveryFrame();
+    for (const std::string& f : frames) ASSERT_TRUE(Record(f));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    RecordingRig back;
+    ASSERT_TRUE(back.rec.OpenFile(rec.store.RecordingFile).loaded);
+    ASSERT_EQ(back.rec.store.RecordCount, static_cast<int>(frames.size()));
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const Reading live = DecodeFrameText(frames[i]);
+        const int row = static_cast<int>(i) + 1;
+        EXPECT_EQ(back.rec.store.Text(row, Field::ValueText), SingleToText(live.value + 0.0f)) << frames[i];
+        EXPECT_EQ(back.rec.store.Text(row, Field::Type), live.baseUnit) << frames[i];
+        EXPECT_EQ(back.rec.store.Text(row, Field::Coupling), live.acDc) << frames[i];
+        EXPECT_EQ(back.rec.store.Text(row, Field::ValueText), rec.store.Text(row, Field::ValueText))
+            << frames[i];
+    }
+}
+
+TEST_F(RecordingTest, OlderLayoutFilesStillRead) {
+    const std::string path = PathOf("old.csv");
+    Put(path,
+        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
+        " ,\r\n"
+        "2006/12/08,09:30:15  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+        ",10123;008,\r\n"
+        "2006/12/08,09:30:16  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+        ",32500300?,\r\n");
+    ASSERT_TRUE(rec.OpenFile(path).loaded);
+    ASSERT_EQ(rec.store.RecordCount, 2);
+    EXPECT_EQ(rec.store.Text(1, Field::ValueText), "0.123");  // the frame decides, not the stored text
+    EXPECT_EQ(rec.store.Text(2, Field::ValueText), "250000");
+    EXPECT_EQ(rec.store.Text(2, Field::Type), "ohm");
+    EXPECT_EQ(rec.store.Text(2, Field::Coupling), "");
+    EXPECT_EQ(stats.Vmax, 250000);
+    EXPECT_TRUE(messages.asked.empty());
+}
+
+TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
+    // Missing, and not a recording: the table and the recording's name stay as they were.
+    ASSERT_TRUE(Record("10123;008"));
+    const std::string own = rec.store.RecordingFile;
+    EXPECT_FALSE(rec.OpenFile(PathOf("missing.dmm")).loaded);
+    Put(PathOf("notes.txt"), "shopping list\r\nmilk\r\n");
+    EXPECT_FALSE(rec.OpenFile(PathOf("notes.txt")).loaded);
+    ASSERT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(messages.asked[0].message, "Can't find " + PathOf("missing.dmm"));
+    EXPECT_EQ(messages.asked[1].message, "File type error!\r\nNot a recording file.");
+    EXPECT_EQ(messages.asked[1].kind, "error");
+    EXPECT_EQ(rec.store.RecordCount, 1);
+    EXPECT_EQ(rec.store.RecordingFile, own);
+
+    // A garbled line: ".csv" says "Read Error!", ".dmm" stops quietly; rows before it stay.
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(Record("10456;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    std::string bytes = Slurp(own);
+    bytes.replace(3 * 111 + 20, 60, std::string(60, '\xFF'));
+    for (const char* name : {"bad.csv", "bad.dmm"}) {
+        Put(PathOf(name), bytes);
+        RecordingRig b;
+        const LoadResult r = b.rec.OpenFile(PathOf(name));
+        EXPECT_TRUE(r.readError) << name;
+        EXPECT_EQ(b.rec.store.RecordCount, 2) << name;
+        const bool csv = std::string(name) == "bad.csv";
+        ASSERT_EQ(b.messages.asked.size(), csv ? 1u : 0u) << name;
+        if (csv) {
+            EXPECT_EQ(b.messages.asked[0].message, "File type error!\r\nRead Error!");
+        }
+        // Saving would cut the file short: the rows read go to a new numbered file.
+        EXPECT_EQ(FileTitle(b.rec.store.RecordingFile), csv ? "bad001.csv" : "bad001.dmm");
+    }
+}
+
+TEST_F(RecordingTest, ANameWithoutAKnownExtensionIsNeverSavedInSilence) {
+    Reset("run.data");
+    ASSERT_TRUE(Record("10123;008"));  // the forced save before row 1 fails and says so once
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message,
+              "Can't save " + PathOf("run.data") + "\r\nThe file type is not known; use .dmm, .csv or .txt.");
+    rec.store.AutoSaveTick = 3;
+    EXPECT_FALSE(rec.TimerAutoSaveTick());
+    EXPECT_EQ(messages.asked.size(), 1u);  // autosave repeats no message while the run lasts
+    EXPECT_FALSE(rec.SaveByExtension(true));
+    EXPECT_EQ(messages.asked.size(), 2u);  // a Save the user asked for always answers
+    EXPECT_EQ(rec.store.SavedCount, 0);
+    EXPECT_EQ(rec.store.RecordCount, 2);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(PathOf("run.data"))));
+    // run.data.dmm is a ".dmm" file.
+    rec.store.RecordingFile = PathOf("run.data.dmm");
+    EXPECT_TRUE(rec.SaveByExtension(true));
+    EXPECT_EQ(Slurp(PathOf("run.data.dmm")).size(), 333u);
+}
+
+TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
+    const QString folder = dir.filePath("vanishing");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    rec.store.RecordingFile = (folder + "/run.dmm").toStdString();
+    rec.ResetRecording();
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10456;008"));
+    for (int tick = 0; tick < 6; ++tick) EXPECT_FALSE(rec.TimerAutoSaveTick() && tick % 2 == 1);
+    // One message for the recording file and one for the report's working file.
+    ASSERT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(messages.asked[0].message, "Can't save " + rec.store.RecordingFile + "\r\nFolder not found.");
+    EXPECT_EQ(rec.store.SavedCount, 5);
+    EXPECT_EQ(rec.store.RecordCount, 10);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    rec.store.AutoSaveTick = 3;
+    EXPECT_TRUE(rec.TimerAutoSaveTick());
+    const std::string bytes = Slurp(rec.store.RecordingFile);
+    ASSERT_EQ(bytes.size(), 11u * 111);
+    EXPECT_EQ(bytes.substr(10 * 111 + 99, 9), "10456;008");
+    EXPECT_EQ(rec.store.SavedCount, 10);
+    // A new run of failures is said again.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    rec.store.AutoSaveTick = 3;
+    EXPECT_FALSE(rec.TimerAutoSaveTick());
+    EXPECT_EQ(messages.asked.size(), 4u);
+}
+
+TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThem) {
+    RecordingRig src;
+    src.Reset("forty.dmm");
+    for (int i = 0; i < 40; ++i) ASSERT_TRUE(src.Record("10456;008"));
+    ASSERT_TRUE(src.rec.SaveByExtension(false));
+    const std::string path = src.rec.store.RecordingFile;
+    for (int i = 0; i < 100; ++i) ASSERT_TRUE(Record("10123;008"));
+
+    const LoadResult r = rec.ImportReadings(path);
+    EXPECT_TRUE(r.loaded);
+    EXPECT_EQ(r.rowsRead, 40);
+    EXPECT_EQ(rec.store.RecordCount, 140);
+    EXPECT_EQ(rec.store.Text(100, Field::Notes), "10123;008");
+    for (int row = 101; row <= 140; ++row)
+        ASSERT_EQ(std::string(rec.store.Line(row), 111), std::string(src.rec.store.Line(row - 100), 111));
+    EXPECT_EQ(rec.store.RecordingFile, path);
+    EXPECT_EQ(view.titles.back(), path);
+    ASSERT_TRUE(rec.SaveByExtension(true));
+    const std::string bytes = Slurp(path);
+    ASSERT_EQ(bytes.size(), 141u * 111);
+    EXPECT_EQ(bytes.substr(0, 111), kHeader);
+}
+
+TEST_F(RecordingTest, AnImportThatDoesNotFitNeverShortensItsFile) {
+    RecordingRig src;
+    src.Reset("forty.dmm");
+    for (int i = 0; i < 40; ++i) ASSERT_TRUE(src.Record("10456;008"));
+    ASSERT_TRUE(src.rec.SaveByExtension(false));
+    const std::string path = src.rec.store.RecordingFile;
+    const std::string before = Slurp(path);
+
+    // A recording of 29990 rows, as if read from a file.
+    for (int row = 1; row <= kMaxRows - 10; ++row) rec.store.Set(row, Field::Notes, "10123;008");
+    rec.store.RecordCount = kMaxRows - 10;
+    const std::string own = rec.store.RecordingFile;
+    const LoadResult r = rec.ImportReadings(path);
+    EXPECT_EQ(r.rowsRead, 10);
+    EXPECT_EQ(r.rowsLeftOut, 30);
+    EXPECT_EQ(rec.store.RecordCount, kMaxRows);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message,
+              "Only 30000 readings fit in one recording:\r\n30 readings of " + path + " were left out.");
+    EXPECT_EQ(rec.store.RecordingFile, own);
+    ASSERT_TRUE(rec.SaveByExtension(true));
+    EXPECT_EQ(Slurp(path), before);
+    EXPECT_EQ(Slurp(own).size(), (kMaxRows + 1u) * 111);
+}
+
+TEST_F(RecordingTest, ResetKeepsTypeAndRelAndNamesTheChunkByDateAndTime) {
+    ASSERT_TRUE(Record("10123;008"));
+    rec.store.Set(1, Field::RelRef, "0.5");
+    clock.Set(QDateTime(QDate(2024, 1, 16), QTime(0, 0, 5)));
+    rec.store.RecordingFile.clear();
+    rec.ResetRecording();
+    EXPECT_EQ(rec.store.RecordCount, 0);
+    EXPECT_EQ(rec.store.Text(1, Field::Type), "V");
+    EXPECT_EQ(rec.store.Text(1, Field::RelRef), "0.5");
+    EXPECT_EQ(rec.store.Text(1, Field::Notes), "");
+    EXPECT_EQ(rec.store.RecordingFile, PathOf("Untitled.dmm"));
+    EXPECT_EQ(rec.store.ChunkFile, PathOf("20240116-5.tmp"));
+    EXPECT_TRUE(reading.NoDataFlag);
+}
+
+TEST_F(RecordingTest, ExportAfterTwoRolloversMergesThreeChunksInOrder) {
+    // A file of the next number exists already: the rollover passes it by.
+    Put(PathOf("run001.dmm"), "an older recording");
+    const int total = 2 * kMaxRows + 5;
+    for (int i = 1; i <= total; ++i) {
+        ASSERT_TRUE(Record(i <= kMaxRows ? "10123;008" : i <= 2 * kMaxRows ? "10456;008" : "10789;008"));
+    }
+    EXPECT_EQ(rec.store.ChunkCount, 2);
+    EXPECT_EQ(rec.store.RecordCount, 5);
+    EXPECT_EQ(rec.store.RecordingFile, PathOf("run003.dmm"));
+    EXPECT_EQ(Slurp(PathOf("run001.dmm")), "an older recording");
+    EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), (kMaxRows + 1u) * 111);
+    EXPECT_EQ(Slurp(PathOf("run002.dmm")).size(), (kMaxRows + 1u) * 111);
+    ASSERT_EQ(rec.store.ListTemp.size(), 2u);
+    EXPECT_TRUE(messages.asked.empty());
+
+    ASSERT_TRUE(rec.ExportReadings(PathOf("all.csv")));
+    const std::string text = Slurp(PathOf("all.csv"));
+    std::vector<std::string> lines;
+    for (size_t s = 0, p; (p = text.find("\r\n", s)) != std::string::npos; s = p + 2)
+        lines.push_back(text.substr(s, p - s));
+    const size_t perChunk = kMaxRows + kMaxRows / 60;  // readings and page markers
+    ASSERT_EQ(lines.size(), 1 + 2 * perChunk + 6);
+    EXPECT_EQ(lines[0], "Record,Time,Date,Reading,Type,Status,Start/Stop,AVG,REL,Notes");
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 11), "Page:000001");
+    EXPECT_EQ(lines[2].substr(0, 7), "000002,");
+    EXPECT_NE(lines[2].find("+   123"), std::string::npos);
+    EXPECT_EQ(lines[1 + perChunk].substr(lines[1 + perChunk].size() - 11), "Page:000501");
+    EXPECT_EQ(lines[2 + perChunk].substr(0, 7), "030002,");
+    EXPECT_NE(lines[2 + perChunk].find("+ 0.456"), std::string::npos);
+    EXPECT_EQ(lines[1 + 2 * perChunk].substr(lines[1 + 2 * perChunk].size() - 11), "Page:001001");
+    EXPECT_NE(lines.back().find("+ 0.789"), std::string::npos);
+}
+
+// A file size limit stands in for a full disk.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit lim = old;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
+TEST_F(RecordingTest, AFullTableWaitsForASuccessfulSaveBeforeItRollsOver) {
+    for (int i = 1; i <= kMaxRows; ++i) ASSERT_TRUE(Record("10123;008"));
+    {
+        FileSizeLimit full(1000);  // the disk fills up just as the table does
+        EXPECT_FALSE(Record("10456;008"));
+        EXPECT_FALSE(Record("10456;008"));
+    }
+    EXPECT_EQ(rec.store.RecordCount, kMaxRows);
+    EXPECT_EQ(rec.store.ChunkCount, 0);
+    EXPECT_EQ(rec.store.Text(kMaxRows, Field::Notes), "10123;008");
+    // Said once for the recording file and once for the report's working file.
+    ASSERT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(messages.asked[0].message, "Can't save " + PathOf("run.dmm") + "\r\nDisk full.");
+    EXPECT_TRUE(Record("10456;008"));  // space again: saved, rolled over, recorded
+    EXPECT_EQ(rec.store.ChunkCount, 1);
+    EXPECT_EQ(rec.store.RecordCount, 1);
+    EXPECT_EQ(rec.store.Text(1, Field::Notes), "10456;008");
+    const std::string first = Slurp(PathOf("run.dmm"));
+    ASSERT_EQ(first.size(), (kMaxRows + 1u) * 111);
+    EXPECT_EQ(first.substr(static_cast<size_t>(kMaxRows) * 111 + 99, 9), "10123;008");
+}
+
+}  // namespace
+}  // namespace voltaro

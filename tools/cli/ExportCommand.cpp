@@ -1,0 +1,49 @@
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "RecordingFileCommands.h"
+#include "Subcommands.h"
+
+namespace voltaro::cli {
+
+namespace {
+
+const char kHelp[] =
+    "usage: voltaro-cli export FILE --out FILE.csv\n"
+    "Writes the readings report of a recording file as the program's Export Readings command\n"
+    "writes it: a title line, then one comma-separated line for every reading, page marker and\n"
+    "switch of an option, with the line numbers first.\n\n"
+    "Exits with status 1 when the file cannot be read as a recording or the export cannot be\n"
+    "written, 2 on a wrong argument.\n";
+
+}  // namespace
+
+int RunExport(const std::vector<std::string>& args) {
+    std::string in, out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (a == "--out" && i + 1 < args.size()) {
+            out = args[++i];
+        } else if (in.empty() && a.rfind("--", 0) != 0) {
+            in = a;
+        } else {
+            std::fprintf(stderr, "voltaro-cli export: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
+            return 2;
+        }
+    }
+    if (in.empty() || out.empty()) {
+        std::fprintf(stderr, "voltaro-cli export: a recording file and --out are needed\n\n%s", kHelp);
+        return 2;
+    }
+    HeadlessRecording h;
+    if (!h.rec.OpenFile(in).loaded) return 1;
+    // The report's working file goes to a folder of its own, not beside the recording.
+    QTemporaryDir work;
+    h.rec.store.ChunkFile = work.filePath(QStringLiteral("report.tmp")).toStdString();
+    return h.rec.ExportReadings(out) ? 0 : 1;
+}
+
+}  // namespace voltaro::cli

@@ -1,0 +1,285 @@
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+
+#include "ReadingText.h"
+#include "Subcommands.h"
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/IniFile.h"
+#include "app/Messages.h"
+#include "app/ProgramFolder.h"
+#include "link/FrameReader.h"
+#include "link/QtSerialPort.h"
+#include "recording/Acquisition.h"
+#include "recording/FileNames.h"
+#include "recording/Recording.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+#include "values/Separator.h"
+#include "values/Statistics.h"
+
+namespace voltaro::cli {
+
+namespace {
+
+const char kHelp[] =
+    "usage: voltaro-cli record --port DEVICE|COMn --out FILE.dmm [--interval SECONDS]\n"
+    "                          [--duration SECONDS | --count N] [--stop-on-ol] [--settings TEXT]\n"
+    "Records the meter on a serial port into a recording file, by the program's own rules: a\n"
+    "reading every interval, saved every 600 readings and every two minutes, rolled over into\n"
+    "numbered files (FILE001.dmm, ...) at 30000 readings, with the report working files beside\n"
+    "them. Ctrl-C or SIGTERM ends the recording with a last save. On a terminal a progress line\n"
+    "shows the readings recorded.\n\n"
+    "  --port DEVICE|COMn  a device (/dev/ttyUSB0, a pty) or a port number COM1 to COM10; the\n"
+    "                      numbers name devices through the \"Ports\" section of Setup.ini\n"
+    "  --out FILE          the recording file: .dmm, .csv (the same layout) or .txt (blanks\n"
+    "                      between the fields)\n"
+    "  --interval SECONDS  time between recorded readings, 0 to 359999 (default 0: every\n"
+    "                      second that brings a new reading)\n"
+    "  --duration SECONDS  stop after this many seconds\n"
+    "  --count N           stop after N readings\n"
+    "  --stop-on-ol        stop at the first overloaded reading that is due\n"
+    "  --settings TEXT     baud,parity,data bits,stop bits (default 2400,O,7,1)\n"
+    "  -h, --help          this text\n\n"
+    "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
+    "arrives within 30 seconds or a save fails, 2 on a wrong argument.\n";
+
+volatile std::sig_atomic_t stopSignal = 0;
+void OnSignal(int) {
+    stopSignal = 1;
+}
+
+int Fail(int status, const std::string& message) {
+    std::fprintf(stderr, "voltaro-cli record: %s\n", message.c_str());
+    return status;
+}
+
+bool WholeNumber(const std::string& text, long& out, long max) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size() && out >= 0 && out <= max;
+}
+
+// "COM3" (any letter case) gives 3; anything else 0.
+int PortNumber(const std::string& text) {
+    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' || (text[2] | 0x20) != 'm')
+        return 0;
+    long n = 0;
+    return WholeNumber(text.substr(3), n, 10) && n > 0 ? static_cast<int>(n) : 0;
+}
+
+struct NoAlarmView : AlarmView {
+    void SetHiColour(Rgb) override {}
+    void SetLoColour(Rgb) override {}
+    void SetStopVisible(bool) override {}
+    void SetAlarmTimer(bool) override {}
+};
+
+// The command line's window: the scaling dialog's interval and overload choice, and a progress
+// line on a terminal.
+class CliView : public RecordingView {
+public:
+    CliView(long interval, bool stopOnOL, const Reading& reading)
+        : interval_(interval),
+          stopOnOL_(stopOnOL),
+          reading_(reading),
+          terminal_(isatty(STDOUT_FILENO) != 0) {}
+
+    std::string IntervalMinutesText() const override { return std::to_string(interval_ / 60); }
+    std::string IntervalSecondsText() const override { return std::to_string(interval_ % 60); }
+    bool StopRecordOnOL() const override { return stopOnOL_; }
+    void TimersChanged() override {
+        if (onTimers) onTimers();
+    }
+    void ReadingRecorded(int) override {
+        ++recorded;
+        if (terminal_ && store) {
+            const std::string line = "\r" + std::to_string(recorded) + " readings  last " +
+                                     ValueText(reading_) + "  " +
+                                     Latin1ToUtf8(FileTitle(store->RecordingFile)) + " row " +
+                                     std::to_string(store->RecordCount) + "   ";
+            std::fputs(line.c_str(), stdout);
+            std::fflush(stdout);
+        }
+        if (onRecorded) onRecorded();
+    }
+    void EndProgressLine() {
+        if (terminal_ && recorded > 0) std::fputc('\n', stdout);
+    }
+
+    long recorded = 0;
+    const RecordStore* store = nullptr;
+    std::function<void()> onTimers, onRecorded;
+
+private:
+    long interval_;
+    bool stopOnOL_;
+    const Reading& reading_;
+    bool terminal_;
+};
+
+}  // namespace
+
+int RunRecord(const std::vector<std::string>& args) {
+    std::string portArg, out, settings = "2400,O,7,1";
+    long interval = 0, duration = 0, count = 0;
+    bool stopOnOL = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-h" || a == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (a == "--port" && hasValue) {
+            portArg = args[++i];
+        } else if (a == "--out" && hasValue) {
+            out = args[++i];
+        } else if (a == "--settings" && hasValue) {
+            settings = args[++i];
+        } else if (a == "--interval" && hasValue) {
+            if (!WholeNumber(args[++i], interval, 5999L * 60 + 59))
+                return Fail(2, "--interval needs 0 to 359999 seconds");
+        } else if (a == "--duration" && hasValue) {
+            if (!WholeNumber(args[++i], duration, 1L << 40) || duration == 0) {
+                return Fail(2, "--duration needs a whole number of seconds above 0");
+            }
+        } else if (a == "--count" && hasValue) {
+            if (!WholeNumber(args[++i], count, 1L << 40) || count == 0)
+                return Fail(2, "--count needs a whole number above 0");
+        } else if (a == "--stop-on-ol") {
+            stopOnOL = true;
+        } else {
+            std::fprintf(stderr, "voltaro-cli record: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
+            return 2;
+        }
+    }
+    if (portArg.empty()) return Fail(2, "--port is needed (a device such as /dev/ttyUSB0, or COM1 to COM10)");
+    if (out.empty()) return Fail(2, "--out is needed (the recording file, FILE.dmm)");
+    if (duration && count) return Fail(2, "--duration and --count do not go together");
+    if (!ParseLineSettings(settings))
+        return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");
+    const std::string ext = ExtensionOf(out, '.');
+    if (ext != "dmm" && ext != "csv" && ext != "txt") return Fail(2, "--out needs a .dmm, .csv or .txt name");
+
+    const std::string folder = DefaultProgramFolder();
+    PortTable table = PortTable::FromIni(IniFile(JoinPath(folder, "Setup.ini")));
+    int portNumber = PortNumber(portArg);
+    if (portNumber == 0) {
+        portNumber = 1;
+        table.Set(portNumber, portArg);
+    }
+
+    Reading reading;
+    LinkView noWindow;
+    Decoder decoder(reading, noWindow);
+    CountingBeeper beeper;
+    SystemClock clock;
+    ConsoleMessages messages;
+    Statistics stats;
+    NoAlarmView alarmView;
+    Alarms alarms(beeper, alarmView);
+    DateTimeFormat formats;
+    Separator separator;
+    FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
+    QtSerialPort port(table);
+    CliView view(interval, stopOnOL, reading);
+    Recording rec(
+        {reading, decoder, noWindow, stats, alarms, formats, separator, clock, messages, beeper, view},
+        folder, false);
+    view.store = &rec.store;
+    Acquisition acq(
+        {rec, reader, port, decoder, noWindow, reading, alarms, formats, clock, beeper, messages, view},
+        folder, false);
+
+    rec.store.RecordingFile =
+        QFileInfo(QString::fromLocal8Bit(out.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
+    rec.ResetRecording();
+    reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
+    if (!port.PortOpen()) {
+        const std::string device = table.Device(portNumber);
+        return Fail(1, "cannot open " +
+                           (device.empty() || device == portArg ? portArg : portArg + " (" + device + ")"));
+    }
+
+    // The main window's timers.
+    QTimer timerDMM, mainTimer, timerOut, timerAutoSave, stopper;
+    timerOut.setSingleShot(true);
+    view.onTimers = [&] {
+        if (acq.MainTimerEnabled != mainTimer.isActive()) {
+            if (acq.MainTimerEnabled) {
+                mainTimer.start(acq.MainTimerInterval);
+            } else {
+                mainTimer.stop();
+            }
+        }
+        if (acq.TimerOutEnabled != timerOut.isActive()) {
+            if (acq.TimerOutEnabled) {
+                timerOut.start(Acquisition::kWatchdogMs);
+            } else {
+                timerOut.stop();
+            }
+        }
+        if (acq.TimerAutoSaveEnabled != timerAutoSave.isActive()) {
+            if (acq.TimerAutoSaveEnabled) {
+                timerAutoSave.start(Acquisition::kAutoSaveMs);
+            } else {
+                timerAutoSave.stop();
+            }
+        }
+    };
+    int status = 0;
+    bool finishing = false;
+    auto finish = [&](int s) {
+        if (finishing) return;
+        finishing = true;
+        status = s;
+        QCoreApplication::exit(s);
+    };
+    QObject::connect(&timerDMM, &QTimer::timeout, [&] {
+        acq.TimerDMMTick();
+        if (!port.PortOpen()) {
+            std::fprintf(stderr, "voltaro-cli record: the port closed (the device went away)\n");
+            finish(1);
+        }
+    });
+    QObject::connect(&mainTimer, &QTimer::timeout, [&] {
+        acq.MainTimerTick();
+        if (!acq.Running) finish(0);  // stopped on an overloaded reading
+    });
+    QObject::connect(&timerOut, &QTimer::timeout, [&] {
+        acq.TimerOutTick();
+        finish(1);
+    });
+    QObject::connect(&timerAutoSave, &QTimer::timeout, [&] { acq.TimerAutoSaveTick(); });
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (stopSignal) finish(0);
+    });
+    view.onRecorded = [&] {
+        if (count > 0 && view.recorded >= count) finish(0);
+    };
+    if (duration > 0)
+        QTimer::singleShot(static_cast<int>(std::min<long>(duration * 1000, 1L << 30)), [&] { finish(0); });
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    stopper.start(100);
+    timerDMM.start(Acquisition::kPollMs);
+    acq.cmdStart_Click();
+    QCoreApplication::exec();
+
+    timerDMM.stop();
+    if (acq.Running) acq.cmdStart_Click();
+    view.EndProgressLine();
+    const bool saved = rec.SaveByExtension(false) && rec.SaveReport();
+    reader.CloseComm(port);
+    std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
+                 rec.store.RecordingFile.c_str(), rec.store.RecordCount);
+    return saved ? status : 1;
+}
+
+}  // namespace voltaro::cli
