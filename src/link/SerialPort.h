@@ -48,9 +48,13 @@ struct LineParams {
     bool operator==(const LineParams&) const = default;
 };
 
+// Character sizes the serial drivers here run (none sends 4-bit characters).
+inline constexpr int kMinDataBits = 5;
+inline constexpr int kMaxDataBits = 8;
+
 // Reads a settings text "baud,parity,data,stop": parity one of O E N M S (either case), data
-// bits 5 to 8 (no serial driver here sends 4-bit characters), stop bits 1, 1.5 or 2. Nothing
-// when the text is not of that shape.
+// bits kMinDataBits to kMaxDataBits, stop bits 1, 1.5 or 2. Nothing when the text is not of
+// that shape.
 std::optional<LineParams> ParseLineSettings(std::string_view text);
 
 // Port numbers to devices: COM1-COM4 /dev/ttyS0-3, COM5-COM8 /dev/ttyUSB0-3, COM9-COM10
