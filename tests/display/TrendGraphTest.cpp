@@ -5,6 +5,7 @@
 #include "display/GraphRange.h"
 #include "display/ModPicShow.h"
 #include "display/RecordingSurface.h"
+#include "link/Decoder.h"
 #include "recording/RecordStore.h"
 #include "values/DateTimeFormat.h"
 #include "values/Decibels.h"
@@ -216,7 +217,9 @@ TEST(DrawTrendGraph, ContinuityDrawsOpenCircuitOnTheBottomEdge) {
     Graph g;
     g.range.GraphTop = 45, g.range.GraphBottom = 0, g.range.GraphSpan = 45;
     for (const char* v : {"50", "10", "45", "44.9", "400"}) g.Add(v, "", "ohm", "");
-    g.specialMode = "Beep";
+    // The continuity function marks its readings "Beep", and the graph goes by that mark.
+    g.specialMode = DecodeFrameText("002005008").specialMode;
+    ASSERT_EQ(g.specialMode, "Beep");
     g.Draw();
     auto trace = g.Trace();
     ASSERT_EQ(trace.size(), 4u);

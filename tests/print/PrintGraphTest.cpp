@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "app/Messages.h"
 #include "display/GraphRange.h"
 #include "display/RecordingSurface.h"
 #include "print/ModPicShow1.h"
+#include "print/RecordingPrinter.h"
 #include "recording/RecordStore.h"
 #include "values/DateTimeFormat.h"
 #include "values/Statistics.h"
@@ -233,6 +235,45 @@ TEST(PrintTrendGraph, NothingForAnEmptyRange) {
     p.AddMany(3);
     p.Print(0, 0);
     EXPECT_TRUE(p.page.ops.empty());
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(PrintOnPrinter, PrintsTheChosenRangeWideAndSaysSo) {
+    Printout p;
+    p.AddMany(50);
+    RecordingPrinter printer;
+    ScriptedMessages messages;
+    ModPicShow1 print;
+    PrintGraphChoices dialog{.allData = false, .Text1 = "0", .Text2 = "30", .weight = 3, .portrait = false};
+    EXPECT_TRUE(print.PrintOnPrinter(printer, dialog, p.Input(), messages));
+    EXPECT_EQ(dialog.Text1, "1");
+    ASSERT_EQ(printer.sheets.size(), 1u);
+    EXPECT_EQ(printer.documents, 1);
+    EXPECT_EQ(printer.sheets[0].orientation, PageOrientation::Landscape);
+    auto trace = printer.sheets[0].surface.Of(SurfaceOp::LineTo);
+    ASSERT_EQ(trace.size(), 29u);  // rows 2 to 30
+    EXPECT_EQ(trace[0].pen, 30);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message, "Print was completed sucessfully.");
+    EXPECT_EQ(messages.asked[0].kind, "info");
+
+    dialog.Text2 = "1";
+    EXPECT_FALSE(print.PrintOnPrinter(printer, dialog, p.Input(), messages));
+    EXPECT_EQ(printer.sheets.size(), 1u);  // nothing more printed
+    EXPECT_EQ(messages.asked.back().message, kEmptyRangeMessage);
+    EXPECT_EQ(messages.asked.back().kind, "error");
+
+    RecordingSurface preview;
+    EXPECT_FALSE(print.DrawPrintGraph(preview, 1, true, dialog, p.Input(), &messages));
+    EXPECT_TRUE(preview.ops.empty());
+    dialog.allData = true;
+    EXPECT_TRUE(print.DrawPrintGraph(preview, 1, true, dialog, p.Input(), nullptr));
+    EXPECT_EQ(preview.Of(SurfaceOp::LineTo).size(), 50u);
 }
 
 }  // namespace
