@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/Settings.h"
+#include "link/SerialPort.h"
 #include "values/DateTimeFormat.h"
 #include "values/Notation.h"
 
@@ -35,6 +36,12 @@ std::string RunningVersion() {
 }
 
 void AppSettings::MakeSerialTexts() {
+    // The indices may come from a dialog or a caller that did not check them.
+    const AppSettings defaults;
+    if (!HasChoice(kBaudCaptions, Baud)) Baud = defaults.Baud;
+    if (!HasChoice(kParityCaptions, Parity)) Parity = defaults.Parity;
+    if (!HasChoice(kDataCaptions, Data)) Data = defaults.Data;
+    if (!HasChoice(kStopCaptions, Stop)) Stop = defaults.Stop;
     PortText = Port == 0 ? "1" : std::to_string(Port);
     BaudText = kBaudCaptions[static_cast<size_t>(Baud)];
     ParityText = kParityCaptions[static_cast<size_t>(Parity)];
@@ -61,6 +68,9 @@ AppSettings LoadSettings(Settings& s, const std::string& programFolder,
     a.Baud = Choice(s, "Baud", 0, kBaudCaptions);
     a.Parity = Choice(s, "Parity", 0, kParityCaptions);
     a.Data = Choice(s, "Data", 3, kDataCaptions);
+    // The dialog's hidden 4 data bits: no port would open with them, and the port scan would
+    // end the program with every port "in use".
+    if (Val(kDataCaptions[static_cast<size_t>(a.Data)]) < kMinDataBits) a.Data = 3;
     a.Stop = Choice(s, "Stop", 0, kStopCaptions);
 
     a.DateofTime = s.SettingGetBool(kMainForm, "DateofTime", true);

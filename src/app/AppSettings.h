@@ -55,12 +55,13 @@ struct AppSettings {
 
     // Recent-file entries that are shown (not empty).
     bool RecentVisible(size_t i) const { return !RecentFiles[i].empty(); }
-    // The port text, line settings and captions from the indices.
+    // The port text, line settings and captions from the indices; an index without a choice
+    // is set back to its default first.
     void MakeSerialTexts();
 };
 
 // Fills the settings from both stores in the order the main window loads them. A stored
-// value that is not a number, or an index outside its choices, gives its default. The port
+// value that is not a number, an index outside its choices, or 4 data bits, gives its default. The port
 // scan runs at its place in the order through `chkCommOK`, which may move the port.
 // Running a different version than the one stored marks "Parity" = 2 in frmMain.
 AppSettings LoadSettings(Settings& settings, const std::string& programFolder,

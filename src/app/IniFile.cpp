@@ -52,11 +52,13 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
 bool IniFile::Exists() const { return !path_.empty() && QFile::exists(QString::fromStdString(path_)); }
 
-std::vector<std::string> IniFile::ReadLines() const {
+std::optional<std::vector<std::string>> IniFile::ReadLines() const {
     std::vector<std::string> lines;
     QFile f(QString::fromStdString(path_));
-    if (!f.open(QIODevice::ReadOnly)) return lines;
+    if (!f.exists()) return lines;
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray all = f.readAll();
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
     std::string current;
     for (char c : all) {
         if (c == '\n') {
@@ -74,7 +76,7 @@ std::vector<std::string> IniFile::ReadLines() const {
 std::vector<std::pair<std::string, std::string>> IniFile::Section(const std::string& section) const {
     std::vector<std::pair<std::string, std::string>> out;
     bool inSection = false;
-    for (const std::string& line : ReadLines()) {
+    for (const std::string& line : ReadLines().value_or(std::vector<std::string>{})) {
         std::string name, key, value;
         if (SectionHeader(line, name)) {
             inSection = SameName(name, section);
@@ -96,7 +98,10 @@ std::string IniFile::IniReadRaw(const std::string& section, const std::string& k
 }
 
 bool IniFile::IniWriteRaw(const std::string& section, const std::string& key, const std::string& value) {
-    std::vector<std::string> lines = ReadLines();
+    // A file that is there but cannot be read would be replaced by this one key.
+    std::optional<std::vector<std::string>> read = ReadLines();
+    if (!read) return false;
+    std::vector<std::string>& lines = *read;
     const std::string newLine = key + "=" + value;
     int sectionAt = -1, keyAt = -1, lastInSection = -1;
     bool inSection = false;

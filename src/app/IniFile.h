@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,14 @@ public:
     // "" when the file, the section or the key is missing.
     std::string IniReadRaw(const std::string& section, const std::string& key) const;
     // Writes one key, creating the file and the section when needed. False when the file
-    // cannot be written.
+    // cannot be written, or is there but cannot be read.
     bool IniWriteRaw(const std::string& section, const std::string& key, const std::string& value);
     // Every key of a section in file order, as (key, value) pairs.
     std::vector<std::pair<std::string, std::string>> Section(const std::string& section) const;
 
 private:
-    std::vector<std::string> ReadLines() const;
+    // No lines for a missing file; nothing when the file is there but cannot be read.
+    std::optional<std::vector<std::string>> ReadLines() const;
     std::string path_;
 };
 

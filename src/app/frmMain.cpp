@@ -2,16 +2,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "app/FileDialogs.h"
 #include "app/Icons.h"
 #include "app/Messages.h"
 #include "app/PictureBox.h"
@@ -23,6 +26,9 @@
 #include "app/frmSeleDim.h"
 #include "link/frmCommTest.h"
 #include "link/frmSetup.h"
+#include "recording/FileCommands.h"
+#include "recording/FileNames.h"
+#include "recording/frmInd.h"
 #include "values/Notation.h"
 
 namespace voltaro {
@@ -66,6 +72,16 @@ frmMain::frmMain(const ProgramContext& context, QWidget* parent)
     MSComm = ctx.makePort(Ports());
     alarmView = std::make_unique<MainAlarmView>(*this);
     alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
+    recordingView = std::make_unique<MainRecordingView>(*this);
+    recording = std::make_unique<Recording>(
+        RecordingParts{reading, *decoder, *linkView, stats, *alarms, formats, separator, *ctx.clock,
+                       *ctx.messages, *ctx.beeper, *recordingView},
+        ctx.programFolder, DebugMode);
+    acquisition = std::make_unique<Acquisition>(
+        AcquisitionParts{*recording, *reader, *MSComm, *decoder, *linkView, reading, *alarms, formats,
+                         *ctx.clock, *ctx.beeper, *ctx.messages, *recordingView},
+        ctx.programFolder, DebugMode);
+    ShowFileCommands();
     ConnectEvents();
 }
 
@@ -89,6 +105,52 @@ void frmMain::ConnectEvents() {
     connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
     connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
+
+    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
+    connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
+    connect(&TimerOut, &QTimer::timeout, this, [this] {
+        acquisition->TimerOutTick();
+        SyncTimers();
+    });
+    connect(&TimerAutoSave, &QTimer::timeout, this, [this] { acquisition->TimerAutoSaveTick(); });
+    connect(&TimerAlarmFlash, &QTimer::timeout, this, [this] { alarms->TimerAlarmFlashTick(); });
+    connect(&AlarmTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
+    connect(cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmMain::CmdStop_Click);
+    connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
+    connect(mSaveAs, &QAction::triggered, this, &frmMain::mSaveAs_Click);
+    connect(mSave, &QAction::triggered, this, &frmMain::mSave_Click);
+    connect(mExit, &QAction::triggered, this, &frmMain::mExit_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change);
+
+    connect(OptAlarmHi, &QCheckBox::clicked, this, [this](bool on) {
+        alarms->OptAlarmHi = on;
+        alarms->OptAlarmHi_Click(on);
+    });
+    connect(OptAlarmLo, &QCheckBox::clicked, this, [this](bool on) {
+        alarms->OptAlarmLo = on;
+        alarms->OptAlarmLo_Click(on);
+    });
+    connect(TextAlarmHI, &QLineEdit::textChanged, this,
+            [this](const QString& t) { alarms->TextAlarmHI_Change(Latin1(t), stores); });
+    connect(TextAlarmLO, &QLineEdit::textChanged, this,
+            [this](const QString& t) { alarms->TextAlarmLO_Change(Latin1(t), stores); });
+    connect(TextAlarmHI, &QLineEdit::returnPressed, this, [this] {
+        DrawTrendGraph();
+        OptAlarmHi->setFocus();
+    });
+    connect(TextAlarmLO, &QLineEdit::returnPressed, this, [this] {
+        DrawTrendGraph();
+        OptAlarmLo->setFocus();
+    });
+    connect(cmdAlarmStop, &QPushButton::clicked, this, [this] { alarms->cmdAlarmStop_Click(); });
+    for (int i = 0; i < 3; ++i)
+        connect(mAlarmS[i], &QAction::triggered, this, [this, i] { mAlarmS_Click(i); });
+    connect(chkMAX, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(0, on); });
+    connect(chkMIN, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(1, on); });
+    connect(ChkAVG, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(2, on); });
+    connect(ChkREL, &QCheckBox::clicked, this, &frmMain::ChkREL_Click);
+    connect(ChkdB, &QCheckBox::clicked, this, &frmMain::ChkdB_Click);
 }
 
 namespace {
@@ -138,9 +200,19 @@ bool frmMain::Form_Load() {
     layout = RecordLayout(DesignOf());
     ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
 
-    alarms->ReadLimits(stores, "4", "-4");
-    TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
-    TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+    ReadScalingSettings();
+    recording->FileLoaded = true;
+    recording->ResetRecording();
+
+    // Without stored limits the graph's limits stand in.
+    alarms->ReadLimits(stores, DoubleToText(graphRange.GraphTop), DoubleToText(graphRange.GraphBottom));
+    {
+        QSignalBlocker quietHi(TextAlarmHI), quietLo(TextAlarmLO);
+        TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
+        TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+    }
+    recording->ShowFileName();
+    UpdateStatsDisplay();
 
     Timer3.setInterval(2000);
     Timer3.start();
@@ -421,6 +493,183 @@ void frmMain::ShowStartDialogs() {
 
 namespace voltaro {
 
-int frmMain::RecordCount() const { return 0; }
+int frmMain::RecordCount() const {
+    return recording->store.RecordCount;
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void frmMain::ShowFileCommands() {
+    // The entries whose windows come later stay visible and disabled.
+    for (QAction* later : {mNew, mOpen, mClose, mImport, mExport, mPrintScreen, mPrintGraph, mPrtReport,
+                           mDeleteFile, mScaling, mDateTime, mAutoSave, mDbTest})
+        later->setEnabled(false);
+    cmdAuto->setEnabled(false);
+}
+
+void frmMain::SyncTimers() {
+    const Acquisition& a = *acquisition;
+    auto follow = [](QTimer& t, bool on, int interval) {
+        if (!on) {
+            t.stop();
+        } else if (!t.isActive() || t.interval() != interval) {
+            t.start(interval);  // an enabled timer that is running keeps its count
+        }
+    };
+    follow(MainTimer, a.MainTimerEnabled, a.MainTimerInterval);
+    follow(TimerOut, a.TimerOutEnabled, Acquisition::kWatchdogMs);
+    follow(TimerAutoSave, a.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
+}
+
+void frmMain::cmdStart_Click() {
+    acquisition->cmdStart_Click();
+    SyncTimers();
+}
+
+void frmMain::CmdStop_Click() {
+    acquisition->CmdStop_Click();
+    SyncTimers();
+}
+
+bool frmMain::mSaveAs_Click() {
+    RecordStore& store = recording->store;
+    SaveDialogRequest request;
+    request.title = kSaveAsTitle;
+    request.filter = separator.FileFilterRecording;
+    request.filterIndex = FilterIndexFor(ExtensionOf(store.RecordingFile, separator.ExtDim[0]));
+    request.folder = settings.Path;
+    request.initialName = store.RecordingFile;
+    const auto chosen = ctx.fileDialogs->AskSaveName(request);
+    if (!chosen) return false;
+    store.RecordingFile = CheckFileName(*chosen);
+    store.SavedCount = 0;  // the new file receives the whole recording, header line first
+    return recording->SaveByExtension(true);
+}
+
+void frmMain::mSave_Click() {
+    recording->SaveByExtension(true);
+}
+
+std::string frmMain::CheckSave() {
+    return voltaro::CheckSave(RecordCount(), *ctx.messages, [this] { return mSaveAs_Click(); });
+}
+
+void frmMain::mExit_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    EndProgram(true);
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (!Ended) {
+        if (CheckSave() == kAnswerCancel) {
+            e->ignore();
+            return;
+        }
+        EndProgram(true);
+    }
+    e->accept();
+}
+
+void frmMain::EndProgram(bool saveState) {
+    if (Ended) return;
+    if (saveState) {
+        SaveFormPlacement(stores, kMainForm, StateOf(this), CurrentPlacement());
+        SaveSettings(settings, stores);
+    }
+    Ended = true;
+    for (QTimer* t : {&TimerDMM, &MainTimer, &TimerOut, &TimerRs232, &Timer3, &TimerAutoSave,
+                      &TimerAlarmFlash, &AlarmTimer, &Timer1, &Timer2, &commTestPoll})
+        t->stop();
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+    const std::initializer_list<QWidget*> windows{setup.get(), seleDim.get(), commTest.get(), about.get(),
+                                                  progress.get()};
+    for (QWidget* w : windows)
+        if (w) w->hide();
+    hide();
+    emit programEnded();
+}
+
+void frmMain::mousePressEvent(QMouseEvent* e) {
+    // A click on the window's background ends the timed alarm's beeping.
+    alarms->Form_Click();
+    QWidget::mousePressEvent(e);
+}
+
+void frmMain::mAlarmS_Click(int index) {
+    alarms->mAlarmS_Click(index, stores);
+    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+}
+
+void frmMain::StatBox_Click(int row, bool on) {
+    if (row == 0) stats.chkMAX_Click(on);
+    if (row == 1) stats.chkMIN_Click(on);
+    if (row == 2) stats.ChkAVG_Click(on);
+    Label2[row]->setEnabled(on);
+    Label3[row]->setEnabled(on);
+    UpdateStatsDisplay();
+}
+
+void frmMain::ChkREL_Click(bool on) {
+    const QDateTime now = ctx.clock->Now();
+    stats.ChkREL_Click(on, reading.value, now.date(), formats.FormatStampTime(now.time()));
+    Label2[3]->setEnabled(on);
+    Label3[3]->setEnabled(on);
+    UpdateStatsDisplay();
+}
+
+void frmMain::ChkdB_Click(bool on) {
+    if (on) {
+        decibels.ChkdB_Set(stores.SettingGet("frmDeciBels", "dBm", ""));
+    } else {
+        decibels.ChkdB_Clear();
+    }
+    UpdatePanel(reading.value, reading.digits);
+    recordingView->UpdateGraphRange();
+    RefreshCounters();
+    DrawTrendGraph();
+}
+
+void frmMain::ReadScalingSettings() {
+    const std::string form = "frmScaling";
+    graphRange.TextHigh = stores.SettingGetText(form, "RangeMax", "4");
+    graphRange.TextLow = stores.SettingGetText(form, "RangeMin", "-4");
+    const bool yaxis[3] = {stores.SettingGetBool(form, "Yaxis0", false),
+                           stores.SettingGetBool(form, "Yaxis1", true),
+                           stores.SettingGetBool(form, "Yaxis2", false)};
+    for (int i = 0; i < 3; ++i)
+        if (yaxis[i]) graphRange.Yaxis = i;
+    // The spinners count down: the number shown is the spinner's maximum less its value.
+    auto shown = [&](const char* key, int max) {
+        const int v = stores.SettingGetInt(form, key, max);
+        return std::to_string(v >= 0 && v <= max ? max - v : 0);
+    };
+    TextXaxis0 = shown("Xaxis0", 5999);
+    TextXaxis1 = shown("Xaxis1", 59);
+    chkStop = stores.SettingGetInt(form, "StopLO", 0) != 0;
+}
+
+void frmMain::DrawTrendGraph() {}
+
+void frmMain::HScroll1_Change(int value) {
+    acquisition->NoDataTicks = 0;
+    if (!recording->FileLoaded) return;
+    const RecordStore& store = recording->store;
+    if (!acquisition->Running && value >= 1 && value <= RecordCount()) {
+        // The cursor row becomes the current Reading, decoded again from its stored frame.
+        const std::string notes = std::string(store.Get(value, Field::Notes));
+        reading.digits = notes.size() >= 5 ? notes.substr(1, 4) : std::string();
+        reading.value = static_cast<float>(Val(store.Text(value, Field::ValueText)));
+        reading.acDc = store.Text(value, Field::Coupling);
+        reading.frameText = notes;
+        decoder->DecodeFrame(*linkView);
+    }
+    if (reading.digits != "OL") UpdatePanel(reading.value, reading.digits);
+    recordingView->UpdateGraphRange();
+    RefreshCounters();
+    DrawTrendGraph();
+}
 
 }  // namespace voltaro

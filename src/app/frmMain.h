@@ -12,15 +12,18 @@
 #include "app/Layout.h"
 #include "app/ProgramContext.h"
 #include "app/Settings.h"
+#include "display/GraphRange.h"
+#include "display/ModShow.h"
 #include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
-#include "display/ModShow.h"
-#include "values/Formatting.h"
+#include "recording/Acquisition.h"
+#include "recording/Recording.h"
 #include "values/Alarms.h"
 #include "values/DateTimeFormat.h"
 #include "values/Decibels.h"
+#include "values/Formatting.h"
 #include "values/Separator.h"
 #include "values/Statistics.h"
 
@@ -45,6 +48,8 @@ class frmSetup;
 class MainLinkView;
 class CommTestLinkView;
 class MainAlarmView;
+class MainRecordingView;
+class frmInd;
 class frmSeleDim;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
@@ -188,6 +193,10 @@ public:
     Statistics stats;
     MeterRange meterRange;
     ModShow modShow;
+    GraphRange graphRange;
+    // The recording interval and the overload rule of the scaling dialog, as stored.
+    std::string TextXaxis0 = "0", TextXaxis1 = "0";
+    bool chkStop = false;
     Reading reading;
     SerialLine line;  // PortText and LineSettings of the main window's port
     std::unique_ptr<SerialPort> MSComm;
@@ -196,6 +205,10 @@ public:
     std::unique_ptr<FrameReader> reader;
     std::unique_ptr<MainAlarmView> alarmView;
     std::unique_ptr<Alarms> alarms;
+    std::unique_ptr<MainRecordingView> recordingView;
+    std::unique_ptr<Recording> recording;
+    std::unique_ptr<Acquisition> acquisition;
+    bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
 
     // --- the other windows ---
     // Windows of their own, not children: disabling the main window must leave them working.
@@ -203,6 +216,7 @@ public:
     std::unique_ptr<frmSeleDim> seleDim;
     std::unique_ptr<frmCommTest> commTest;
     std::unique_ptr<QDialog> about;
+    std::unique_ptr<frmInd> progress;
     std::unique_ptr<SerialPort> commTestPort;
     std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
@@ -221,6 +235,28 @@ public:
     void UpdateStatsDisplay();
     void RefreshCounters();
     int RecordCount() const;
+
+    // --- commands ---
+    void cmdStart_Click();
+    void CmdStop_Click();
+    // Save as: true when the recording was saved under the chosen name.
+    bool mSaveAs_Click();
+    void mSave_Click();
+    // The unsaved-data question; "2" is Cancel.
+    std::string CheckSave();
+    void mExit_Click();
+    // Saves placement and settings and ends the program.
+    void EndProgram(bool saveState);
+    // Follows the timers of the acquisition's states.
+    void SyncTimers();
+    void ReadScalingSettings();
+    void DrawTrendGraph();
+    void HScroll1_Change(int value);
+    void ShowFileCommands();
+    void mAlarmS_Click(int index);
+    void StatBox_Click(int row, bool on);
+    void ChkREL_Click(bool on);
+    void ChkdB_Click(bool on);
 
     // --- events ---
     void Timer3_Timer();
@@ -248,8 +284,14 @@ public:
     void CloseDialog(QWidget* dialog, const std::string& name);
     void SetupConfirmed();
 
+signals:
+    // The program has ended: the event loop is to stop.
+    void programEnded();
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void ConnectEvents();

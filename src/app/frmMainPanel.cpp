@@ -24,7 +24,9 @@ void ShowLabel(QLabel* label, const std::string& text, const std::string& typefa
 
 }  // namespace
 
-PanelModes frmMain::Modes() const { return PanelModes{ChkREL->isChecked(), ChkdB->isChecked()}; }
+PanelModes frmMain::Modes() const {
+    return PanelModes{ChkREL->isChecked(), ChkdB->isChecked()};
+}
 
 void frmMain::UpdatePanel(std::optional<float> value, const std::string& digits) {
     modShow.UpdatePanel(reading, value, digits, Modes(), stats, decibels, meterRange, RecordCount());

@@ -1,12 +1,21 @@
 #include "app/frmMainViews.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/Icons.h"
+#include "app/PictureBox.h"
 #include "app/frmMain.h"
 #include "link/frmCommTest.h"
+#include "recording/FileCommands.h"
+#include "recording/FileNames.h"
+#include "recording/frmInd.h"
 
 namespace voltaro {
 
@@ -103,6 +112,171 @@ void CommTestLinkView::SetText1(const std::string& text) {
 
 void CommTestLinkView::SetLabText(const std::string& text) {
     w_.labText->setText(Latin1(text));
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void MainRecordingView::SetTitle(const std::string& title) {
+    f_.setWindowTitle(QString::fromStdString(title));
+}
+
+void MainRecordingView::RememberFile(const std::string& path) {
+    f_.setWindowTitle(QString::fromStdString(path));
+    f_.settings.Path = FolderOf(path);
+    if (!path.empty()) AddRecentFile(f_.settings.RecentFiles, path);
+    f_.ShowRecentFiles();
+}
+
+void MainRecordingView::EnableSave(bool on) {
+    f_.mSave->setEnabled(on);
+}
+
+void MainRecordingView::EnableRecordingMenus(bool held) {
+    f_.PicBox->setEnabled(held);
+    if (held) {
+        f_.mSaveAs->setEnabled(true);
+        f_.mSave->setEnabled(true);
+    }
+}
+
+void MainRecordingView::SetRecordingControls(bool recording) {
+    f_.mfile->setEnabled(!recording);
+    f_.HScroll1->setEnabled(!recording);
+    f_.cmdStop->setEnabled(recording);
+}
+
+void MainRecordingView::EnableFileCommands(bool on) {
+    for (QAction* a : {f_.mSave, f_.mSaveAs}) a->setEnabled(on);
+    f_.ShowFileCommands();
+}
+
+void MainRecordingView::EnableOpen(bool) {
+    f_.ShowFileCommands();
+}
+
+void MainRecordingView::SetStartCaption(const std::string& caption) {
+    f_.cmdStart->setText(Latin1(caption));
+}
+
+void MainRecordingView::ShowProgress(const std::string& caption, const std::string& fileLine, bool visible) {
+    if (!f_.progress) f_.progress = std::make_unique<frmInd>();
+    f_.progress->setWindowTitle(QString::fromStdString(caption));
+    f_.progress->labFilename->setText(QString::fromStdString(fileLine));
+    f_.progress->ProgressBar1->setValue(0);
+    f_.progress->labPrs->clear();
+    if (visible) f_.progress->show();
+}
+
+void MainRecordingView::SetProgress(int percent, const std::string& text) {
+    if (!f_.progress) return;
+    f_.progress->ProgressBar1->setValue(percent);
+    f_.progress->labPrs->setText(QString::fromStdString(text));
+}
+
+void MainRecordingView::EnableProgressOk(bool on) {
+    if (f_.progress) f_.progress->cmdOk->setEnabled(on);
+}
+
+void MainRecordingView::HideProgress() {
+    if (f_.progress) f_.progress->hide();
+}
+
+void MainRecordingView::RecordingReset() {
+    f_.mSaveAs->setEnabled(false);
+    for (QCheckBox* box : {f_.ChkREL, f_.ChkAVG, f_.chkMAX, f_.chkMIN}) {
+        QSignalBlocker quiet(box);
+        box->setChecked(false);
+    }
+    for (size_t i = 0; i < f_.Label2.size(); ++i) {
+        f_.Label2[i]->setEnabled(false);
+        f_.Label3[i]->setEnabled(false);
+    }
+    f_.graphRange.Reset();
+    {
+        QSignalBlocker quiet(f_.HScroll1);
+        f_.HScroll1->setMaximum(100);
+        f_.HScroll1->setValue(1);
+    }
+    f_.UpdatePanel(f_.reading.value, "OL");
+    f_.RefreshCounters();
+    f_.DrawTrendGraph();
+}
+
+void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
+    const int n = f_.RecordCount();
+    {
+        QSignalBlocker quiet(f_.HScroll1);
+        f_.HScroll1->setMaximum(n < 100 ? 100 : n + 1);
+        f_.HScroll1->setValue(n);
+    }
+    if (loaded.checkMax) f_.chkMAX->setChecked(true);
+    if (loaded.checkMin) f_.chkMIN->setChecked(true);
+    f_.UpdatePanel(f_.reading.value, f_.reading.digits);
+    UpdateGraphRange();
+    f_.RefreshCounters();
+    f_.DrawTrendGraph();
+}
+
+void MainRecordingView::ReadingRecorded(int recordCount) {
+    {
+        // The scroll bar follows the newest reading; the graph is redrawn below once.
+        QSignalBlocker quiet(f_.HScroll1);
+        f_.HScroll1->setMaximum(recordCount - 1 < 100 ? 100 : recordCount);
+        f_.HScroll1->setValue(recordCount);
+    }
+    UpdateGraphRange();
+    f_.RefreshCounters();
+    f_.DrawTrendGraph();
+    f_.UpdatePanel(f_.reading.value, f_.reading.digits);
+}
+
+void MainRecordingView::UpdatePanel() {
+    f_.UpdatePanel(f_.reading.value, f_.reading.digits);
+}
+
+void MainRecordingView::SetLabError(const std::string& text) {
+    f_.LabERROR->setText(Latin1(text));
+}
+
+void MainRecordingView::UpdateChkdB() {
+    const std::string& unit = f_.modShow.LabType;
+    f_.ChkdB->setEnabled(unit.find("dB") != std::string::npos || unit.find('V') != std::string::npos);
+}
+
+void MainRecordingView::UpdateGraphRange() {
+    GraphRangeInput in;
+    in.formLoaded = f_.FormLoaded;
+    in.reading = &f_.reading;
+    in.meter = &f_.meterRange;
+    in.stats = &f_.stats;
+    in.recordCount = f_.RecordCount();
+    in.decibels = f_.ChkdB->isChecked();
+    in.dBm = f_.decibels.SelectedOption == 1;
+    f_.graphRange.UpdateGraphRange(in);
+}
+
+void MainRecordingView::TimersChanged() {
+    f_.SyncTimers();
+}
+
+std::string MainRecordingView::IntervalMinutesText() const {
+    return f_.TextXaxis0;
+}
+
+std::string MainRecordingView::IntervalSecondsText() const {
+    return f_.TextXaxis1;
+}
+
+bool MainRecordingView::StopRecordOnOL() const {
+    return f_.chkStop;
+}
+
+void MainRecordingView::ScheduleEnded() {
+    QSignalBlocker quiet(f_.chkAuto);
+    f_.chkAuto->setChecked(false);
+    f_.chkAuto->setEnabled(false);
 }
 
 }  // namespace voltaro

@@ -4,6 +4,7 @@
 
 #include "app/QtCaption.h"
 #include "link/LinkView.h"
+#include "recording/RecordingView.h"
 #include "values/Alarms.h"
 
 namespace voltaro {
@@ -40,6 +41,39 @@ public:
     void SetLoColour(Rgb colour) override;
     void SetStopVisible(bool visible) override;
     void SetAlarmTimer(bool enabled) override;
+
+private:
+    frmMain& f_;
+};
+
+// The main window and its progress window as recording and acquisition see them.
+class MainRecordingView : public RecordingView {
+public:
+    explicit MainRecordingView(frmMain& form) : f_(form) {}
+    void SetTitle(const std::string& title) override;
+    void RememberFile(const std::string& path) override;
+    void EnableSave(bool on) override;
+    void EnableRecordingMenus(bool held) override;
+    void SetRecordingControls(bool recording) override;
+    void EnableFileCommands(bool on) override;
+    void EnableOpen(bool on) override;
+    void SetStartCaption(const std::string& caption) override;
+    void ShowProgress(const std::string& caption, const std::string& fileLine, bool visible) override;
+    void SetProgress(int percent, const std::string& text) override;
+    void EnableProgressOk(bool on) override;
+    void HideProgress() override;
+    void RecordingReset() override;
+    void RecordingLoaded(const LoadedSettings& loaded) override;
+    void ReadingRecorded(int recordCount) override;
+    void UpdatePanel() override;
+    void SetLabError(const std::string& text) override;
+    void UpdateChkdB() override;
+    void UpdateGraphRange() override;
+    void TimersChanged() override;
+    std::string IntervalMinutesText() const override;
+    std::string IntervalSecondsText() const override;
+    bool StopRecordOnOL() const override;
+    void ScheduleEnded() override;
 
 private:
     frmMain& f_;

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     frmMain form(ctx);
+    QObject::connect(&form, &frmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     const bool loaded = form.Form_Load();
     if (!loaded) {
         QApplication::restoreOverrideCursor();

@@ -1,5 +1,7 @@
 #include "link/Decoder.h"
 
+#include <cmath>
+#include <limits>
 #include <span>
 
 #include "link/FrameCodes.h"
@@ -139,8 +141,9 @@ void Decoder::DecodeReading(DecodeForm& form) {
         r.scale = Pow10(step->exponent);
         r.prefix = step->prefix;
         unit = r.prefix;
-    } else if (row.otherPrefix) {
-        r.prefix = row.otherPrefix;
+    } else {
+        // A range without an entry: the row's own prefix, or the one from before.
+        if (row.otherPrefix) r.prefix = row.otherPrefix;
         unit = r.prefix;
     }
 
@@ -193,7 +196,11 @@ void Decoder::DecodeReading(DecodeForm& form) {
 }
 
 void ComputeValue(Reading& reading) {
-    reading.value = static_cast<float>(Val(reading.digits) * reading.scale);
+    // Digits that read as an exponent ("9E99", line noise or a mangled file) can give a product
+    // that no single-precision value holds; such a reading counts as 0.
+    const double product = Val(reading.digits) * reading.scale;
+    const bool fits = std::isfinite(product) && std::fabs(product) <= std::numeric_limits<float>::max();
+    reading.value = fits ? static_cast<float>(product) : 0.0f;
 }
 
 Reading DecodeFrameText(std::string_view frame, const std::string& unType) {

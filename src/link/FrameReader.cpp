@@ -133,7 +133,8 @@ void FrameReader::WriteTrace(const std::string& text) {
     if (info.exists() && info.size() > 0 && info.size() + static_cast<int64_t>(line.size()) > kTraceLimit) {
         const QString old = path + QStringLiteral(".old");
         QFile::remove(old);
-        QFile::rename(path, old);
+        // Where it cannot be moved aside (".old" taken by a folder, say) it starts anew in place.
+        if (!QFile::rename(path, old)) QFile::resize(path, 0);
     }
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return;  // tracing never stops the reader

@@ -32,7 +32,8 @@ public:
     // RxBuf never holds more than this: a line that delivers bytes but never CR LF (wrong baud
     // rate, broken cable) would otherwise grow it for ever.
     static constexpr size_t kRxBufLimit = 4096;
-    // A trace file that would pass this size is moved to name + ".old" and started anew.
+    // A trace file that would pass this size is moved to name + ".old" and started anew; one
+    // that cannot be moved is emptied instead.
     static constexpr int64_t kTraceLimit = 1 << 20;
 
     FrameReader(Reading& reading, Decoder& decoder, LinkView& mainWindow, Beeper& beeper, const Clock& clock,

@@ -53,22 +53,24 @@ void QtSerialPort::SetCommPort(int port) {
 }
 
 void QtSerialPort::SetSettings(const std::string& settings) {
-    auto params = ParseLineSettings(settings);
-    if (!params) return;  // a text of the wrong shape is refused and the line keeps its parameters
     settings_ = settings;
-    params_ = *params;
+    // A refused text is remembered, so that the next open fails instead of running the line
+    // with the parameters before it; an open line keeps what it runs with.
+    params_ = ParseLineSettings(settings);
     // On an open pty the driver refuses some of them; the port stays open and readable.
-    if (serial_->isOpen()) {
+    if (params_ && serial_->isOpen()) {
         ApplyParams();
         serial_->clearError();
     }
 }
 
 void QtSerialPort::ApplyParams() {
-    serial_->setBaudRate(params_.baud);
-    serial_->setDataBits(static_cast<QSerialPort::DataBits>(params_.dataBits));
-    serial_->setParity(QtParity(params_.parity));
-    serial_->setStopBits(QtStopBits(params_.stopBits));
+    serial_->setBaudRate(params_->baud);
+    serial_->setDataBits(static_cast<QSerialPort::DataBits>(params_->dataBits));
+    serial_->setParity(QtParity(params_->parity));
+    // Linux has no 1.5 stop bits: the driver runs the line with one, which still receives
+    // every character of a sender that sends one and a half.
+    serial_->setStopBits(QtStopBits(params_->stopBits));
     serial_->setFlowControl(QSerialPort::NoFlowControl);
 }
 
@@ -82,7 +84,7 @@ void QtSerialPort::SetPortOpen(bool open) {
         if (serial_->isOpen()) serial_->close();
         return;
     }
-    if (serial_->isOpen()) return;
+    if (serial_->isOpen() || !params_) return;
     const std::string device = table_.Device(port_);
     if (device.empty()) return;
     serial_->setPortName(QString::fromStdString(device));

@@ -9,8 +9,9 @@ class QSerialPort;
 namespace voltaro {
 
 // The serial control over QSerialPort. Line parameters are given before the device is opened:
-// a pseudo-terminal accepts them only then. Reads are pulled at each poll, so no event loop is
-// needed; a device that fails (unplugged, pty closed) is closed and reads as closed.
+// a pseudo-terminal accepts them only then; settings that do not parse keep the port closed.
+// Reads are pulled at each poll, so no event loop is needed; a device that fails (unplugged,
+// pty closed) is closed and reads as closed.
 class QtSerialPort : public SerialPort {
 public:
     explicit QtSerialPort(PortTable table = PortTable());
@@ -39,7 +40,7 @@ private:
     std::unique_ptr<QSerialPort> serial_;
     int port_ = 1;
     std::string settings_ = "9600,N,8,1";
-    LineParams params_{9600, Parity::None, 8, StopBits::One};
+    std::optional<LineParams> params_ = LineParams{9600, Parity::None, 8, StopBits::One};
     int inputLen_ = 0;
 };
 

@@ -82,7 +82,7 @@ std::optional<LineParams> ParseLineSettings(std::string_view text) {
     auto parity = ParityOf(parts[1]);
     auto data = WholeNumber(parts[2]);
     auto stop = StopBitsOf(parts[3]);
-    if (!baud || *baud <= 0 || !parity || !data || *data < 5 || *data > 8 || !stop) return std::nullopt;
+    if (!baud || *baud <= 0 || !parity || !data || *data < kMinDataBits || *data > kMaxDataBits || !stop) return std::nullopt;
     params.baud = *baud;
     params.parity = *parity;
     params.dataBits = *data;
@@ -123,6 +123,7 @@ void ScriptedSerialPort::SetPortOpen(bool open) {
     if (open == open_) return;
     if (open) {
         if (!openable.empty() && !openable.count(port_)) return;
+        if (!ParseLineSettings(settings_)) return;
         open_ = true;
         ++opens;
         openedPort = port_;

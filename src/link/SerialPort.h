@@ -21,7 +21,8 @@ public:
     // "CommPort": the port number (1 = COM1), mapped to a device by the port table.
     virtual int CommPort() const = 0;
     virtual void SetCommPort(int port) = 0;
-    // "Settings": the line settings text, as "2400,O,7,1".
+    // "Settings": the line settings text, as "2400,O,7,1". A text the line cannot run with is
+    // kept, and the port then refuses to open rather than run with the parameters before it.
     virtual std::string Settings() const = 0;
     virtual void SetSettings(const std::string& settings) = 0;
     // "InputLen": characters returned by one Input; 0 returns every waiting character.
@@ -47,9 +48,13 @@ struct LineParams {
     bool operator==(const LineParams&) const = default;
 };
 
+// Character sizes the serial drivers here run (none sends 4-bit characters).
+inline constexpr int kMinDataBits = 5;
+inline constexpr int kMaxDataBits = 8;
+
 // Reads a settings text "baud,parity,data,stop": parity one of O E N M S (either case), data
-// bits 5 to 8 (no serial driver here sends 4-bit characters), stop bits 1, 1.5 or 2. Nothing
-// when the text is not of that shape.
+// bits kMinDataBits to kMaxDataBits, stop bits 1, 1.5 or 2. Nothing when the text is not of
+// that shape.
 std::optional<LineParams> ParseLineSettings(std::string_view text);
 
 // Port numbers to devices: COM1-COM4 /dev/ttyS0-3, COM5-COM8 /dev/ttyUSB0-3, COM9-COM10
@@ -79,6 +84,7 @@ public:
     int InputLen() const override { return inputLen_; }
     void SetInputLen(int count) override { inputLen_ = count; }
     bool PortOpen() override { return open_; }
+    // Like the real layer, opens only with settings that parse.
     void SetPortOpen(bool open) override;
     int InBufferCount() override { return open_ ? static_cast<int>(waiting.size()) : 0; }
     std::string Input() override;

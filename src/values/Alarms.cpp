@@ -1,5 +1,8 @@
 #include "values/Alarms.h"
 
+#include <cmath>
+#include <limits>
+
 #include "app/Beeper.h"
 #include "app/Settings.h"
 #include "values/Notation.h"
@@ -7,8 +10,17 @@
 namespace voltaro {
 
 namespace {
+
 const std::string kMain = "frmMain";
+
+// A limit beyond single precision ("1E99") is one that no reading reaches.
+float LimitValue(const std::string& text) {
+    const double v = Val(text);
+    if (std::fabs(v) > std::numeric_limits<float>::max()) return v > 0 ? HUGE_VALF : -HUGE_VALF;
+    return static_cast<float>(v);
 }
+
+}  // namespace
 
 void Alarms::SetTimer(bool enabled) {
     AlarmTimerEnabled = enabled;
@@ -27,9 +39,11 @@ void Alarms::SetColours(Rgb hi, Rgb lo) {
     view_.SetLoColour(lo);
 }
 
-void Alarms::ChkAlarm(double value) {
-    const double hi = Val(TextAlarmHI);
-    const double lo = Val(TextAlarmLO);
+void Alarms::ChkAlarm(float value) {
+    // The reading is single precision: a limit compared in double would put 1.234 just above
+    // the reading that shows 1.234, and it would never raise the alarm.
+    const float hi = LimitValue(TextAlarmHI);
+    const float lo = LimitValue(TextAlarmLO);
     if (OptAlarmHi && value >= hi) HiAlarmOn = AlarmActive = true;
     if (OptAlarmLo && value <= lo) LoAlarmOn = AlarmActive = true;
     if (!AlarmActive) return;

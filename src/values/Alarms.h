@@ -34,7 +34,8 @@ class Alarms {
 public:
     Alarms(Beeper& beeper, AlarmView& view) : beeper_(beeper), view_(view) {}
 
-    void ChkAlarm(double value);
+    // `value` is the Reading's single-precision value.
+    void ChkAlarm(float value);
     void ClearAlarm();
     void cmdAlarmStop_Click();
     void Form_Click() { SetTimer(false); }

@@ -80,14 +80,26 @@ TEST(AppSettings, BadValuesFallBackAndSaveSoundly) {
 
 TEST(AppSettings, PortZeroAndThePortScan) {
     Stores s;
+    // Data 9 is the hidden choice of 4 bits, which no port opens with: the default instead.
     s.PutIni("[Communications]\r\nPort=0\r\nData=9\r\nStop=2\r\n");
     const AppSettings a = LoadSettings(s.settings, kFolder);
     EXPECT_EQ(a.PortText, "1");
-    EXPECT_EQ(a.LineSettings, "2400,O,4,2");
+    EXPECT_EQ(a.LineSettings, "2400,O,7,2");
     SaveSettings(a, s.settings);
     EXPECT_EQ(s.ini.IniReadRaw("Communications", "Port"), "1");
     const AppSettings moved = LoadSettings(s.settings, kFolder, [](AppSettings& app) { app.Port = 3; });
     EXPECT_EQ(moved.PortText, "3");
+}
+
+TEST(AppSettings, SerialTextsFromIndicesWithoutAChoice) {
+    AppSettings a;
+    a.Baud = 7;
+    a.Parity = -1;
+    a.Data = 1;  // a gap between the data-bits choices
+    a.Stop = 3;
+    a.MakeSerialTexts();
+    EXPECT_EQ(a.LineSettings, "2400,O,7,1");
+    EXPECT_EQ(a.Data, 3);
 }
 
 TEST(AppSettings, BinarySetupIniGivesDefaultsAndIsRewritten) {

@@ -1,7 +1,13 @@
 #include "app/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -83,4 +89,24 @@ TEST(IniFile, BinaryOrTruncatedFileNeverCrashesAndCanBeRewritten) {
 TEST(IniFile, UnwritableFolderReportsFailure) {
     IniFile ini("/nonexistent-folder-for-voltaro/Setup.ini");
     EXPECT_FALSE(ini.IniWriteRaw("Communications", "Port", "2"));
+}
+
+// A file that is there but cannot be opened for reading (here a socket, which even the
+// superuser cannot open) is not replaced by a file of one key.
+TEST(IniFile, UnreadableFileIsNotRewritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Setup.ini");
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_LT(static_cast<size_t>(name.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+    IniFile ini(path.toStdString());
+    ASSERT_TRUE(ini.Exists());
+    EXPECT_FALSE(ini.IniWriteRaw("Communications", "Port", "2"));
+    EXPECT_FALSE(QFileInfo(path).isFile());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/Layout.h"
 #include "app/Settings.h"
 
@@ -30,7 +32,6 @@ void ExpectBox(const ControlGeometry& g, int h, int w, int top, int left, double
 
 TEST(Layout, ScalesFromTheDesignBelowTheTopBand) {
     const LayoutTable t = MainWindow();
-    for (int i = 0; i < 50; ++i) ApplyLayout(t, 7000 + 37 * i, 8100 + 53 * i);  // nothing accumulates
     const auto g = ApplyLayout(t, 12690, 16000);
     ASSERT_EQ(g->size(), 4u);
     ExpectBox((*g)[0], 600, 2000, 1200, 4000, 16);
@@ -42,6 +43,22 @@ TEST(Layout, ScalesFromTheDesignBelowTheTopBand) {
     ExpectBox((*ApplyLayout(t, 6690, 8000))[0], 300, 1000, 600, 2000, 8);
     EXPECT_EQ((*ApplyLayout(MainWindow("frmCommTest"), 13380, 8000))[0].top, 1200);  // no band
     EXPECT_FALSE(ApplyLayout(t, 12690, 16000, true));                                // minimised
+}
+
+// The window records its layout once and applies it at every resize: after many odd sizes the
+// result is the same as one resize of a freshly recorded window.
+TEST(Layout, RepeatedResizingNeverDrifts) {
+    const LayoutTable t = MainWindow();
+    for (int i = 0; i < 50; ++i) ApplyLayout(t, 7013 + 37 * i, 8101 + 53 * i);
+    const auto repeated = ApplyLayout(t, 9347, 11111);
+    const auto once = ApplyLayout(MainWindow(), 9347, 11111);
+    ASSERT_EQ(repeated->size(), once->size());
+    for (size_t i = 0; i < once->size(); ++i) {
+        const ControlGeometry &a = (*repeated)[i], &b = (*once)[i];
+        EXPECT_EQ(std::tie(a.height, a.width, a.top, a.left, a.fontSize),
+                  std::tie(b.height, b.width, b.top, b.left, b.fontSize))
+            << a.name;
+    }
 }
 
 TEST(Layout, FontFollowsTheSmallerRatio) {

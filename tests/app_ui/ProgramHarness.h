@@ -66,6 +66,26 @@ struct ProgramHarness {
         return true;
     }
     ScriptedSerialPort& MainPort() { return *ports.at(0); }
+
+    // The meter sends `frame` (nine characters) steadily over two acquisition ticks: the
+    // reader has accepted it by the second, whatever it held before.
+    void Receive(const std::string& frame) {
+        for (int i = 0; i < 2; ++i) {
+            MainPort().Feed(frame + "\r\n" + frame + "\r\n");
+            Fire(form->TimerDMM);
+        }
+    }
+    // One second of the recording clock.
+    void Second() {
+        clock.AddSecs(1);
+        Fire(form->MainTimer);
+    }
+    // Loads, shows and opens the port as two seconds after start.
+    bool StartWithPort() {
+        if (!Start()) return false;
+        Fire(form->Timer3);
+        return true;
+    }
 };
 
 }  // namespace voltaro

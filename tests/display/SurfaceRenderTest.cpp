@@ -5,8 +5,12 @@
 #include <QPainter>
 
 #include "display/Glyphs.h"
+#include "display/GraphRange.h"
+#include "display/ModPicShow.h"
 #include "display/ModShow.h"
 #include "display/QtDrawingSurface.h"
+#include "recording/RecordStore.h"
+#include "values/DateTimeFormat.h"
 
 namespace voltaro {
 namespace {
@@ -90,6 +94,48 @@ TEST(QtDrawingSurface, GlyphsAndBargraphRender) {
     // u = 10 pixels: segment i spans x = 20 + 10 (i + 1) to 20 + 10 (i + 2) - 2.
     EXPECT_EQ(At(bar, 20 + 10 * 6 + 4, 30), QColor(0, 0, 128));       // segment 5, lit
     EXPECT_EQ(At(bar, 20 + 10 * 31 + 4, 30), QColor(200, 200, 200));  // segment 30, unlit
+}
+
+int Count(const QImage& img, QColor colour, QRect where) {
+    int n = 0;
+    for (int y = where.top(); y <= where.bottom(); ++y)
+        for (int x = where.left(); x <= where.right(); ++x) n += img.pixelColor(x, y) == colour;
+    return n;
+}
+
+TEST(QtDrawingSurface, TrendGraphRendersFrameTraceCursorAndAlarmLine) {
+    RecordStore store;
+    for (const char* v : {"1", "2", "3", "-1", "-2"}) {
+        ++store.RecordCount;
+        store.Set(store.RecordCount, Field::ValueText, v);
+        store.Set(store.RecordCount, Field::Time, "10:00:00");
+    }
+    GraphRange range;  // 4 to -4
+    DateTimeFormat stamps;
+    ModPicShow graph;
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(QColor(192, 192, 192));
+    QPainter p(&img);
+    {
+        QtDrawingSurface box(p, img.rect(), QColor(192, 192, 192));
+        graph.DrawTrendGraph(
+            box, 2, true,
+            {.store = store, .range = range, .cursor = 5, .TextAlarmHI = "3", .stamps = &stamps});
+    }
+    p.end();
+    // 120 units: 6.67 pixels across and 5 down a unit. The frame's left edge is at x = 100.
+    EXPECT_GE(Count(img, Qt::black, QRect(99, 300, 3, 1)), 1);
+    EXPECT_EQ(img.pixelColor(600, 300), QColor(Qt::white));                 // the plot area
+    EXPECT_EQ(img.pixelColor(40, 580), QColor(192, 192, 192));              // the box around it
+    EXPECT_GE(Count(img, QColor(255, 0, 0), QRect(101, 120, 12, 120)), 5);  // 1 -> 2 -> 3 in red
+    EXPECT_GE(Count(img, QColor(0, 0, 255), QRect(115, 120, 12, 320)), 5);  // 3 -> -1 -> -2 in blue
+    EXPECT_EQ(img.pixelColor(127, 425), QColor(0, 0, 255));                 // the cursor dot on reading 5
+    // The dotted high alarm line at 3: every other pixel or so along y = 112.
+    int dots = Count(img, QColor(255, 0, 0), QRect(300, 111, 400, 3));
+    EXPECT_GT(dots, 100);
+    EXPECT_LT(dots, 400);
+    int text = Count(img, Qt::black, QRect(0, 40, 95, 20));  // the "+4.00" label left of the top
+    EXPECT_GT(text, 5);
 }
 
 }  // namespace

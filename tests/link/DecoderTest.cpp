@@ -169,11 +169,21 @@ TEST_F(DecoderFixture, RangeWithoutEntryKeepsScaleOne) {
     EXPECT_DOUBLE_EQ(reading.scale, 1);
     EXPECT_EQ(reading.unitText, "V");
     EXPECT_EQ(reading.prefix, "");
-    // A capacitance range without an entry keeps the prefix but the unit follows the scale.
+    // A capacitance range without an entry keeps the prefix, and the unit shows it.
+    Decode("312346008");
     Decode("812346008");
     EXPECT_DOUBLE_EQ(reading.scale, 1);
-    EXPECT_EQ(reading.prefix, "");
-    EXPECT_EQ(reading.unitText, "F");
+    EXPECT_EQ(reading.prefix, kMicro);
+    EXPECT_EQ(reading.unitText, kMicro + "F");
+}
+
+TEST_F(DecoderFixture, DigitsReadAsAnExponentGiveZeroNotInfinity) {
+    for (const char* frame : {"19E99;008", "19E99;408", "09E45=008"}) {
+        Decode(frame);
+        EXPECT_EQ(reading.value, 0.f) << frame;
+    }
+    Decode("11E10;008");  // within single precision: taken as Val reads it
+    EXPECT_FLOAT_EQ(reading.value, 1e7f);
 }
 
 TEST_F(DecoderFixture, DiodeOverloadsFromTwoVolts) {

@@ -159,18 +159,30 @@ TEST(QtSerialPortLayer, PortsThatCannotOpenStayClosed) {
     }
 }
 
-TEST(QtSerialPortLayer, SettingsAreKeptOnlyWhenTheyParse) {
+TEST(QtSerialPortLayer, RefusedSettingsKeepThePortClosed) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
     PortTable table;
     table.Set(4, pty.device());
     QtSerialPort port(table);
     port.SetCommPort(4);
-    port.SetSettings("2400,O,7,1");
-    port.SetSettings("2400,Q,7,1");
-    EXPECT_EQ(port.Settings(), "2400,O,7,1");
+    // The setup dialog's hidden 4 data bits, and texts of the wrong shape.
+    for (const char* refused : {"2400,O,4,1", "2400,Q,7,1", "2400;O;7;1"}) {
+        port.SetSettings("2400,O,7,1");
+        port.SetSettings(refused);
+        port.SetPortOpen(true);
+        EXPECT_FALSE(port.PortOpen()) << refused;
+    }
+    // Linux has no 1.5 stop bits: the line runs with one and receives all the same.
+    port.SetSettings("2400,O,7,1.5");
     port.SetPortOpen(true);
     ASSERT_TRUE(port.PortOpen());
+    termios line{};
+    const int fd = open(pty.device().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(tcgetattr(fd, &line), 0);
+    close(fd);
+    EXPECT_EQ(line.c_cflag & CSTOPB, 0u);
     port.SetCommPort(5);  // an open control keeps its port
     EXPECT_EQ(port.CommPort(), 4);
     // Changing the line on an open pty is refused by the driver; the port keeps reading.

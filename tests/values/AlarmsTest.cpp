@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/Beeper.h"
 #include "app/Settings.h"
 #include "values/Alarms.h"
@@ -45,7 +47,7 @@ struct Bench {
 
 TEST(Alarms, LimitsAreInclusive) {
     Bench b;
-    b.alarms.ChkAlarm(1.99);
+    b.alarms.ChkAlarm(1.99f);
     EXPECT_FALSE(b.alarms.AlarmActive);
     b.alarms.ChkAlarm(2);
     EXPECT_TRUE(b.alarms.HiAlarmOn);
@@ -55,6 +57,24 @@ TEST(Alarms, LimitsAreInclusive) {
     EXPECT_TRUE(b.alarms.LoAlarmOn);
     EXPECT_FALSE(b.alarms.HiAlarmOn);
     EXPECT_EQ(b.alarms.AlarmLoText, "-2");
+    // Readings are single precision: the reading that shows a limit is at it, either side.
+    for (const char* limit : {"1.234", "0.1"}) {
+        const float reading = std::stof(limit);
+        b.alarms.ClearAlarm();
+        b.alarms.TextAlarmHI = limit;
+        b.alarms.TextAlarmLO = "-9";
+        b.alarms.ChkAlarm(std::nextafter(reading, 0.f));
+        EXPECT_FALSE(b.alarms.HiAlarmOn) << limit;
+        b.alarms.ChkAlarm(reading);
+        EXPECT_TRUE(b.alarms.HiAlarmOn) << limit;
+        b.alarms.ClearAlarm();
+        b.alarms.TextAlarmHI = "9";
+        b.alarms.TextAlarmLO = limit;
+        b.alarms.ChkAlarm(std::nextafter(reading, 9.f));
+        EXPECT_FALSE(b.alarms.LoAlarmOn) << limit;
+        b.alarms.ChkAlarm(reading);
+        EXPECT_TRUE(b.alarms.LoAlarmOn) << limit;
+    }
     b.alarms.TextAlarmHI = "abc";  // not a number: compares as 0
     b.alarms.ChkAlarm(0);
     EXPECT_TRUE(b.alarms.HiAlarmOn);

@@ -63,4 +63,8 @@ TEST(Decibels, TestTableLines) {
     EXPECT_EQ(lines[1], "0             -2.22");
     EXPECT_EQ(lines[2], "20            17.78");
     EXPECT_EQ(lines[9].size(), 0u);
+    // dBm into 50 ohms, then into 500 ohms.
+    const std::vector<std::string> lowImpedances(lines.begin() + 10, lines.end());
+    EXPECT_EQ(lowImpedances,
+              (std::vector<std::string>{"9.99", "1", "-10.01", "20", "-20", "-0.01", "20", "0", "40", "60"}));
 }

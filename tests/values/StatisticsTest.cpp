@@ -65,6 +65,18 @@ TEST(Statistics, NegativeRecordingWithMaxSwitchedOnLate) {
     EXPECT_FLOAT_EQ(run.stats.Vmin, -7);
 }
 
+TEST(Statistics, FirstRowAfterARolloverKeepsMaxAndMin) {
+    Recording run;
+    run.stats.chkMAX_Click(true);
+    run.stats.chkMIN_Click(true);
+    run.Read({5, 1});
+    // Row 1 of a follow-on file, with a block already moved to a working file.
+    run.stats.UpdateStatistics({3, "V", QDate(2026, 4, 5), "11:00:00", 1, 1, "600"});
+    EXPECT_DOUBLE_EQ(run.stats.Vmax, 5);
+    EXPECT_FLOAT_EQ(run.stats.Vmin, 1);
+    EXPECT_DOUBLE_EQ(run.stats.RangeHigh, 3);  // the recording's own range starts anew
+}
+
 TEST(Statistics, MaxOffThenOnKeepsTheOldMaximum) {
     Recording run;
     run.stats.chkMAX_Click(true);

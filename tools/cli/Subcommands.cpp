@@ -10,6 +10,8 @@ const std::vector<Subcommand>& Subcommands() {
         {"info", "describe a recording file: layout, readings, stamps, MAX, MIN, AVG", RunInfo},
         {"export", "write the readings report of a recording file as Export Readings does", RunExport},
         {"panel", "draw the display panel and bargraph of one frame into a PNG", RunPanel, true},
+        {"graph", "draw the printed graph of a recording file into a PNG or a PDF", RunGraph, true},
+        {"report", "print the readings report of a recording file into one PDF", RunReport, true},
     };
     return table;
 }

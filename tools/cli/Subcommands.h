@@ -22,5 +22,7 @@ int RunRecord(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 int RunPanel(const std::vector<std::string>& args);
+int RunGraph(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
 
 }  // namespace voltaro::cli

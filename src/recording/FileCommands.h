@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace voltaro {
+
+class MessageSeam;
+
+inline const std::string kSaveAsTitle = "Save File As ";
+inline const std::string kChangedQuestion =
+    "Current file has been changed !\r\nSave Changes before continuing ";
+
+// The name chosen in a file dialog with ".dmm" added when its fourth character from the end
+// is not a period ("run" -> "run.dmm", "a.csv" stays, "run.data" -> "run.data.dmm").
+std::string CheckFileName(const std::string& name);
+
+// The first filter of the open and save dialogs for an extension: 1 "csv", 2 "txt", 3 "xls",
+// 0 any other (in any letter case).
+int FilterIndexFor(const std::string& extension);
+
+// The recent-file list: `path` first, then the others in their order without it, at most six.
+void AddRecentFile(std::array<std::string, 6>& list, const std::string& path);
+
+// The unsaved-data question before New, Open, Close, Exit and closing the main window. Asks
+// nothing while no reading is held (""). Yes runs Save as; when Save as is cancelled or the
+// save fails the answer becomes Cancel ("2"), so that the command does not go on and lose the
+// recording.
+std::string CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs);
+
+}  // namespace voltaro

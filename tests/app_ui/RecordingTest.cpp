@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ProgramHarness.h"
+#include "app/PictureBox.h"
+#include "recording/FileCommands.h"
+
+namespace voltaro {
+namespace {
+
+const std::string k0123 = "10123;008";  // 0.123 V DC
+const std::string kOverload = "14000;108";
+
+// A program run over test doubles.
+struct Session {
+    ProgramHarness h;
+    frmMain* f = nullptr;
+    void Begin(int intervalSeconds = 0, bool stopOnOverload = false) {
+        h.store.Save("voltaro", "frmScaling", "Xaxis1", std::to_string(59 - intervalSeconds));
+        if (stopOnOverload) h.store.Save("voltaro", "frmScaling", "StopLO", "1");
+        ASSERT_TRUE(h.StartWithPort());
+        f = h.form.get();
+    }
+    int Rows() const { return f->recording->store.RecordCount; }
+    // A recording of n rows, stopped.
+    void WithRows(int n) {
+        Begin(0);
+        f->cmdStart->click();
+        for (int i = 0; i < n; ++i) {
+            h.Receive("1012" + std::to_string(i) + ";008");
+            h.Second();
+        }
+        f->cmdStart->click();
+        ASSERT_EQ(Rows(), n);
+    }
+    void Leave(bool closeBox) {
+        if (closeBox) {
+            f->close();
+        } else {
+            f->mExit->trigger();
+        }
+    }
+    std::string SavedFile() const { return h.ctx.programFolder + "/kept.dmm"; }
+};
+
+struct Recording : ::testing::Test, Session {};
+
+TEST_F(Recording, StartAndStopSwitchTheButtonsMenusAndTimers) {
+    Begin();
+    EXPECT_FALSE(f->mSave->isEnabled());
+    EXPECT_FALSE(f->mSaveAs->isEnabled());
+    EXPECT_FALSE(f->cmdStop->isEnabled());
+    EXPECT_EQ(f->windowTitle().toStdString(), h.ctx.programFolder + "/Untitled.dmm");
+
+    f->cmdStart->click();
+    EXPECT_EQ(f->cmdStart->text(), "STOP");
+    EXPECT_TRUE(f->cmdStop->isEnabled());
+    EXPECT_FALSE(f->mfile->isEnabled());
+    EXPECT_FALSE(f->HScroll1->isEnabled());
+    EXPECT_FALSE(f->mSaveAs->isEnabled());
+    EXPECT_TRUE(f->MainTimer.isActive());
+    EXPECT_EQ(f->MainTimer.interval(), 1000);
+    EXPECT_TRUE(f->TimerOut.isActive());
+    EXPECT_EQ(f->TimerOut.interval(), 30000);
+    EXPECT_TRUE(f->TimerAutoSave.isActive());
+    EXPECT_EQ(f->TimerAutoSave.interval(), 60000);
+
+    h.Receive(k0123);
+    EXPECT_FALSE(f->TimerOut.isActive()) << "the first frame ends the watchdog";
+    h.Second();
+    EXPECT_EQ(Rows(), 1);
+
+    f->cmdStart->click();  // its caption is STOP now
+    EXPECT_EQ(f->cmdStart->text(), "START");
+    EXPECT_FALSE(f->cmdStop->isEnabled());
+    EXPECT_TRUE(f->mfile->isEnabled());
+    EXPECT_TRUE(f->HScroll1->isEnabled());
+    EXPECT_TRUE(f->mSave->isEnabled());
+    EXPECT_TRUE(f->mSaveAs->isEnabled());
+    EXPECT_TRUE(f->PicBox->isEnabled());
+    EXPECT_FALSE(f->MainTimer.isActive());
+    EXPECT_FALSE(f->TimerAutoSave.isActive());
+}
+
+TEST_F(Recording, NoIntervalRecordsEveryTickThatHasANewReading) {
+    Begin(0);
+    h.Receive(k0123);
+    f->cmdStart->click();
+    h.Second();
+    h.Second();  // no new frame since the last row: nothing
+    EXPECT_EQ(Rows(), 1);
+    h.Receive("10124;008");
+    h.Second();
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(f->recording->store.Text(2, Field::ValueText), "0.124");
+    EXPECT_EQ(f->labBcntx->text(), "2");
+    EXPECT_EQ(f->HScroll1->value(), 2);
+}
+
+TEST_F(Recording, FiveSecondIntervalCountsDownInTheCaption) {
+    Begin(5);
+    f->cmdStart->click();
+    std::vector<std::string> captions;
+    for (int s = 1; s <= 10; ++s) {
+        h.Receive(k0123);
+        h.Second();
+        captions.push_back(f->windowTitle().toStdString());
+        EXPECT_EQ(Rows(), s / 5) << "second " << s;
+    }
+    EXPECT_EQ(captions[0], "00:00:04");
+    EXPECT_EQ(captions[1], "00:00:03");
+    EXPECT_EQ(captions[3], "00:00:01");
+    EXPECT_EQ(captions[5], "00:00:04") << "the count starts again after a row";
+}
+
+TEST_F(Recording, OverloadIsNeverRecorded) {
+    Begin(0);
+    f->cmdStart->click();
+    h.Receive(kOverload);
+    h.Second();
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(f->cmdStart->text(), "STOP") << "without the rule the recording goes on";
+    h.Receive(k0123);
+    h.Second();
+    EXPECT_EQ(Rows(), 1);
+}
+
+TEST_F(Recording, StopRecordOnOverloadStopsWithoutWritingTheRow) {
+    Begin(0, /*stopOnOverload=*/true);
+    f->cmdStart->click();
+    h.Receive(k0123);
+    h.Second();
+    h.Receive(kOverload);
+    h.Second();
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_EQ(f->cmdStart->text(), "START");
+    EXPECT_FALSE(f->MainTimer.isActive());
+}
+
+TEST_F(Recording, WatchdogStopsARecordingWithNoMeterAfterThirtySeconds) {
+    Begin(0);
+    f->cmdStart->click();
+    ASSERT_TRUE(f->TimerOut.isActive());
+    for (int s = 0; s < 30; ++s) {
+        h.clock.AddSecs(1);
+        Fire(f->TimerDMM);
+        Fire(f->TimerDMM);
+        Fire(f->MainTimer);
+    }
+    EXPECT_EQ(Rows(), 0);
+    Fire(f->TimerOut);  // thirty seconds after START
+    EXPECT_EQ(h.beeper.count, 1);
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, "No Korvan data being received ?");
+    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(f->cmdStart->text(), "START");
+    EXPECT_FALSE(f->TimerOut.isActive());
+    EXPECT_FALSE(f->MainTimer.isActive());
+}
+
+TEST_F(Recording, LinkLabelShowsWithFramesAndHidesFifteenSecondsAfterTheLast) {
+    Begin(0);
+    EXPECT_FALSE(f->labRs232->isVisible());
+    h.Receive(k0123);
+    EXPECT_TRUE(f->labRs232->isVisible());
+    EXPECT_TRUE(f->TimerRs232.isActive());
+    EXPECT_EQ(f->TimerRs232.interval(), 15000);
+    EXPECT_EQ(f->StatusPanel[2]->text().toStdString(), k0123 + "\r\n" + k0123 + "\r\n");
+    Fire(f->TimerRs232);
+    EXPECT_FALSE(f->labRs232->isVisible());
+}
+
+TEST_F(Recording, NoDataTicksCountInLabErrorAndThePanelShowsOverloadAfterThirty) {
+    Begin(0);
+    h.Receive(k0123);
+    EXPECT_EQ(f->LabERROR->text(), "0");
+    for (int i = 0; i < 5; ++i) Fire(f->TimerDMM);
+    EXPECT_EQ(f->LabERROR->text(), "5");
+    for (int i = 0; i < 26; ++i) Fire(f->TimerDMM);
+    EXPECT_TRUE(f->reading.NoDataFlag);
+    EXPECT_EQ(f->modShow.DisplayText, " OL ");
+}
+
+// The unsaved-data question on Exit and on the close box.
+struct Leaving : ::testing::Test, Session {};
+
+TEST_F(Leaving, NoRowsNoQuestionAndTheSettingsAreSaved) {
+    Begin(0);
+    f->mExit->trigger();
+    EXPECT_TRUE(h.messages.asked.empty());
+    EXPECT_TRUE(f->Ended);
+    EXPECT_TRUE(h.store.Get("voltaro", "frmMain", "Width").has_value());
+    EXPECT_TRUE(h.store.Get("voltaro", "frmMain", "Version").has_value());
+}
+
+TEST_F(Leaving, AnswersOnExitAndOnTheCloseBox) {
+    for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Exit");
+        {
+            Session run;
+            run.WithRows(3);
+            run.h.messages.answers = {kAnswerCancel};
+            run.Leave(closeBox);
+            ASSERT_EQ(run.h.messages.asked.size(), 1u);
+            EXPECT_EQ(run.h.messages.asked[0].message, kChangedQuestion);
+            EXPECT_EQ(run.h.messages.asked[0].kind, "yesnoc");
+            EXPECT_FALSE(run.f->Ended) << "Cancel keeps the program running";
+            EXPECT_TRUE(run.f->isVisible());
+        }
+        {
+            Session run;
+            run.WithRows(3);
+            run.h.messages.answers = {kAnswerNo};
+            run.Leave(closeBox);
+            EXPECT_TRUE(run.f->Ended);
+            EXPECT_TRUE(run.h.dialogs.asked.empty()) << "No ends without saving";
+        }
+        {
+            Session run;
+            run.WithRows(3);
+            run.h.messages.answers = {kAnswerYes};
+            run.h.dialogs.answers = {run.h.ctx.programFolder + "/kept"};
+            run.Leave(closeBox);
+            ASSERT_EQ(run.h.dialogs.asked.size(), 1u);
+            EXPECT_EQ(run.h.dialogs.asked[0].title, "Save File As ");
+            EXPECT_EQ(run.h.dialogs.asked[0].filter, "Recording Files (*.dmm)|*.dmm");
+            EXPECT_TRUE(run.f->Ended);
+            QFile saved(QString::fromStdString(run.SavedFile()));
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << "Yes saves through Save as, with .dmm added";
+            EXPECT_EQ(saved.size(), 4 * 111) << "the header line and three rows";
+        }
+    }
+}
+
+// Yes followed by a cancelled Save as, or by a save that fails, must not end the program and
+// lose the readings.
+TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
+    for (bool closeBox : {false, true}) {
+        Session cancelled;
+        cancelled.WithRows(2);
+        cancelled.h.messages.answers = {kAnswerYes};
+        cancelled.h.dialogs.answers = {std::nullopt};
+        cancelled.Leave(closeBox);
+        EXPECT_FALSE(cancelled.f->Ended);
+        EXPECT_EQ(cancelled.Rows(), 2);
+
+        Session failing;
+        failing.WithRows(2);
+        failing.h.messages.answers = {kAnswerYes};
+        failing.h.dialogs.answers = {failing.h.ctx.programFolder + "/no such folder/kept.dmm"};
+        failing.Leave(closeBox);
+        EXPECT_FALSE(failing.f->Ended);
+        ASSERT_EQ(failing.h.messages.asked.size(), 2u);
+        EXPECT_EQ(failing.h.messages.asked[1].kind, "error") << "the failed save says so";
+    }
+}
+
+}  // namespace
+}  // namespace voltaro

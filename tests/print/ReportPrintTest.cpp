@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "print/RecordingPrinter.h"
+#include "print/ReportPrint.h"
+#include "recording/RecordStore.h"
+#include "recording/Report.h"
+#include "values/DateTimeFormat.h"
+
+namespace voltaro {
+namespace {
+
+// A sheet of 2000 x 2800 pixels with characters of 20 x 40: nine zones of 222 pixels.
+struct ReportRig {
+    RecordStore store;
+    Report report;
+    DateTimeFormat stamps;
+    RecordingPrinter printer;
+    ReportPrint print;
+    ReportPrintJob job;
+
+    explicit ReportRig(int readings) {
+        for (int i = 1; i <= readings; ++i) {
+            store.RecordCount = i;
+            store.Set(i, Field::Date, "24/01/15");
+            store.Set(i, Field::Time, "10:00:00");
+            store.Set(i, Field::ValueText, "1.5");
+            store.Set(i, Field::Type, "V");
+            store.Set(i, Field::Coupling, "DC");
+            store.Set(i, Field::MaxFlag, "0");
+            store.Set(i, Field::MinFlag, "0");
+            store.Set(i, Field::AvgFlag, "0");
+        }
+        job.RecordingFile = "run.dmm";
+        job.titles = {"Bench no.3", "", "Supply ripple"};
+        job.lastPage = 99;
+        job.now = QDateTime(QDate(2024, 2, 1), QTime(9, 30, 0));
+        job.stamps = &stamps;
+    }
+    int Print() {
+        auto lines = report.ReadListData(store, stamps, 0, 0);
+        return print.PrintRep(printer, lines, job);
+    }
+    std::vector<std::string> SheetTexts(size_t sheet) const { return printer.sheets[sheet].surface.Texts(); }
+};
+
+TEST(PrintRep, EveryPageOfSixtyReadingsIsADocumentWithItsHead) {
+    ReportRig rig(61);
+    EXPECT_EQ(rig.Print(), 2);
+    ASSERT_EQ(rig.printer.sheets.size(), 2u);
+    EXPECT_EQ(rig.printer.documents, 2);
+    EXPECT_EQ(rig.printer.sheets[0].document, 0);
+    EXPECT_EQ(rig.printer.sheets[1].document, 1);
+    EXPECT_EQ(rig.printer.sheets[1].orientation, PageOrientation::Portrait);
+    EXPECT_TRUE(rig.printer.a4);
+
+    auto texts = rig.SheetTexts(1);
+    ASSERT_GE(texts.size(), 8u);
+    EXPECT_EQ(texts[0], "run.dmm");
+    EXPECT_EQ(texts[1], "24/02/01");
+    EXPECT_EQ(texts[2], "09:30:00");
+    EXPECT_EQ(texts[3], "Page:000002");
+    EXPECT_EQ(texts[4], std::string(95, ' ') + "Bench no.3");  // ten characters after 95 blanks
+    EXPECT_EQ(texts[5], std::string(100, ' '));
+    EXPECT_EQ(texts[6], std::string(93, ' ') + "Supply ripple");
+    EXPECT_EQ(texts[7], "");
+    EXPECT_EQ(texts[8], "Time");
+    // The second page holds its marker and reading 61.
+    auto prints = rig.printer.sheets[1].surface.Of(SurfaceOp::Print);
+    EXPECT_EQ(prints.back().text, "");  // the last column of the reading line, Notes
+    int readings = 0;
+    for (const std::string& t : texts) readings += t == "1.5" || t == "+  1.50";
+    EXPECT_EQ(readings, 1);
+
+    auto first = rig.printer.sheets[0].surface.Of(SurfaceOp::Print);
+    EXPECT_EQ(first[0].points, 9.5);
+    EXPECT_EQ(first[4].points, 9);
+}
+
+TEST(PrintRep, OnlyTheChosenPagesArePrinted) {
+    ReportRig rig(150);
+    rig.job.firstPage = 2;
+    rig.job.lastPage = 2;
+    EXPECT_EQ(rig.Print(), 1);
+    ASSERT_EQ(rig.printer.sheets.size(), 1u);
+    EXPECT_EQ(rig.printer.documents, 1);
+    EXPECT_EQ(rig.SheetTexts(0)[3], "Page:000002");
+}
+
+TEST(PrintHead, ColumnTitlesStandOverTheirColumns) {
+    ReportRig rig(3);
+    rig.Print();
+    const RecordingSurface& sheet = rig.printer.sheets[0].surface;
+    auto prints = sheet.Of(SurfaceOp::Print);
+    size_t head = 0;
+    while (head < prints.size() && prints[head].text != "Time") ++head;
+    ASSERT_LT(head + 9, prints.size());
+    std::vector<std::string> titles;
+    for (size_t i = head; i < head + 9; ++i) titles.push_back(prints[i].text);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Time", "Date", "Reading", "Type", "Status", "Start/Stop",
+                                                "AVG", "REL", "Note"}));
+    EXPECT_NE(prints[head + 9].y1, prints[head].y1);  // nothing else on the title line
+    // A reading line: every field in the zone of its title.
+    size_t line = head + 9 + 9;  // after the page marker line
+    ASSERT_LT(line + 9, prints.size());
+    EXPECT_EQ(prints[line].text, "10:00:00");
+    for (size_t j = 0; j < 9; ++j) EXPECT_DOUBLE_EQ(prints[line + j].x1, prints[head + j].x1) << j;
+}
+
+TEST(PrintRep, AFullSheetGoesOnOnTheNextOne) {
+    ReportRig rig(60);
+    RecordingPrinter small(2000, 1000, 20, 40);  // room for 25 lines
+    auto lines = rig.report.ReadListData(rig.store, rig.stamps, 0, 0);
+    EXPECT_EQ(rig.print.PrintRep(small, lines, rig.job), 1);
+    EXPECT_EQ(small.documents, 1);
+    ASSERT_GE(small.sheets.size(), 3u);
+    int readingLines = 0;
+    for (const auto& sheet : small.sheets) {
+        for (const DrawnOp& p : sheet.surface.Of(SurfaceOp::Print)) {
+            readingLines += p.text == "10:00:00" && p.x1 == 0;
+            EXPECT_LT(p.y1 + 40, 1000.0 + 1e-9);
+        }
+    }
+    EXPECT_EQ(readingLines, 60);
+}
+
+TEST(ReportPrint, DialogPagesAndPageNumbers) {
+    EXPECT_EQ(ReportPrint::DialogMaxPage(130), 3);
+    EXPECT_EQ(ReportPrint::DialogMaxPage(62), 1);
+    EXPECT_EQ(ReportPrint::DialogMaxPage(63), 2);
+    EXPECT_EQ(ReportPrint::PageNumberOf("Page:000501"), 501);
+    EXPECT_EQ(ReportPrint::PageNumberOf(""), 0);
+}
+
+}  // namespace
+}  // namespace voltaro
