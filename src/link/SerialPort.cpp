@@ -82,7 +82,8 @@ std::optional<LineParams> ParseLineSettings(std::string_view text) {
     auto parity = ParityOf(parts[1]);
     auto data = WholeNumber(parts[2]);
     auto stop = StopBitsOf(parts[3]);
-    if (!baud || *baud <= 0 || !parity || !data || *data < kMinDataBits || *data > kMaxDataBits || !stop) return std::nullopt;
+    if (!baud || *baud <= 0 || !parity || !data || *data < kMinDataBits || *data > kMaxDataBits || !stop)
+        return std::nullopt;
     params.baud = *baud;
     params.parity = *parity;
     params.dataBits = *data;

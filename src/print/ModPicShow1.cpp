@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Messages.h"
 #include "display/GraphRange.h"
 #include "display/ModPicShow.h"
 #include "display/ModShow.h"
@@ -51,6 +52,32 @@ std::optional<PrintRange> ModPicShow1::ChoosePrintRange(bool allData, std::strin
         return std::nullopt;
     }
     return range;
+}
+
+bool ModPicShow1::DrawPrintGraph(DrawingSurface& box, int penWidth, bool clear, PrintGraphChoices& dialog,
+                                 const PrintGraphInput& in, MessageSeam* messages) {
+    std::string message;
+    auto range = ChoosePrintRange(dialog.allData, dialog.Text1, dialog.Text2, in.store.RecordCount, &message);
+    if (!range) {
+        if (messages) messages->ShowMessage(message, "error");
+        return false;
+    }
+    PrintTrendGraph(box, penWidth, clear, range->n, range->st, in);
+    return true;
+}
+
+bool ModPicShow1::PrintOnPrinter(Printer& printer, PrintGraphChoices& dialog, const PrintGraphInput& in,
+                                 MessageSeam& messages) {
+    std::string message;
+    if (!ChoosePrintRange(dialog.allData, dialog.Text1, dialog.Text2, in.store.RecordCount, &message)) {
+        messages.ShowMessage(message, "error");
+        return false;
+    }
+    printer.SetOrientation(dialog.portrait ? PageOrientation::Portrait : PageOrientation::Landscape);
+    DrawPrintGraph(printer.Page(), dialog.weight * 10, false, dialog, in, &messages);
+    printer.EndDoc();
+    messages.ShowMessage(kPrintDoneMessage, "info");
+    return true;
 }
 
 double ModPicShow1::PrintTrendGraph(DrawingSurface& box, int penWidth, bool clear, int n, int st,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "display/DrawingSurface.h"
+#include "print/Printer.h"
 
 namespace voltaro {
 
@@ -12,6 +13,7 @@ class GraphRange;
 class Decibels;
 class DateTimeFormat;
 class Statistics;
+class MessageSeam;
 
 // What the printed graph is drawn from. The statistics are only read: the printout's own
 // pass over its rows works on a copy, so printing never changes the main window's MAX, MIN
@@ -33,6 +35,15 @@ struct PrintRange {
     int st = 0;
 };
 
+// The choices of the "Printer Graphs" dialog that say what is printed and how.
+struct PrintGraphChoices {
+    bool allData = true;      // Option1(0) "All Data in a Page", else Option1(1) "Range"
+    std::string Text1 = "1";  // Start
+    std::string Text2;        // End
+    int weight = 1;           // Combo1 "DrawWeight"
+    bool portrait = true;     // OptPaper(0) "Portrait", else "Landscaps"
+};
+
 // The printed graph ("Printer Graphs").
 class ModPicShow1 {
 public:
@@ -49,11 +60,22 @@ public:
                                                       const std::string& endText, int recordCount,
                                                       std::string* message);
 
+    // The preview or a page: the range from the dialog, then the graph. An empty range draws
+    // nothing and says so (when `messages` is given); false then.
+    bool DrawPrintGraph(DrawingSurface& box, int penWidth, bool clear, PrintGraphChoices& dialog,
+                        const PrintGraphInput& in, MessageSeam* messages);
+    // "Printer": the page in the chosen orientation, the trace ten times as wide as on the
+    // screen (the printer's dots are much finer), the document ended, then the message
+    // "Print was completed sucessfully.". False, with nothing printed, for an empty range.
+    bool PrintOnPrinter(Printer& printer, PrintGraphChoices& dialog, const PrintGraphInput& in,
+                        MessageSeam& messages);
+
     // The statistics of the last printout's rows, as its footer printed them.
     double PrintedHigh = 0;
     double PrintedLow = 0;
 };
 
 inline const std::string kEmptyRangeMessage = "No readings to print in this range !";
+inline const std::string kPrintDoneMessage = "Print was completed sucessfully.";
 
 }  // namespace voltaro

@@ -16,116 +16,71 @@ constexpr Glyph P(int i) {
 }
 constexpr Glyph D(int i) {
     return {GlyphSet::Point, i};
-}  // digit with its point lit
+}  // the digit with its point lit
+constexpr Glyph _ = kBlankGlyph;
 using Cells = std::array<Glyph, 4>;
 
 TEST(DrawDigits, CellsOfTheDisplayTexts) {
-    struct Case {
-        const char* text;
-        Cells cells;
-    } cases[] = {
-        {"3.999", {D(3), P(9), P(9), P(9)}},
-        {"12.3", {kBlankGlyph, P(1), D(2), P(3)}},  // right-aligned to " 12.3"
-        {" 12.3", {kBlankGlyph, P(1), D(2), P(3)}},
-        {" OL ", {kBlankGlyph, D(0), P(10), kBlankGlyph}},
-        {"0", {kBlankGlyph, kBlankGlyph, kBlankGlyph, P(0)}},
-        {"1,234", {D(1), P(2), P(3), P(4)}},  // a comma separator is drawn as the point
-        {"400.0", {P(4), P(0), D(0), P(0)}},
-        {"123456", {P(1), P(2), P(3), P(4)}},  // cut on the right
-        {"....", {kBlankGlyph, kBlankGlyph, kBlankGlyph, kBlankGlyph}},
+    const std::pair<const char*, Cells> cases[] = {
+        {"3.999", {D(3), P(9), P(9), P(9)}}, {"12.3", {_, P(1), D(2), P(3)}},  // right-aligned
+        {" OL ", {_, D(0), P(10), _}},       {"0", {_, _, _, P(0)}},
+        {"1,234", {D(1), P(2), P(3), P(4)}},  // a comma is drawn as the point
+        {"400.0", {P(4), P(0), D(0), P(0)}}, {"123456", {P(1), P(2), P(3), P(4)}},  // cut on the right
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, cells] : cases) {
         ModShow panel;
-        EXPECT_TRUE(panel.DrawDigits(c.text, false));
-        EXPECT_EQ(panel.Picture1, c.cells) << "text '" << c.text << "'";
+        EXPECT_TRUE(panel.DrawDigits(text, false));
+        EXPECT_EQ(panel.Picture1, cells) << text;
     }
 }
 
 TEST(DrawDigits, RepeatedOverloadIsNotRedrawnWhileNoData) {
     ModShow panel;
     EXPECT_TRUE(panel.DrawDigits(" OL ", true));
-    panel.Picture1[0] = P(8);  // marks the cells, to see whether they are drawn again
+    panel.Picture1[0] = P(8);  // a mark, to see whether the cells are drawn again
     EXPECT_FALSE(panel.DrawDigits(" OL ", true));
     EXPECT_EQ(panel.Picture1[0], P(8));
-    // With data flowing every text is drawn, even the same one twice.
+    EXPECT_TRUE(panel.DrawDigits("1.000", false));  // with data every text is drawn
     EXPECT_TRUE(panel.DrawDigits("1.000", false));
-    EXPECT_TRUE(panel.DrawDigits("1.000", false));
-    EXPECT_TRUE(panel.DrawDigits(" OL ", true));
 }
 
-struct Bar {
-    RecordingSurface surface{500, 40, Colour{200, 200, 200}, 6, 12};
-    ModShow panel;
-    std::vector<DrawnOp> segments;
-    std::vector<DrawnOp> texts;
-    explicit Bar(const std::string& count, Colour bar = kBlack) {
-        panel.DrawBargraph(surface, count, "-", bar);
-        segments = surface.Of(SurfaceOp::FillBox);
-        texts = surface.Of(SurfaceOp::Print);
+TEST(DrawBargraph, LitSegmentsLabelsAndOverloadMark) {
+    const Colour bar{0, 0, 128}, back{200, 200, 200};
+    auto draw = [&](const std::string& count) {
+        RecordingSurface s(500, 40, back, 6, 12);  // pitch u = 10, x0 = 20, gap 2, text 12 high
+        ModShow().DrawBargraph(s, count, "-", bar);
+        return s;
+    };
+    RecordingSurface half = draw("2000");
+    auto segments = half.Of(SurfaceOp::FillBox);
+    ASSERT_EQ(segments.size(), 40u);
+    for (size_t i = 0; i < 40; ++i) EXPECT_EQ(segments[i].colour, i < 20 ? bar : back) << i + 1;
+    EXPECT_DOUBLE_EQ(segments[0].x1, 40);
+    EXPECT_DOUBLE_EQ(segments[0].x2, 48);
+    EXPECT_DOUBLE_EQ(segments[0].y1, 1.4 * 12);  // short
+    EXPECT_DOUBLE_EQ(segments[4].y1, 1.2 * 12);  // medium, every fifth
+    EXPECT_DOUBLE_EQ(segments[9].y1, 12);        // tall, every tenth
+    EXPECT_DOUBLE_EQ(segments[0].y2, 36);
+    auto texts = half.Of(SurfaceOp::Print);  // the sign, then 10, 20, 30, 40: no overload mark
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts[1].text, " 10");
+    EXPECT_DOUBLE_EQ(texts[1].x1, 20 + 10 * 10 + 2);
+    EXPECT_EQ(texts[2].colour, bar);
+    EXPECT_EQ(texts[3].colour, back);  // the label of an unlit segment vanishes
+
+    const std::pair<const char*, int> lit[] = {{"0", 0}, {"99", 0}, {"100", 1}, {"3999", 39}, {"4000", 40}};
+    for (const auto& [count, n] : lit) {
+        auto s = draw(count).Of(SurfaceOp::FillBox);
+        EXPECT_EQ(std::count_if(s.begin(), s.end(), [&](const DrawnOp& d) { return d.colour == bar; }), n)
+            << count;
     }
-    int Lit(Colour bar = kBlack) const {
-        int n = 0;
-        for (const DrawnOp& s : segments) n += s.colour == bar;
-        return n;
+    for (const char* count : {"4000", "OL"}) {  // the mark shows even with no segment lit
+        DrawnOp mark = draw(count).Of(SurfaceOp::Print).back();
+        EXPECT_EQ(mark.text, " OL");
+        EXPECT_TRUE(mark.bold);
+        EXPECT_EQ(mark.colour, bar);
     }
-};
-
-TEST(DrawBargraph, HalfCountLightsTheFirstTwentySegments) {
-    Bar bar("2000", Colour{0, 0, 128});
-    ASSERT_EQ(bar.segments.size(), 40u);
-    for (size_t i = 0; i < 40; ++i) {
-        Colour expected = i < 20 ? Colour{0, 0, 128} : Colour{200, 200, 200};
-        EXPECT_EQ(bar.segments[i].colour, expected) << "segment " << i + 1;
-    }
-    // Scale labels follow their segments: 10 and 20 in the bar colour, 30 and 40 vanish.
-    ASSERT_EQ(bar.texts.size(), 5u);  // the sign and four labels, no overload mark
-    EXPECT_EQ(bar.texts[0].text, "-");
-    EXPECT_DOUBLE_EQ(bar.texts[0].x1, 2);
-    EXPECT_EQ(bar.texts[1].text, " 10");
-    EXPECT_EQ(bar.texts[2].colour, (Colour{0, 0, 128}));
-    EXPECT_EQ(bar.texts[3].text, " 30");
-    EXPECT_EQ(bar.texts[3].colour, (Colour{200, 200, 200}));
-    EXPECT_EQ(bar.panel.MaxBar, 4000);
 }
-
-TEST(DrawBargraph, ZeroLightsNothingAndFullShowsTheOverloadMark) {
-    EXPECT_EQ(Bar("0").Lit(), 0);
-    EXPECT_EQ(Bar("99").Lit(), 0);
-    EXPECT_EQ(Bar("100").Lit(), 1);
-    EXPECT_EQ(Bar("3999").Lit(), 39);
-    EXPECT_EQ(Bar("3999").texts.back().text, " 40");
-
-    Bar full("4000");
-    EXPECT_EQ(full.Lit(), 40);
-    EXPECT_EQ(full.texts.back().text, " OL");
-    EXPECT_TRUE(full.texts.back().bold);
-    EXPECT_DOUBLE_EQ(full.texts.back().y1, 20);
-    // The mark stays visible for an overload text that lights no segment.
-    Bar ol("OL");
-    EXPECT_EQ(ol.Lit(), 0);
-    EXPECT_EQ(ol.texts.back().text, " OL");
-    EXPECT_EQ(ol.texts.back().colour, kBlack);
-}
-
-TEST(DrawBargraph, SegmentGeometry) {
-    Bar bar("4000");
-    // 500 pixels: pitch u = 10, x0 = 20, gap 2; text height 12; bottom at 40 - 4.
-    const DrawnOp& s1 = bar.segments[0];
-    EXPECT_DOUBLE_EQ(s1.x1, 40);
-    EXPECT_DOUBLE_EQ(s1.x2, 48);
-    EXPECT_DOUBLE_EQ(s1.y1, 1.4 * 12);  // short
-    EXPECT_DOUBLE_EQ(s1.y2, 36);
-    EXPECT_DOUBLE_EQ(bar.segments[4].y1, 1.2 * 12);  // medium, every fifth
-    EXPECT_DOUBLE_EQ(bar.segments[9].y1, 12);        // tall, every tenth
-    EXPECT_DOUBLE_EQ(bar.segments[39].x1, 20 + 10 * 41);
-    EXPECT_DOUBLE_EQ(bar.texts[1].x1, 20 + 10 * 10 + 2);  // label 10
-}
-
-}  // namespace
-}  // namespace voltaro
-
-namespace voltaro {
-namespace {
 
 struct PanelRig {
     ModShow panel;
@@ -133,87 +88,57 @@ struct PanelRig {
     Decibels db;
     MeterRange range;
     Reading reading;
-
-    void Show(const std::string& frame, PanelModes modes = {}, int recordCount = 0) {
+    void Show(const std::string& frame, PanelModes modes = {}, std::string digits = "") {
         reading = DecodeFrameText(frame);
-        panel.UpdatePanel(reading, reading.value, reading.digits, modes, stats, db, range, recordCount);
+        panel.UpdatePanel(reading, reading.value, digits.empty() ? reading.digits : digits, modes, stats, db,
+                          range, 0);
     }
 };
 
-TEST(UpdatePanel, PlainReadingShowsRangeTextPrefixAndUnit) {
-    PanelRig rig;
-    rig.Show("13999;008");  // 3.999 V
-    EXPECT_EQ(rig.panel.DisplayText, "3.999");
-    EXPECT_EQ(rig.panel.Picture1, (Cells{D(3), P(9), P(9), P(9)}));
-    EXPECT_EQ(rig.panel.LabVolts, "");
-    EXPECT_EQ(rig.panel.LabType, "V");
-    EXPECT_EQ(rig.panel.LabTypeFace, "Times New Roman");
-    EXPECT_EQ(rig.panel.LabType0, " ");
-    EXPECT_EQ(rig.panel.BarCount, "3999");
-
-    rig.Show("13999;408");  // -3.999 V
-    EXPECT_EQ(rig.panel.LabType0, "-");
-
-    rig.Show("012343008");  // 123.4 ohm: omega in the symbol face, the prefix's first character
-    EXPECT_EQ(rig.panel.DisplayText, "123.4");
-    EXPECT_EQ(rig.panel.LabType, "W");
-    EXPECT_EQ(rig.panel.LabTypeFace, "Symbol");
-    EXPECT_EQ(rig.panel.LabVolts, " ");
-    rig.Show("11234300");  // 1.234 kilohm
-    EXPECT_EQ(rig.panel.LabVolts, "K");
-    EXPECT_EQ(rig.panel.LabType, "W");
+TEST(UpdatePanel, TextPrefixUnitAndSignByMode) {
+    struct Case {
+        const char* frame;
+        PanelModes modes;
+        float rel;
+        int dbOption;
+        const char *text, *volts, *type, *face, *sign;
+    } cases[] = {
+        {"13999;008", {}, 0, 0, "3.999", "", "V", "Times New Roman", " "},
+        {"13999;408", {}, 0, 0, "3.999", "", "V", "Times New Roman", "-"},
+        {"012343008", {}, 0, 0, "123.4", " ", "W", "Symbol", " "},  // ohms: omega, first prefix character
+        {"11234300", {}, 0, 0, "1.234", "K", "W", "Symbol", " "},
+        // REL: the magnitude of value - reference with one decimal and the prefix of its scale.
+        {"10123;008", {.rel = true}, 0.2f, 0, "77.0", "m", "V", "Times New Roman", "-"},
+        {"012343008", {.rel = true}, 100, 0, "23.4", "", "W", "Symbol", " "},
+        {"10123;008", {.dB = true}, 0, 0, "18.2", "", "dB", "Times New Roman", "-"},   // 20 log 0.123
+        {"17746;008", {.dB = true}, 0, 1, "20.0", "", "dBm", "Times New Roman", " "},  // 7.746 V in 600 ohms
+    };
+    for (const Case& c : cases) {
+        PanelRig rig;
+        rig.stats.RelReference = c.rel;
+        rig.db.SelectedOption = c.dbOption;
+        rig.db.DbReference = 600;
+        rig.Show(c.frame, c.modes);
+        const ModShow& p = rig.panel;
+        EXPECT_EQ(std::vector<std::string>({p.DisplayText, p.LabVolts, p.LabType, p.LabTypeFace, p.LabType0}),
+                  std::vector<std::string>({c.text, c.volts, c.type, c.face, c.sign}))
+            << c.frame;
+    }
 }
 
-TEST(UpdatePanel, OverloadNoDataAndNoValue) {
+TEST(UpdatePanel, OverloadShowsOLWithAFullBarAndNoValueShowsZero) {
     PanelRig rig;
-    rig.reading = DecodeFrameText("10123;008");
-    rig.panel.UpdatePanel(rig.reading, rig.reading.value, "OL", {}, rig.stats, rig.db, rig.range, 0);
-    EXPECT_EQ(rig.panel.DisplayText, " OL ");
-    EXPECT_EQ(rig.panel.Picture1, (Cells{kBlankGlyph, D(0), P(10), kBlankGlyph}));
-    EXPECT_EQ(rig.reading.digits, "4000");  // the bargraph shows full
+    rig.Show("10123;008", {}, "OL");
+    EXPECT_EQ(rig.panel.Picture1, (Cells{_, D(0), P(10), _}));
+    EXPECT_EQ(rig.reading.digits, "4000");
     EXPECT_EQ(rig.panel.BarCount, "4000");
-
     rig.reading = DecodeFrameText("10123;008");
     rig.reading.NoDataFlag = true;
-    rig.panel.UpdatePanel(rig.reading, std::nullopt, rig.reading.digits, {}, rig.stats, rig.db, rig.range, 0);
+    rig.panel.UpdatePanel(rig.reading, 1.0f, "0123", {}, rig.stats, rig.db, rig.range, 0);
     EXPECT_EQ(rig.panel.DisplayText, " OL ");
-
-    rig.reading = DecodeFrameText("10123;008");
-    rig.panel.UpdatePanel(rig.reading, std::nullopt, rig.reading.digits, {}, rig.stats, rig.db, rig.range, 0);
+    rig.reading.NoDataFlag = false;
+    rig.panel.UpdatePanel(rig.reading, std::nullopt, "0123", {}, rig.stats, rig.db, rig.range, 0);
     EXPECT_EQ(rig.panel.DisplayText, "0");
-}
-
-TEST(UpdatePanel, RelativeShowsMagnitudeOfTheDifferenceWithItsOwnPrefix) {
-    PanelRig rig;
-    rig.stats.RelReference = 0.2f;
-    rig.Show("10123;008", {.rel = true});  // 0.123 - 0.2 = -0.077
-    EXPECT_EQ(rig.panel.DisplayText, "77.0");
-    EXPECT_EQ(rig.panel.LabVolts, "m");
-    EXPECT_EQ(rig.panel.LabType, "V");
-    EXPECT_EQ(rig.panel.LabType0, "-");
-
-    rig.stats.RelReference = 100;
-    rig.Show("012343008", {.rel = true});  // 123.4 - 100 ohm
-    EXPECT_EQ(rig.panel.DisplayText, "23.4");
-    EXPECT_EQ(rig.panel.LabType, "W");
-    EXPECT_EQ(rig.panel.LabTypeFace, "Symbol");
-}
-
-TEST(UpdatePanel, DecibelsShowTheirUnitWordAndSign) {
-    PanelRig rig;
-    rig.db.SelectedOption = 0;
-    rig.Show("10123;008", {.dB = true});  // 20 log10(0.123) = -18.20
-    EXPECT_EQ(rig.panel.DisplayText, "18.2");
-    EXPECT_EQ(rig.panel.LabType, "dB");
-    EXPECT_EQ(rig.panel.LabTypeFace, "Times New Roman");
-    EXPECT_EQ(rig.panel.LabType0, "-");
-
-    rig.db.SelectedOption = 1;  // dBm into 600 ohms
-    rig.db.DbReference = 600;
-    rig.Show("17746;008", {.dB = true});  // 7.746 V
-    EXPECT_EQ(rig.panel.DisplayText, "20.0");
-    EXPECT_EQ(rig.panel.LabType, "dBm");
-    EXPECT_EQ(rig.panel.LabType0, " ");
 }
 
 TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
@@ -235,35 +160,28 @@ TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
     panel.Label2[1] = "kept";
 
     panel.UpdateStatsDisplay(stats, {.rel = true}, db, stamps, now, 5);
-    EXPECT_EQ(panel.Label2[0], "+  1.50K");
-    EXPECT_EQ(panel.Label3[0], "24/01/14 09:15:00");
-    EXPECT_EQ(panel.Label2[1], "kept");  // MIN is off: its row is left as it was
-    EXPECT_EQ(panel.Label2[2], "+  1.50");
-    EXPECT_EQ(panel.Label3[2], "24/01/15 10:30:00");
-    EXPECT_EQ(panel.Label2[3], "+ 250m");
-    EXPECT_EQ(panel.Label3[3], "24/01/13 08:00:00");
-
+    EXPECT_EQ(panel.Label2, (std::array<std::string, 4>{"+  1.50K", "kept", "+  1.50", "+ 250m"}));
+    EXPECT_EQ(panel.Label3, (std::array<std::string, 4>{"24/01/14 09:15:00", "", "24/01/15 10:30:00",
+                                                        "24/01/13 08:00:00"}));
     stats.Vmax = 10;
     panel.UpdateStatsDisplay(stats, {.dB = true}, db, stamps, now, 5);
     EXPECT_EQ(panel.Label2[0], "+20.0dB");
-
     panel.UpdateStatsDisplay(stats, {}, db, stamps, now, 0);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(panel.Label2[static_cast<size_t>(i)], "");
-        EXPECT_EQ(panel.Label3[static_cast<size_t>(i)], "");
-    }
+    EXPECT_EQ(panel.Label2, (std::array<std::string, 4>{}));
+    EXPECT_EQ(panel.Label3, (std::array<std::string, 4>{}));
 }
 
 TEST(UnitWithoutPrefix, StripsTheRangePrefixOnly) {
-    EXPECT_EQ(UnitWithoutPrefix("mV"), "V");
-    EXPECT_EQ(UnitWithoutPrefix("\xB5"
-                                "A"),
-              "A");
-    EXPECT_EQ(UnitWithoutPrefix(" W"), "W");
-    EXPECT_EQ(UnitWithoutPrefix("KHZ"), "HZ");
-    EXPECT_EQ(UnitWithoutPrefix(" MHZ"), "HZ");
-    EXPECT_EQ(UnitWithoutPrefix("oC"), "oC");
-    EXPECT_EQ(UnitWithoutPrefix(""), "");
+    const std::pair<const char*, const char*> cases[] = {{"mV", "V"},
+                                                         {"\xB5"
+                                                          "A",
+                                                          "A"},
+                                                         {" W", "W"},
+                                                         {"KHZ", "HZ"},
+                                                         {" MHZ", "HZ"},
+                                                         {"oC", "oC"},
+                                                         {"", ""}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(UnitWithoutPrefix(in), out) << in;
 }
 
 }  // namespace

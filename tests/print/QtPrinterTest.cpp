@@ -3,35 +3,10 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include "PdfPages.h"
 #include "print/QtPrinter.h"
 
 namespace voltaro {
 namespace {
-
-void DrawSomething(Printer& printer) {
-    DrawingSurface& page = printer.Page();
-    page.SetScale(0, 0, 120, 130);
-    page.SetPos(10, 10);
-    page.Print("page");
-}
-
-TEST(QtPrinter, EndedDocumentsOfAPdfFileBecomePagesOfThatFile) {
-    QTemporaryDir dir;
-    QString path = dir.filePath("three.pdf");
-    {
-        QPdfWriter writer(path);
-        QtPrinter printer(writer, true);
-        printer.SetPaperA4();
-        for (int i = 0; i < 3; ++i) {
-            DrawSomething(printer);
-            printer.EndDoc();
-        }
-        EXPECT_EQ(printer.PagesBegun(), 3);
-        EXPECT_TRUE(printer.Finish());
-    }
-    EXPECT_EQ(PdfPageCount(path), 3);
-}
 
 TEST(QtPrinter, PageSurfaceFillsThePrintableArea) {
     QTemporaryDir dir;
