@@ -1,5 +1,6 @@
 #include "app/Icons.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -81,12 +82,19 @@ QPixmap LogoPicture(QSize size) {
     bolt.lineTo(r.left() + s * 0.4, r.top() + s * 0.42);
     bolt.closeSubpath();
     p.fillPath(bolt, QColor(30, 30, 30));
+    // The name as large as fits beside the stroke.
+    const QRectF room = r.adjusted(s * 0.62, 0, -s * 0.08, 0);
     QFont f(QStringLiteral("Arial"));
     f.setBold(true);
-    f.setPixelSize(qMax(8, static_cast<int>(s * 0.36)));
+    int px = qMax(6, static_cast<int>(s * 0.4));
+    for (; px > 6; --px) {
+        f.setPixelSize(px);
+        if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("VOLTARO")) <= room.width()) break;
+    }
+    f.setPixelSize(px);
     p.setFont(f);
     p.setPen(QColor(30, 30, 30));
-    p.drawText(r.adjusted(s * 0.62, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("VOLTARO"));
+    p.drawText(room, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("VOLTARO"));
     return pm;
 }
 

@@ -117,6 +117,10 @@ void frmMain::ConnectEvents() {
     connect(&AlarmTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
     connect(cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmMain::CmdStop_Click);
+    // The schedule dialog is not part of this version; the button says so.
+    connect(cmdAuto, &QPushButton::clicked, this, [this] {
+        ctx.messages->ShowMessage("Auto Start/Stop is not available in this version.", "info");
+    });
     connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
     connect(mSaveAs, &QAction::triggered, this, &frmMain::mSaveAs_Click);
     connect(mSave, &QAction::triggered, this, &frmMain::mSave_Click);
@@ -151,6 +155,12 @@ void frmMain::ConnectEvents() {
     connect(ChkAVG, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(2, on); });
     connect(ChkREL, &QCheckBox::clicked, this, &frmMain::ChkREL_Click);
     connect(ChkdB, &QCheckBox::clicked, this, &frmMain::ChkdB_Click);
+    connect(PicBox, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton, QPointF at) { Picbox_MouseDown(at); });
+    // Drawings follow their boxes when the proportional layout resizes them.
+    PicBox->onResized = [this] { DrawTrendGraph(); };
+    PicPro->onResized = [this] { ShowPanel(); };
+    for (PictureBox* cell : Picture1) cell->onResized = [this] { ShowPanel(); };
 }
 
 namespace {
@@ -419,6 +429,10 @@ void frmMain::resizeEvent(QResizeEvent* e) {
         }
     }
     setUpdatesEnabled(true);
+    // Drawn again at their new sizes and fonts.
+    RefreshCounters();
+    ShowPanel();
+    DrawTrendGraph();
 }
 
 void frmMain::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
@@ -506,7 +520,6 @@ void frmMain::ShowFileCommands() {
     for (QAction* later : {mNew, mOpen, mClose, mImport, mExport, mPrintScreen, mPrintGraph, mPrtReport,
                            mDeleteFile, mScaling, mDateTime, mAutoSave, mDbTest})
         later->setEnabled(false);
-    cmdAuto->setEnabled(false);
 }
 
 void frmMain::SyncTimers() {
@@ -650,8 +663,6 @@ void frmMain::ReadScalingSettings() {
     TextXaxis1 = shown("Xaxis1", 59);
     chkStop = stores.SettingGetInt(form, "StopLO", 0) != 0;
 }
-
-void frmMain::DrawTrendGraph() {}
 
 void frmMain::HScroll1_Change(int value) {
     acquisition->NoDataTicks = 0;

@@ -13,6 +13,7 @@
 #include "app/ProgramContext.h"
 #include "app/Settings.h"
 #include "display/GraphRange.h"
+#include "display/ModPicShow.h"
 #include "display/ModShow.h"
 #include "link/Decoder.h"
 #include "link/FrameReader.h"
@@ -35,7 +36,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QStatusBar;
 class QDialog;
 class QFrame;
 
@@ -126,7 +126,7 @@ public:
     QPushButton* CmdFile = nullptr;
     QPushButton* Setup = nullptr;
     QPushButton* CmdHelp = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QFrame* StatusBar1 = nullptr;
     std::array<QLabel*, 3> StatusPanel{};  // panels 1 to 3; panel 3 shows the serial input
     ClickableLabel* Image1 = nullptr;      // the logo
 
@@ -193,6 +193,7 @@ public:
     Statistics stats;
     MeterRange meterRange;
     ModShow modShow;
+    ModPicShow modPicShow;
     GraphRange graphRange;
     // The recording interval and the overload rule of the scaling dialog, as stored.
     std::string TextXaxis0 = "0", TextXaxis1 = "0";
@@ -250,7 +251,10 @@ public:
     // Follows the timers of the acquisition's states.
     void SyncTimers();
     void ReadScalingSettings();
+    TrendGraphInput GraphInput() const;
     void DrawTrendGraph();
+    // A click on the graph at a point of the box (pixels).
+    void Picbox_MouseDown(QPointF at);
     void HScroll1_Change(int value);
     void ShowFileCommands();
     void mAlarmS_Click(int index);

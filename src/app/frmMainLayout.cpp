@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStatusBar>
 
 #include "app/Icons.h"
 #include "app/PictureBox.h"
@@ -167,12 +166,16 @@ void frmMain::BuildGraph() {
     LabSHTitle = Place(NewLabel(this, "Cursor:"), "LabSHTitle", 1980, 7050, 720, 240, 8);
     LabSH = Place(NewLabel(this), "LabSH", 2700, 7050, 900, 240, 8, kSansFace, true);
 
-    StatusBar1 = Place(new QStatusBar(this), "StatusBar1", 0, 7320, kDesignWidthTwips, 300, 8);
-    StatusBar1->setSizeGripEnabled(false);
+    // Three sunken panels across the bottom; the third shows the serial input.
+    StatusBar1 = Place(new QFrame(this), "StatusBar1", 0, 7320, kDesignWidthTwips, 300, 8);
+    const int panelLeft[3] = {0, 2400, 4200};
+    const int panelWidth[3] = {2370, 1770, kDesignWidthTwips - 4200};
     for (int i = 0; i < 3; ++i) {
-        StatusPanel[i] = new QLabel(StatusBar1);
-        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        StatusBar1->addWidget(StatusPanel[i], i == 2 ? 1 : 0);
+        const std::string name = "StatusPanel" + std::to_string(i + 1);
+        StatusPanel[i] = Place(NewLabel(StatusBar1), name.c_str(), panelLeft[i], 0, panelWidth[i], 300, 8);
+        StatusPanel[i]->setFrameShape(QFrame::Panel);
+        StatusPanel[i]->setFrameShadow(QFrame::Sunken);
+        StatusPanel[i]->setIndent(3);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -14,6 +16,8 @@ namespace {
 
 // The tint of the liquid-crystal cells and the bargraph behind them.
 const QColor kLcdBackground(200, 210, 188);
+// Around the white plot area of the trend graph.
+const QColor kGraphBackground(236, 236, 236);
 
 void ShowLabel(QLabel* label, const std::string& text, const std::string& typeface, bool bold) {
     const QFont now = label->font();
@@ -63,6 +67,49 @@ void frmMain::UpdateStatsDisplay() {
         Label2[i]->setText(Latin1(modShow.Label2[i]));
         Label3[i]->setText(Latin1(modShow.Label3[i]));
     }
+}
+
+TrendGraphInput frmMain::GraphInput() const {
+    TrendGraphInput in{recording->store, graphRange};
+    in.RangeBottom = meterRange.RangeBottom;
+    in.cursor = HScroll1->value();
+    in.decibels = ChkdB->isChecked();
+    in.db = const_cast<Decibels*>(&decibels);
+    in.impedanceText = stores.SettingGet("frmDeciBels", "dBm", "");
+    in.specialMode = reading.specialMode;
+    in.TextAlarmHI = Latin1(TextAlarmHI->text());
+    in.TextAlarmLO = Latin1(TextAlarmLO->text());
+    in.stamps = &formats;
+    return in;
+}
+
+void frmMain::DrawTrendGraph() {
+    if (!recording) return;
+    QImage& image = PicBox->Image();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QtDrawingSurface box(p, QRectF(image.rect()), kGraphBackground);
+    box.SetFontSize(PicBox->font().pointSizeF());
+    modPicShow.DrawTrendGraph(box, 2, true, GraphInput());
+    PicBox->Refresh();
+}
+
+void frmMain::Picbox_MouseDown(QPointF at) {
+    // The graph's logical units: 0 .. 120 across the box.
+    const double X = PicBox->width() > 0 ? at.x() * 120.0 / PicBox->width() : 0;
+    const GraphClick click =
+        modPicShow.Picbox_MouseDown(X, GraphInput(), HScroll1->minimum(), HScroll1->maximum());
+    if (click.box >= 0) {
+        Timer1.stop();
+        Picture2[0]->setVisible(false);
+        Picture2[1]->setVisible(false);
+        for (int j = 0; j < 3; ++j) Label1[3 * click.box + j]->setText(Latin1(click.Label1[j]));
+        Picture2[click.box]->setVisible(true);
+        Picture2[click.box]->raise();
+    }
+    if (click.cursor) HScroll1->setValue(*click.cursor);
+    // The read-out boxes go two seconds after the last click.
+    Timer1.start(2000);
 }
 
 void frmMain::RefreshCounters() {

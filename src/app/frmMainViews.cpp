@@ -26,7 +26,8 @@ bool MainLinkView::TestChecked() const {
 }
 
 void MainLinkView::ShowStatusPanel3(const std::string& text) {
-    f_.StatusPanel[2]->setText(Latin1(text));
+    // One line: the frames' CR LF show as a return sign.
+    f_.StatusPanel[2]->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")));
 }
 
 void MainLinkView::ToggleLabTypeVisible() {

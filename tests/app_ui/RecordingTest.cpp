@@ -172,7 +172,8 @@ TEST_F(Recording, LinkLabelShowsWithFramesAndHidesFifteenSecondsAfterTheLast) {
     EXPECT_TRUE(f->labRs232->isVisible());
     EXPECT_TRUE(f->TimerRs232.isActive());
     EXPECT_EQ(f->TimerRs232.interval(), 15000);
-    EXPECT_EQ(f->StatusPanel[2]->text().toStdString(), k0123 + "\r\n" + k0123 + "\r\n");
+    const QString frame = QString::fromStdString(k0123) + QChar(0x21b5);
+    EXPECT_EQ(f->StatusPanel[2]->text(), frame + frame) << "the buffer's first 22 characters";
     Fire(f->TimerRs232);
     EXPECT_FALSE(f->labRs232->isVisible());
 }
@@ -259,6 +260,24 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
         EXPECT_FALSE(failing.f->Ended);
         ASSERT_EQ(failing.h.messages.asked.size(), 2u);
         EXPECT_EQ(failing.h.messages.asked[1].kind, "error") << "the failed save says so";
+    }
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+// DebugMode is handed to the program, not taken from the build: the same build runs either way.
+TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
+    for (bool debug : {false, true}) {
+        ProgramHarness h(debug);
+        ASSERT_TRUE(h.StartWithPort());
+        h.Receive("10123;008");
+        EXPECT_EQ(h.beeper.count, debug ? 2 : 0) << "a beep per accepted frame";
+        h.form->cmdStart->click();
+        EXPECT_EQ(h.form->MainTimer.interval(), debug ? 10 : 1000);
     }
 }
 

@@ -111,12 +111,5 @@ TEST_F(GraphRangeTest, LabelsShowTheExtremesAndLimitsWithTheirPrefixes) {
     EXPECT_EQ(g.LabeldB, "");
 }
 
-TEST_F(GraphRangeTest, NothingChangesWhileTheWindowLoads) {
-    g.GraphTop = 7;
-    in.formLoaded = false;
-    g.UpdateGraphRange(in);
-    EXPECT_EQ(g.GraphTop, 7);
-}
-
 }  // namespace
 }  // namespace voltaro

@@ -17,7 +17,7 @@ void PutScript(const QString& path, const QByteArray& text) {
 }
 
 // scripts/run in a tree of its own, with installing and building stood down and stand-ins for
-// the simulator and the reader, so that what the script itself does is seen.
+// the simulator and the program, so that what the script itself does is seen.
 class RunScript : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,7 +34,9 @@ protected:
                   "link=$2; shift 2\n"
                   "[ \"$1\" = --silent ] || ln -s /dev/null \"$link\"\n"
                   "exec sleep 60\n");
-        PutScript(top.filePath("build/bin/voltaro-cli"), "#!/bin/sh\necho \"cli $*\"\n");
+        // The program shows the settings file it was started with.
+        PutScript(top.filePath("build/bin/voltaro"),
+                  "#!/bin/sh\necho voltaro \"$*\"\ntr -d '\\r' <\"$(dirname \"$0\")/Setup.ini\"\n");
     }
     void Run(const QStringList& args) {
         QProcess p;
@@ -60,19 +62,38 @@ TEST_F(RunScript, HelpShowsItsOwnUsageAndTheSimulatorsOptions) {
     EXPECT_EQ(status, 0) << err.toStdString();
     EXPECT_TRUE(out.startsWith("Usage: scripts/run")) << out.toStdString();
     EXPECT_TRUE(out.contains("meter: --profile NAME")) << out.toStdString();
-    EXPECT_FALSE(out.contains("cli ")) << out.toStdString();
+    EXPECT_FALSE(out.contains("voltaro ")) << out.toStdString();
 }
 
-TEST_F(RunScript, SettingsGoToTheReaderAndTheRestToTheSimulator) {
-    Run({"--settings", "2400,E,7,1", "--profile", "sine"});
+TEST_F(RunScript, TheSimulatorIsOnTheDefaultPortAndSettingsGoToSetupIni) {
+    Run({"--settings", "2400,e,7,1", "--profile", "sine"});
     EXPECT_EQ(status, 0) << err.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression("cli read --port \\S+/meter --settings 2400,E,7,1\n$")))
-        << out.toStdString();
+    EXPECT_TRUE(out.contains("voltaro \n")) << "the program takes no arguments: " << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression("\\[Ports\\]\nCOM2=\\S+/meter\n"))) << out.toStdString();
+    EXPECT_TRUE(out.contains("Baud=0\nParity=1\nData=3\nStop=0\n")) << out.toStdString();
+}
+
+TEST_F(RunScript, AMeterDeviceGoesOnTheConfiguredPortWhichIsPutBackOnExit) {
+    PutScript(top.filePath("build/bin/Setup.ini"),
+              "[Communications]\r\nPort=3\r\n[Ports]\r\nCOM3=/dev/ttyS9\r\n");
+    Run({"--meter", "/dev/ttyUSB7"});
+    EXPECT_EQ(status, 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("COM3=/dev/ttyUSB7\n")) << out.toStdString();
+    QFile ini(top.filePath("build/bin/Setup.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), "[Communications]\r\nPort=3\r\n[Ports]\r\nCOM3=/dev/ttyS9\r\n");
+}
+
+TEST_F(RunScript, SettingsOfAnotherShapeAreRefused) {
+    Run({"--settings", "2400,O,9,1"});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(err.contains("--settings takes")) << err.toStdString();
+    EXPECT_FALSE(out.contains("voltaro ")) << out.toStdString();
 }
 
 TEST_F(RunScript, SimulatorWithoutADeviceFailsClearly) {
     Run({"--silent"});
     EXPECT_EQ(status, 1);
     EXPECT_TRUE(err.contains("made no device")) << err.toStdString();
-    EXPECT_FALSE(out.contains("cli ")) << out.toStdString();
+    EXPECT_FALSE(out.contains("voltaro ")) << out.toStdString();
 }

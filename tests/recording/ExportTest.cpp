@@ -4,22 +4,10 @@
 #include <QTemporaryDir>
 
 #include "recording/Export.h"
+#include "recording/RecordingRig.h"
 
 namespace voltaro {
 namespace {
-
-std::string Slurp(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
-
-void Put(const std::string& path, const std::string& bytes) {
-    QFile f(QString::fromStdString(path));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 std::string Numbered(int from, int count) {
     std::string s;
@@ -82,13 +70,6 @@ TEST_F(ExportTest, AMissingChunkIsReportedAndSkipped) {
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].message, "Can't find " + PathOf("b.tmp"));
     EXPECT_EQ(messages.asked[0].kind, "error");
-}
-
-TEST_F(ExportTest, AnExportFileThatCannotBeCreatedSaysSo) {
-    const auto out = ExportReadings(PathOf("no/such/folder.csv"), {}, false, messages, setTitle);
-    EXPECT_FALSE(out.ok);
-    ASSERT_EQ(messages.asked.size(), 1u);
-    EXPECT_EQ(messages.asked[0].message, "Can't save " + PathOf("no/such/folder.csv"));
 }
 
 }  // namespace

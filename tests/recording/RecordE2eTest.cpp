@@ -134,7 +134,7 @@ TEST(RecordE2e, SigtermEndsTheRecordingWithASave) {
     }
 }
 
-TEST(RecordE2e, APortThatDoesNotOpenIsAnErrorAndWrongArgumentsAreRefused) {
+TEST(RecordE2e, APortThatDoesNotOpenOrAFileThatIsNotThereIsAnError) {
     QTemporaryDir dir;
     QProcess cli;
     cli.start(Bin("voltaro-cli"),
@@ -142,9 +142,6 @@ TEST(RecordE2e, APortThatDoesNotOpenIsAnErrorAndWrongArgumentsAreRefused) {
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("a.dmm")));
-    cli.start(Bin("voltaro-cli"), {"record", "--port", "/dev/null", "--out", dir.filePath("a.xls")});
-    ASSERT_TRUE(cli.waitForFinished(30000));
-    EXPECT_EQ(cli.exitCode(), 2);
     cli.start(Bin("voltaro-cli"), {"info", dir.filePath("missing.dmm")});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 1);

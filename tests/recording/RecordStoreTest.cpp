@@ -22,23 +22,6 @@ TEST(RecordStore, FieldsArePaddedWithBlanksAndCutAtTheirWidth) {
     EXPECT_EQ(std::string(line + 109, 2), "\r\n");
 }
 
-TEST(RecordStore, ClearRowsKeepsTypeAndRel) {
-    RecordStore s;
-    for (int row : {0, 17, kMaxRows}) {
-        s.Set(row, Field::Type, "V");
-        s.Set(row, Field::RelRef, "1.5");
-        s.Set(row, Field::Notes, "10123;008");
-        s.Set(row, Field::ValueText, "0.123");
-    }
-    s.ClearRows();
-    for (int row : {0, 17, kMaxRows}) {
-        EXPECT_EQ(s.Text(row, Field::Type), "V");
-        EXPECT_EQ(s.Text(row, Field::RelRef), "1.5");
-        EXPECT_EQ(s.Text(row, Field::Notes), "");
-        EXPECT_EQ(s.Text(row, Field::ValueText), "0");
-    }
-}
-
 TEST(RecordStore, HoldsTheWholeTableInUnderFourMegabytes) {
     RecordStore s;
     EXPECT_LT(s.MemoryBytes(), 4u * 1024 * 1024);

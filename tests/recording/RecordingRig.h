@@ -1,8 +1,11 @@
 #pragma once
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,10 @@
 
 namespace voltaro {
 
+// The header line of a recording file, byte for byte.
+inline const std::string kHeader = std::string("Date      ,Time      ,Reading         ,Type  ") + '\0' +
+                                   "  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n";
+
 inline std::string Slurp(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -32,6 +39,19 @@ inline void Put(const std::string& path, const std::string& bytes) {
     if (!f.open(QIODevice::WriteOnly)) return;
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
+
+// A file size limit stands in for a full disk: writes past it fail as they would on one.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit lim = old;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
 
 struct NoAlarmView : AlarmView {
     void SetHiColour(Rgb) override {}

@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "recording/FileNames.h"
 #include "recording/RecordingRig.h"
@@ -9,9 +6,6 @@
 
 namespace voltaro {
 namespace {
-
-const std::string kHeader = std::string("Date      ,Time      ,Reading         ,Type  ") + '\0' +
-                            "  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n";
 
 class RecordingTest : public ::testing::Test, public RecordingRig {};
 
@@ -352,19 +346,6 @@ TEST_F(RecordingTest, ExportAfterTwoRolloversMergesThreeChunksInOrder) {
     EXPECT_EQ(lines[1 + 2 * perChunk].substr(lines[1 + 2 * perChunk].size() - 11), "Page:001001");
     EXPECT_NE(lines.back().find("+ 0.789"), std::string::npos);
 }
-
-// A file size limit stands in for a full disk.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit lim = old;
-        lim.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-    rlimit old{};
-};
 
 TEST_F(RecordingTest, AFullTableWaitsForASuccessfulSaveBeforeItRollsOver) {
     for (int i = 1; i <= kMaxRows; ++i) ASSERT_TRUE(Record("10123;008"));

@@ -121,19 +121,6 @@ TEST_F(ScheduleTest, AnEmptyScheduleEndsAtItsFirstTickAndSaves) {
     EXPECT_EQ(host.events.size(), 2u);
 }
 
-TEST_F(ScheduleTest, TextsSurviveInTheSettingsStore) {
-    MemorySettingsStore store;
-    IniFile ini(std::string{});
-    Settings settings(store, ini, "voltaro");
-    schedule.Rows[4] = {"12/08/2006", "10:00:00", "12/09/2006", "11:00:00"};
-    schedule.SaveSchedule(settings);
-    EXPECT_EQ(store.Get("voltaro", "frmAuto", "Stoptime4").value_or("?"), "11:00:00");
-    EXPECT_EQ(store.Get("voltaro", "frmAuto", "StartDate0").value_or("?"), "");
-    Schedule other(clock, host);
-    other.LoadSchedule(settings);
-    EXPECT_EQ(other.Rows[4].StopDate, "12/09/2006");
-}
-
 TEST_F(ScheduleTest, TheTestRowOfRowTwoStartsInFiftyAndStopsInEightySeconds) {
     EXPECT_EQ(schedule.FillTestRow(2), " Auto Start enable ....");
     EXPECT_EQ(schedule.Rows[2].StartDate, "12/08/2006");
