@@ -105,6 +105,7 @@ void frmMain::ConnectEvents() {
     connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
     connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
+    connect(mSeledec, &QAction::triggered, this, &frmMain::mSeledec_Click);
 
     connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
@@ -240,6 +241,9 @@ void frmMain::LoadSetup() {
     setup->AttachPort(ctx.makePort(Ports()));
     ApplyDialogPlacement(setup.get(), "frmSetup");
     connect(setup.get(), &frmSetup::settingsConfirmed, this, &frmMain::SetupConfirmed);
+    connect(setup.get(), &frmSetup::testStarted, this, &frmMain::SetupTestStart);
+    connect(setup.get(), &frmSetup::testStopped, this, &frmMain::SetupTestStop);
+    connect(&setup->Timer1, &QTimer::timeout, this, &frmMain::SetupTestPoll);
     connect(setup.get(), &frmSetup::closed, this, [this] {
         SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
         DialogClosed();
@@ -475,8 +479,42 @@ void frmMain::SetupConfirmed() {
     ReopenMainPort();
 }
 
+// The line test of the setup dialog: the dialog's own port, with the choices it shows, polled
+// until STop; the main window's port gives up the device meanwhile.
+void frmMain::SetupTestStart() {
+    acquisition->Running = true;
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    reader->OpenComm(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    SetupTestPoll();
+    setup->Timer1.start(500);
+}
+
+void frmMain::SetupTestPoll() {
+    reader->ReadComm(setup->Port());
+    if (!reader->FrameOK) return;
+    Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
+    setup->labDigits->setText(
+        Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
+}
+
+void frmMain::SetupTestStop() {
+    acquisition->Running = false;
+    setup->Timer1.stop();
+    if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+}
+
+void frmMain::mSeledec_Click() {
+    ShowSeleDim();
+}
+
 void frmMain::ShowStartDialogs() {
     if (settings.SeleDim != 0) return;
+    ShowSeleDim();
+}
+
+void frmMain::ShowSeleDim() {
     if (!seleDim) {
         seleDim = std::make_unique<frmSeleDim>();
         seleDim->setModal(false);
