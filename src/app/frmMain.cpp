@@ -105,6 +105,7 @@ void frmMain::ConnectEvents() {
     connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
     connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
+    connect(mSeledec, &QAction::triggered, this, &frmMain::mSeledec_Click);
 
     connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
@@ -238,8 +239,13 @@ void frmMain::LoadSetup() {
     if (setup) return;
     setup = std::make_unique<frmSetup>();
     setup->AttachPort(ctx.makePort(Ports()));
+    const PortTable ports = Ports();
+    for (int n = 0; n <= 10; ++n) setup->labDevice[n]->setText(QString::fromStdString(ports.Device(n)));
     ApplyDialogPlacement(setup.get(), "frmSetup");
     connect(setup.get(), &frmSetup::settingsConfirmed, this, &frmMain::SetupConfirmed);
+    connect(setup.get(), &frmSetup::testStarted, this, &frmMain::SetupTestStart);
+    connect(setup.get(), &frmSetup::testStopped, this, &frmMain::SetupTestStop);
+    connect(&setup->Timer1, &QTimer::timeout, this, &frmMain::SetupTestPoll);
     connect(setup.get(), &frmSetup::closed, this, [this] {
         SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
         DialogClosed();
@@ -301,6 +307,7 @@ void frmMain::VScroll1_Change(int value) {
 
 void frmMain::BuildCommTest() {
     commTest = std::make_unique<frmCommTest>();
+    ApplyDialogPlacement(commTest.get(), "frmCommTest");
     commTestPort = ctx.makePort(Ports());
     commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
     reader->AttachCommTest(commTestView.get());
@@ -329,6 +336,9 @@ void frmMain::BuildCommTest() {
         commTest->cmdStart->setEnabled(true);
     });
     connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
+    connect(commTest.get(), &frmCommTest::closing, this, [this] {
+        SaveFormPlacement(stores, "frmCommTest", StateOf(commTest.get()), PlacementOf(commTest.get()));
+    });
     connect(commTest.get(), &frmCommTest::closing, this, [this] {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
         commTestPoll.stop();
@@ -475,8 +485,42 @@ void frmMain::SetupConfirmed() {
     ReopenMainPort();
 }
 
+// The line test of the setup dialog: the dialog's own port, with the choices it shows, polled
+// until STop; the main window's port gives up the device meanwhile.
+void frmMain::SetupTestStart() {
+    acquisition->Running = true;
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    reader->OpenComm(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    SetupTestPoll();
+    setup->Timer1.start(500);
+}
+
+void frmMain::SetupTestPoll() {
+    reader->ReadComm(setup->Port());
+    if (!reader->FrameOK) return;
+    Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
+    setup->labDigits->setText(
+        Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
+}
+
+void frmMain::SetupTestStop() {
+    acquisition->Running = false;
+    setup->Timer1.stop();
+    if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+}
+
+void frmMain::mSeledec_Click() {
+    ShowSeleDim();
+}
+
 void frmMain::ShowStartDialogs() {
     if (settings.SeleDim != 0) return;
+    ShowSeleDim();
+}
+
+void frmMain::ShowSeleDim() {
     if (!seleDim) {
         seleDim = std::make_unique<frmSeleDim>();
         seleDim->setModal(false);

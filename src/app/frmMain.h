@@ -225,6 +225,11 @@ public:
     // After the window is shown: the decimal-separator dialog, unless the user chose not to
     // see it again.
     void ShowStartDialogs();
+    void ShowSeleDim();
+    void mSeledec_Click();
+    void SetupTestStart();
+    void SetupTestPoll();
+    void SetupTestStop();
 
     // --- the panel ---
     PanelModes Modes() const;

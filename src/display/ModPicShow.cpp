@@ -26,14 +26,6 @@ double SpanOf(const GraphRange& r) {
     return r.GraphSpan == 0 ? 1 : r.GraphSpan;
 }
 
-// Height below the top edge, in single precision, held on the frame.
-double HeightOf(double top, double span, double v) {
-    float h = static_cast<float>((top - v) / span * 100);
-    if (h > 100) h = 100;
-    if (h < 0) h = 0;
-    return h;
-}
-
 // A row's unit as the panel writes it: ohms as "W" (omega), the diode test in volts.
 std::string ShownUnit(const std::string& type) {
     if (type == "ohm") return "W";
@@ -44,7 +36,10 @@ std::string ShownUnit(const std::string& type) {
 }  // namespace
 
 double HeightOnGraph(double top, double span, double v) {
-    return HeightOf(top, span, v);
+    float h = static_cast<float>((top - v) / span * 100);
+    if (h > 100) h = 100;
+    if (h < 0) h = 0;
+    return h;
 }
 
 AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBottom, bool middle,
@@ -144,7 +139,7 @@ void ModPicShow::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
 
     // In continuity a reading of 45 ohms or more is an open circuit: drawn on the bottom edge.
     const bool beep = in.specialMode == "Beep";
-    auto height = [&](double v) { return beep && v >= 45 ? 100.0 : HeightOf(top, span, v); };
+    auto height = [&](double v) { return beep && v >= 45 ? 100.0 : HeightOnGraph(top, span, v); };
 
     double f = GraphValue(in.store, w.st + 1, in.decibels, in.db, in.impedanceText);
     box.SetPenWidth(in.cursor != 0 ? 5 : 1);
@@ -166,9 +161,9 @@ void ModPicShow::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
 
     box.SetPenWidth(1);
     box.SetLineStyle(LineStyle::Dotted);
-    double hi = HeightOf(top, span, Val(in.TextAlarmHI));
+    double hi = HeightOnGraph(top, span, Val(in.TextAlarmHI));
     box.Line(15, 10 + hi, 115, 10 + hi, PaletteColour(12));
-    double lo = HeightOf(top, span, Val(in.TextAlarmLO));
+    double lo = HeightOnGraph(top, span, Val(in.TextAlarmLO));
     box.Line(15, 10 + lo, 115, 10 + lo, PaletteColour(9));
     box.SetLineStyle(LineStyle::Solid);
 }

@@ -70,6 +70,7 @@ AxisLabel ValueLabel(float L, double graphTop, double graphBottom, float rangeBo
 // The trend graph of the main window.
 class ModPicShow {
 public:
+    // Text is drawn at the surface's own size (7.5 points in the window's layout).
     void DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, const TrendGraphInput& in);
     // X in the graph's units; scrollMin, scrollMax: the limits of HScroll1. The read-out
     // shows the clicked row with its own prefix, unit and coupling, not the captions of the

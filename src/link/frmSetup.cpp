@@ -248,6 +248,7 @@ void frmSetup::cmdQUIT_Click() {
 
 void frmSetup::closeEvent(QCloseEvent* e) {
     e->ignore();
+    if (CmdStop->isEnabled()) CmdStop->click();  // the line test ends with the dialog
     cmdQUIT_Click();
 }
 

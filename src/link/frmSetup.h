@@ -27,6 +27,7 @@ public:
     // The dialog's own serial control, and the serial settings the dialog edits.
     void AttachPort(std::unique_ptr<SerialPort> port);
     void AttachSettings(AppSettings& settings) { settings_ = &settings; }
+    SerialPort& Port() { return *MSComm; }
 
     // Marks which ports 1 to 10 open with the line settings; the number that do.
     int ScanPorts();
@@ -42,7 +43,7 @@ public:
 
     bool Changed = false;
     int PortsFound = 0;
-    QTimer Timer1;  // never enabled: the line test is one poll
+    QTimer Timer1;  // polls the line while its test runs, from Start to STop
 
     // Option arrays under their indices; an index the array does not have stays empty.
     std::array<QRadioButton*, 11> optPort{};

@@ -265,3 +265,21 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
 
 }  // namespace
 }  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+// DebugMode is handed to the program, not taken from the build: the same build runs either way.
+TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
+    for (bool debug : {false, true}) {
+        ProgramHarness h(debug);
+        ASSERT_TRUE(h.StartWithPort());
+        h.Receive("10123;008");
+        EXPECT_EQ(h.beeper.count, debug ? 2 : 0) << "a beep per accepted frame";
+        h.form->cmdStart->click();
+        EXPECT_EQ(h.form->MainTimer.interval(), debug ? 10 : 1000);
+    }
+}
+
+}  // namespace
+}  // namespace voltaro

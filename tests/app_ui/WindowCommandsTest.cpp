@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "ProgramHarness.h"
+#include "app/PictureBox.h"
+#include "app/frmSeleDim.h"
+#include "link/frmCommTest.h"
+#include "link/frmSetup.h"
+
+namespace voltaro {
+namespace {
+
+// A click on the window's background, away from every control.
+void QTestMousePress(frmMain& f) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, f.height() - 60),
+                      f.mapToGlobal(QPointF(2, f.height() - 60)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&f, &press);
+}
+
+TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
+    ProgramHarness first;
+    ASSERT_TRUE(first.Start());
+    first.form->ShowStartDialogs();
+    ASSERT_TRUE(first.form->seleDim && first.form->seleDim->isVisible());
+    EXPECT_FALSE(first.form->isEnabled());
+    first.form->seleDim->Check1->setChecked(true);
+    first.form->seleDim->Command1->click();
+    EXPECT_TRUE(first.form->isEnabled());
+    EXPECT_EQ(first.store.Get("voltaro", "frmMain", "SeleDim"), "1");
+
+    ProgramHarness next;
+    next.store = first.store;
+    ASSERT_TRUE(next.Start());
+    next.form->ShowStartDialogs();
+    EXPECT_FALSE(next.form->seleDim) << "not asked again";
+    EXPECT_TRUE(next.form->isEnabled());
+}
+
+TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.StartWithPort());
+    frmMain& f = *h.form;
+    QTest::mouseClick(f.Image1, Qt::LeftButton);
+    ASSERT_TRUE(f.commTest && f.commTest->isVisible());
+    EXPECT_EQ(f.commTest->windowTitle(), "CommPort Revice Data");
+    EXPECT_TRUE(f.reader->CommTestActive);
+    EXPECT_FALSE(h.MainPort().PortOpen());
+    EXPECT_TRUE(f.commTest->labPort->text().startsWith("COM2"));
+
+    f.commTest->cmdStart->click();
+    ScriptedSerialPort& own = *h.ports.back();
+    EXPECT_TRUE(own.PortOpen());
+    EXPECT_FALSE(f.commTest->cmdStart->isEnabled());
+    own.Feed("10123;008\r\n10123;008\r\n");
+    Fire(f.commTestPoll);
+    EXPECT_EQ(f.commTest->labCount[0]->text(), "1");
+    EXPECT_EQ(f.commTest->labDigits->text(), "0123");
+    EXPECT_EQ(f.commTest->Text1->toPlainText(), "10123;008");
+    EXPECT_EQ(f.commTest->labText->text(), "10123;008 [0]");
+
+    f.commTest->cmdExit->click();
+    EXPECT_FALSE(f.commTest->isVisible());
+    EXPECT_FALSE(own.PortOpen());
+    EXPECT_TRUE(h.MainPort().PortOpen()) << "the main window's port opens again";
+    EXPECT_FALSE(f.reader->CommTestActive);
+}
+
+TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.StartWithPort());
+    frmMain& f = *h.form;
+    f.mComm->trigger();
+    f.setup->cmdTest->click();
+    ScriptedSerialPort& own = *h.ports.at(1);
+    EXPECT_TRUE(f.acquisition->Running);
+    EXPECT_FALSE(f.setup->cmdOK->isEnabled());
+    EXPECT_FALSE(f.setup->cmdQUIT->isEnabled());
+    EXPECT_FALSE(h.MainPort().PortOpen());
+    EXPECT_TRUE(own.PortOpen());
+    own.Feed("11234;008\r\n11234;008\r\n");
+    Fire(f.setup->Timer1);
+    EXPECT_TRUE(f.setup->labDigits->text().contains("1.234 V")) << f.setup->labDigits->text().toStdString();
+
+    f.setup->CmdStop->click();
+    EXPECT_FALSE(f.acquisition->Running);
+    EXPECT_FALSE(own.PortOpen());
+    EXPECT_TRUE(h.MainPort().PortOpen());
+    EXPECT_TRUE(f.setup->cmdOK->isEnabled());
+}
+
+TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.Start());
+    frmMain& f = *h.form;
+    EXPECT_EQ(f.TextAlarmHI->text(), "4") << "the graph's limits stand in";
+    EXPECT_EQ(f.TextAlarmLO->text(), "-4");
+    f.TextAlarmHI->setText("2.5");
+    EXPECT_EQ(h.store.Get("voltaro", "frmMain", "AlarmHI"), "2.5");
+    f.mAlarmS[2]->trigger();
+    EXPECT_FALSE(f.mAlarmS[0]->isChecked());
+    EXPECT_TRUE(f.mAlarmS[2]->isChecked());
+    EXPECT_EQ(h.store.Get("voltaro", "frmMain", "ALARMS2"), "True");
+
+    ProgramHarness next;
+    next.store = h.store;
+    ASSERT_TRUE(next.Start());
+    EXPECT_EQ(next.form->TextAlarmHI->text(), "2.5");
+    EXPECT_TRUE(next.form->mAlarmS[2]->isChecked());
+    EXPECT_EQ(next.form->alarms->AlarmMode, 2);
+}
+
+TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.StartWithPort());
+    frmMain& f = *h.form;
+    f.mAlarmS[1]->trigger();
+    f.TextAlarmLO->setText("0.5");
+    f.OptAlarmLo->click();
+    f.cmdStart->click();
+    h.Receive("10123;008");
+    h.Second();
+    ASSERT_TRUE(f.alarms->LoAlarmOn);
+    EXPECT_TRUE(f.AlarmTimer.isActive());
+    Fire(f.TimerAlarmFlash);
+    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    Fire(f.TimerAlarmFlash);
+    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    Fire(f.AlarmTimer);
+    EXPECT_TRUE(f.cmdAlarmStop->isVisible());
+    QTestMousePress(f);
+    EXPECT_FALSE(f.AlarmTimer.isActive()) << "a click on the background stops the tone";
+    f.cmdAlarmStop->click();
+    EXPECT_FALSE(f.cmdAlarmStop->isVisible());
+    Fire(f.TimerAlarmFlash);
+    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 255))
+        << "it goes on flashing";
+    f.cmdStart->click();  // STOP clears the alarm
+    EXPECT_FALSE(f.alarms->LoAlarmOn);
+}
+
+TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.StartWithPort());
+    frmMain& f = *h.form;
+    f.cmdStart->click();
+    for (const char* frame : {"11000;008", "12000;008", "13000;008"}) {
+        h.Receive(frame);
+        h.Second();
+    }
+    f.cmdStart->click();
+    f.HScroll1->setValue(1);
+    EXPECT_EQ(f.modShow.DisplayText, "1.000");
+    EXPECT_EQ(f.LabSH->text(), "1");
+    f.HScroll1->setValue(2);
+    EXPECT_EQ(f.modShow.DisplayText, "2.000");
+    EXPECT_EQ(f.reading.frameText, "12000;008");
+}
+
+}  // namespace
+}  // namespace voltaro

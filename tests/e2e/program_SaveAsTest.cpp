@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/FileDialogs.h"
+#include "app/IniFile.h"
+#include "app/Messages.h"
+#include "app/SettingsStore.h"
+#include "app/frmMain.h"
+#include "link/Decoder.h"
+#include "link/QtSerialPort.h"
+#include "recording/RecordStore.h"
+#include "values/Formatting.h"
+
+namespace voltaro {
+namespace {
+
+QString Meter() {
+    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-meter";
+}
+
+std::vector<std::string> LoggedFrames(const QString& path) {
+    std::vector<std::string> frames;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return frames;
+    for (QByteArray line : f.readAll().split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.isEmpty()) frames.push_back(line.toStdString());
+    }
+    return frames;
+}
+
+std::string FieldOf(const QByteArray& line, Field f) {
+    const FieldPlace& p = PlaceOf(f);
+    std::string text = line.mid(p.offset, p.width).toStdString();
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// Types a path into the save dialog and accepts it, as a person would, once the dialog is up.
+void AnswerSaveDialog(const QString& path) {
+    QTimer::singleShot(100, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return AnswerSaveDialog(path);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->clear();
+        QTest::keyClicks(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+}
+
+// The real program's path end to end: the simulated meter on a pseudo-terminal, the serial
+// port, the frame reader and decoder, the window's timers; START and STOP clicked, Save as
+// answered in its dialog. Every row of the saved file is a reading the meter sent, decoded
+// to its value, in the order sent.
+TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath("sent.txt");
+    QProcess meter;
+    meter.start(Meter(), {"--profile", "sine", "--function", "vdc", "--range", "1", "--value", "1.5",
+                          "--amplitude", "1", "--period", "7", "--rate", "2", "--seed", "5", "--log", log});
+    ASSERT_TRUE(meter.waitForReadyRead(10000)) << meter.readAllStandardError().toStdString();
+    const std::string device = meter.readLine().trimmed().toStdString();
+    ASSERT_FALSE(device.empty());
+
+    const std::string folder = dir.filePath("program").toStdString();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    IniFile(folder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
+
+    MemorySettingsStore store;
+    ScriptedMessages messages;
+    SystemClock clock;
+    CountingBeeper beeper;
+    QtFileDialogs dialogs;
+    ProgramContext ctx;
+    ctx.store = &store;
+    ctx.messages = &messages;
+    ctx.clock = &clock;
+    ctx.beeper = &beeper;
+    ctx.fileDialogs = &dialogs;
+    ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
+    ctx.programFolder = folder;
+
+    frmMain form(ctx);
+    ASSERT_TRUE(form.Form_Load());
+    form.show();
+    // The port opens two seconds after the window; then frames arrive and the link label shows.
+    QTRY_VERIFY_WITH_TIMEOUT(form.MSComm->PortOpen(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.labRs232->isVisible(), 10000);
+    EXPECT_EQ(form.TxtCOM->text(), "COM2");
+    EXPECT_EQ(form.LabType->text(), "V");
+
+    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    ASSERT_EQ(form.cmdStart->text(), "STOP");
+    QTRY_VERIFY_WITH_TIMEOUT(form.recording->store.RecordCount >= 8, 30000);
+    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    ASSERT_EQ(form.cmdStart->text(), "START");
+    const int rows = form.recording->store.RecordCount;
+
+    const QString saved = dir.filePath("kept");
+    AnswerSaveDialog(saved);
+    form.mSaveAs->trigger();
+    meter.terminate();
+    meter.waitForFinished(10000);
+    EXPECT_TRUE(messages.asked.empty()) << messages.asked.front().message;
+
+    QFile file(saved + ".dmm");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "Save as adds .dmm to a name without extension";
+    const QByteArray all = file.readAll();
+    ASSERT_EQ(all.size(), (rows + 1) * kLineLength);
+    EXPECT_EQ(FieldOf(all.left(kLineLength), Field::Notes), "Notes");
+
+    const std::vector<std::string> sent = LoggedFrames(log);
+    size_t at = 0;  // rows follow the order of the frames sent
+    for (int r = 1; r <= rows; ++r) {
+        const QByteArray line = all.mid(r * kLineLength, kLineLength);
+        const std::string notes = FieldOf(line, Field::Notes);
+        auto it = std::find(sent.begin() + static_cast<long>(at), sent.end(), notes);
+        ASSERT_NE(it, sent.end()) << "row " << r << " holds a frame the meter did not send next: " << notes;
+        at = static_cast<size_t>(it - sent.begin());
+        const Reading decoded = DecodeFrameText(notes);
+        EXPECT_EQ(FieldOf(line, Field::ValueText), SingleToText(decoded.value)) << "row " << r;
+        EXPECT_EQ(FieldOf(line, Field::Type), "V");
+        EXPECT_EQ(FieldOf(line, Field::Coupling), "DC");
+    }
+}
+
+}  // namespace
+}  // namespace voltaro
