@@ -76,10 +76,8 @@ TEST_F(AcquisitionTest, AnIntervalOfFiveSecondsCountsDownInTheTitle) {
     Run(20);
     EXPECT_EQ(rec.store.RecordCount, 4);
     ASSERT_GE(view.titles.size(), 4u);
-    EXPECT_EQ(view.titles[0], "00:00:04");
-    EXPECT_EQ(view.titles[1], "00:00:03");
-    EXPECT_EQ(view.titles[2], "00:00:02");
-    EXPECT_EQ(view.titles[3], "00:00:01");
+    EXPECT_EQ(std::vector<std::string>(view.titles.begin(), view.titles.begin() + 4),
+              (std::vector<std::string>{"00:00:04", "00:00:03", "00:00:02", "00:00:01"}));
 }
 
 TEST_F(AcquisitionTest, ContinuityBeepsWhileShortedButNotOnOverload) {

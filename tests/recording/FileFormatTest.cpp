@@ -27,14 +27,19 @@ void FillRow(RecordStore& s, int row, const std::string& notes, const std::strin
 class FileFormatTest : public ::testing::Test {
 protected:
     std::string PathOf(const char* name) const { return dir.filePath(name).toStdString(); }
+    // Three rows of 0.123 V saved whole under the name; gives the file's path.
+    std::string WriteThree(const char* name) {
+        for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
+        const std::string path = PathOf(name);
+        EXPECT_TRUE(WriteRows(store, path, ',', 0, 3, nullptr, nullptr).ok);
+        return path;
+    }
     QTemporaryDir dir;
     RecordStore store;
 };
 
 TEST_F(FileFormatTest, SavingAgainRewritesOnlyFromTheLastSavedRow) {
-    for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
-    const std::string path = PathOf("inc.dmm");
-    ASSERT_TRUE(WriteRows(store, path, ',', 0, 3, nullptr, nullptr).ok);
+    const std::string path = WriteThree("inc.dmm");
     // Mark row 1 in the file: an in-place save from row 3 must not touch it.
     std::string bytes = Slurp(path);
     bytes[111 + 30] = 'X';
@@ -55,9 +60,7 @@ TEST_F(FileFormatTest, SavingAgainRewritesOnlyFromTheLastSavedRow) {
 }
 
 TEST_F(FileFormatTest, InPlaceSaveIntoAMissingOrShortenedFileWritesItWhole) {
-    for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
-    const std::string path = PathOf("gone.dmm");
-    ASSERT_TRUE(WriteRows(store, path, ',', 0, 3, nullptr, nullptr).ok);
+    const std::string path = WriteThree("gone.dmm");
     QFile::remove(QString::fromStdString(path));
     ASSERT_TRUE(WriteRows(store, path, ',', 3, 3, nullptr, nullptr).ok);
     std::string bytes = Slurp(path);
@@ -72,17 +75,13 @@ TEST_F(FileFormatTest, HeaderDecidesLayoutAndSeparator) {
     FillRow(store, 1, "10123;008", "0.123");
     ASSERT_TRUE(WriteRows(store, PathOf("a.dmm"), ',', 0, 1, nullptr, nullptr).ok);
     ASSERT_TRUE(WriteRows(store, PathOf("a.txt"), ' ', 0, 1, nullptr, nullptr).ok);
-    HeaderInfo h = ReadHeader(PathOf("a.dmm"));
-    EXPECT_EQ(h.layout, Layout::Current);
-    EXPECT_EQ(h.separator, ',');
-    h = ReadHeader(PathOf("a.txt"));
-    EXPECT_EQ(h.layout, Layout::Current);
-    EXPECT_EQ(h.separator, ' ');
-    Put(PathOf("old.csv"),
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
-        " ,\r\n");
-    h = ReadHeader(PathOf("old.csv"));
-    EXPECT_EQ(h.layout, Layout::Old);
+    for (auto [name, separator] : {std::pair{"a.dmm", ','}, std::pair{"a.txt", ' '}}) {
+        const HeaderInfo h = ReadHeader(PathOf(name));
+        EXPECT_EQ(h.layout, Layout::Current) << name;
+        EXPECT_EQ(h.separator, separator) << name;
+    }
+    Put(PathOf("old.csv"), kOldHeader);
+    EXPECT_EQ(ReadHeader(PathOf("old.csv")).layout, Layout::Old);
     // Any text whose 13th comma-separated item is the Notes title passes, split over lines too.
     Put(PathOf("loose.csv"), "Date,Time,Reading,Type\r\nx,y,z,a,b,c,d,e,\"Notes\",\r\n");
     EXPECT_EQ(ReadHeader(PathOf("loose.csv")).layout, Layout::Current);
@@ -96,14 +95,11 @@ TEST_F(FileFormatTest, TxtLinesHaveBlanksAtTheSeparatorsAndOldLinesTheirOwnOffse
     EXPECT_EQ(bytes.substr(111), std::string("2024/01/15 10:00:01   0.123            V     ") + '\0' +
                                      "DC                   0   0   0                       10123;008 \r\n");
 
-    const std::string oldHeader =
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
-        " ,\r\n";
     const std::string oldRow =
         "2024/01/15,10:00:05  ,0.5             ,DC,1.5     ,0.1     ,1  ,0  ,1  ,        , ,0.25    "
         ",10500;008,\r\n";
     ASSERT_EQ(oldRow.size(), 104u);
-    Put(PathOf("old.csv"), oldHeader + oldRow);
+    Put(PathOf("old.csv"), kOldHeader + oldRow);
     RecordStore old;
     ASSERT_EQ(ReadRows(old, PathOf("old.csv"), ReadHeader(PathOf("old.csv")), 0, nullptr, nullptr).rowsRead,
               1);
@@ -131,9 +127,7 @@ TEST_F(FileFormatTest, ForeignFilesAreNotRecordings) {
 }
 
 TEST_F(FileFormatTest, DamagedFilesGiveWholeLinesOnlyAndKeepWhatWasRead) {
-    for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
-    const std::string path = PathOf("bad.dmm");
-    ASSERT_TRUE(WriteRows(store, path, ',', 0, 3, nullptr, nullptr).ok);
+    const std::string path = WriteThree("bad.dmm");
     const std::string good = Slurp(path);
 
     Put(path, good.substr(0, 444 - 50));  // cut inside the last line
@@ -159,9 +153,7 @@ TEST_F(FileFormatTest, DamagedFilesGiveWholeLinesOnlyAndKeepWhatWasRead) {
 }
 
 TEST_F(FileFormatTest, FailedWholeSaveLeavesTheOldFileAsItWas) {
-    for (int r = 1; r <= 3; ++r) FillRow(store, r, "10123;008", "0.123");
-    const std::string path = PathOf("keep.dmm");
-    ASSERT_TRUE(WriteRows(store, path, ',', 0, 3, nullptr, nullptr).ok);
+    const std::string path = WriteThree("keep.dmm");
     const std::string before = Slurp(path);
     for (int r = 4; r <= 2000; ++r) FillRow(store, r, "10123;008", "0.5");
     WriteOutcome w;

@@ -34,10 +34,10 @@ TEST(NextNumberedName, CommaSeparatorAndDottedFoldersKeepTheNumberBeforeTheExten
 }
 
 TEST(FileNames, FolderAndTitleUseTheSlash) {
-    EXPECT_EQ(FolderOf("/home/u/rec/run.dmm"), "/home/u/rec");
+    EXPECT_EQ(FolderOf("/data/rec/run.dmm"), "/data/rec");
     EXPECT_EQ(FolderOf("run.dmm"), "");
     EXPECT_EQ(FolderOf("/run.dmm"), "/");
-    EXPECT_EQ(FileTitle("/home/u/rec/run.dmm"), "run.dmm");
+    EXPECT_EQ(FileTitle("/data/rec/run.dmm"), "run.dmm");
     EXPECT_EQ(FileTitle("run.dmm"), "run.dmm");
 }
 

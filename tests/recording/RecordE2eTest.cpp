@@ -46,9 +46,8 @@ public:
     QString device;
 };
 
-RecordStore* ReadBack(const std::string& path, RecordStore& store) {
+void ReadBack(const std::string& path, RecordStore& store) {
     ReadRows(store, path, ReadHeader(path), 0, nullptr, nullptr);
-    return &store;
 }
 
 TEST(RecordE2e, RowsRecordedFromThePtyAreTheFramesTheMeterSent) {

@@ -27,6 +27,11 @@ namespace voltaro {
 inline const std::string kHeader = std::string("Date      ,Time      ,Reading         ,Type  ") + '\0' +
                                    "  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    ,\r\n";
 
+// The header line of the older layout, which has no Type column and 104-byte lines.
+inline const std::string kOldHeader =
+    "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes    "
+    ",\r\n";
+
 inline std::string Slurp(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return {};

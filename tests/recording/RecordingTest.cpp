@@ -153,12 +153,11 @@ TEST_F(RecordingTest, AReopenedFileDecodesEveryFunctionAsTheLiveReaderDoes) {
 TEST_F(RecordingTest, OlderLayoutFilesStillRead) {
     const std::string path = PathOf("old.csv");
     Put(path,
-        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
-        " ,\r\n"
-        "2006/12/08,09:30:15  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
-        ",10123;008,\r\n"
-        "2006/12/08,09:30:16  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
-        ",32500300?,\r\n");
+        kOldHeader +
+            "2006/12/08,09:30:15  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+            ",10123;008,\r\n"
+            "2006/12/08,09:30:16  ,999             ,DC,        ,        ,1  ,0  ,0  ,        , ,        "
+            ",32500300?,\r\n");
     ASSERT_TRUE(rec.OpenFile(path).loaded);
     ASSERT_EQ(rec.store.RecordCount, 2);
     EXPECT_EQ(rec.store.Text(1, Field::ValueText), "0.123");  // the frame decides, not the stored text
@@ -269,12 +268,17 @@ TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
     EXPECT_EQ(messages.asked.size(), 4u);
 }
 
+// A saved recording of forty readings, for the import tests.
+std::string SavedForty(RecordingRig& src) {
+    src.Reset("forty.dmm");
+    for (int i = 0; i < 40; ++i) EXPECT_TRUE(src.Record("10456;008"));
+    EXPECT_TRUE(src.rec.SaveByExtension(false));
+    return src.rec.store.RecordingFile;
+}
+
 TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThem) {
     RecordingRig src;
-    src.Reset("forty.dmm");
-    for (int i = 0; i < 40; ++i) ASSERT_TRUE(src.Record("10456;008"));
-    ASSERT_TRUE(src.rec.SaveByExtension(false));
-    const std::string path = src.rec.store.RecordingFile;
+    const std::string path = SavedForty(src);
     for (int i = 0; i < 100; ++i) ASSERT_TRUE(Record("10123;008"));
 
     const LoadResult r = rec.ImportReadings(path);
@@ -294,10 +298,7 @@ TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThe
 
 TEST_F(RecordingTest, AnImportThatDoesNotFitNeverShortensItsFile) {
     RecordingRig src;
-    src.Reset("forty.dmm");
-    for (int i = 0; i < 40; ++i) ASSERT_TRUE(src.Record("10456;008"));
-    ASSERT_TRUE(src.rec.SaveByExtension(false));
-    const std::string path = src.rec.store.RecordingFile;
+    const std::string path = SavedForty(src);
     const std::string before = Slurp(path);
 
     // A recording of 29990 rows, as if read from a file.

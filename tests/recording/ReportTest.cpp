@@ -22,6 +22,10 @@ protected:
         store.Set(r, Field::AvgFlag, "0");
         store.Set(r, Field::RelRef, "");
     }
+    // Sets the flag fields of the last row added.
+    void Flag(std::initializer_list<Field> fields) {
+        for (Field f : fields) store.Set(store.RecordCount, f, "1");
+    }
     static std::string Two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
     std::vector<std::string> Lines() {
         const std::string text =
@@ -71,23 +75,14 @@ TEST_F(ReportTest, PageMarkersEverySixtyReadings) {
     EXPECT_EQ(lines[62].substr(0, 7), "000063,");
 }
 
-TEST_F(ReportTest, NumbersContinueInTheSecondChunk) {
-    store.ChunkCount = 1;
-    Add("1");
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].substr(lines[0].size() - 11), "Page:000501");
-    EXPECT_EQ(lines[1].substr(0, 7), "030002,");
-}
-
 TEST_F(ReportTest, SwitchLinesForLimitsAndStatistics) {
     Add("1");
     Add("2");
+    Flag({Field::MaxFlag});
     store.Set(2, Field::AlarmHI, "1.5");
-    store.Set(2, Field::MaxFlag, "1");
     Add("3");
+    Flag({Field::MaxFlag});
     store.Set(3, Field::AlarmHI, "1.5");
-    store.Set(3, Field::MaxFlag, "1");
     Add("0.5");  // high limit and MAX switched off
     vmax = 3;
     const auto lines = Lines();
@@ -110,8 +105,7 @@ TEST_F(ReportTest, SwitchLinesForLimitsAndStatistics) {
 TEST_F(ReportTest, MaxAndMinAreMarkedAtTheirSinglePrecisionValues) {
     for (const char* v : {"0.1", "0.123", "0.05"}) {
         Add(v);
-        store.Set(store.RecordCount, Field::MaxFlag, "1");
-        store.Set(store.RecordCount, Field::MinFlag, "1");
+        Flag({Field::MaxFlag, Field::MinFlag});
     }
     vmax = 0.123f;  // as the statistics hold them
     vmin = 0.05f;
@@ -139,8 +133,7 @@ TEST_F(ReportTest, AlarmStatusAndItsOwnLineBesideAnotherStatus) {
 TEST_F(ReportTest, RebuildingAChunkCountsEachRowOnceAndFinishedChunksCarryOn) {
     for (const char* v : {"1", "2", "3"}) {
         Add(v);
-        store.Set(store.RecordCount, Field::AvgFlag, "1");
-        store.Set(store.RecordCount, Field::MaxFlag, "1");
+        Flag({Field::AvgFlag, Field::MaxFlag});
     }
     const auto first = Lines();
     const auto again = Lines();  // an autosave rebuilds the same chunk
@@ -152,8 +145,7 @@ TEST_F(ReportTest, RebuildingAChunkCountsEachRowOnceAndFinishedChunksCarryOn) {
     store.ChunkCount = 1;
     store.RecordCount = 0;
     Add("6");
-    store.Set(1, Field::AvgFlag, "1");
-    store.Set(1, Field::MaxFlag, "1");
+    Flag({Field::AvgFlag, Field::MaxFlag});
     const auto next = Lines();
     ASSERT_EQ(next.size(), 2u);
     EXPECT_EQ(next[1], "030002,10:00:01,24/01/15,+  6.00,V      dc,HI,,+  3.00,,");

@@ -10,17 +10,11 @@
 #include <random>
 
 #include "recording/FileFormat.h"
+#include "recording/RecordingRig.h"
 #include "recording/SaveChildData.h"
 
 namespace voltaro {
 namespace {
-
-std::string Slurp(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
 
 TEST(SaveKill, AProcessKilledDuringWholeSavesLeavesTheOldOrTheNewFile) {
     const QString child = QCoreApplication::applicationDirPath() + "/recording_save_child";
@@ -33,7 +27,7 @@ TEST(SaveKill, AProcessKilledDuringWholeSavesLeavesTheOldOrTheNewFile) {
         const int rows = FillSaveChildRecording(s, which);
         const std::string p = dir.filePath(which == 0 ? "a.ref" : "b.ref").toStdString();
         ASSERT_TRUE(WriteRows(s, p, ',', 0, rows, nullptr, nullptr).ok);
-        expected[which] = Slurp(QString::fromStdString(p));
+        expected[which] = Slurp(p);
     }
     QFile::copy(dir.filePath("a.ref"), path);
 
@@ -51,7 +45,7 @@ TEST(SaveKill, AProcessKilledDuringWholeSavesLeavesTheOldOrTheNewFile) {
         QThread::msleep(static_cast<unsigned long>(wait(random)));
         ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
         ASSERT_TRUE(p.waitForFinished());
-        const std::string now = Slurp(path);
+        const std::string now = Slurp(path.toStdString());
         ASSERT_TRUE(now == expected[0] || now == expected[1])
             << "round " << round << ": a broken file of " << now.size() << " bytes";
     }
