@@ -102,18 +102,6 @@ TEST(AppSettings, SerialTextsFromIndicesWithoutAChoice) {
     EXPECT_EQ(a.Data, 3);
 }
 
-TEST(AppSettings, BinarySetupIniGivesDefaultsAndIsRewritten) {
-    Stores s;
-    QByteArray junk;
-    for (int i = 0; i < 3000; ++i) junk.append(static_cast<char>((i * 131 + 7) & 0xFF));
-    s.PutIni(junk + "\n[Communications]\nBaud=");
-    AppSettings a = LoadSettings(s.settings, kFolder);
-    ExpectDefaults(a);
-    a.Parity = 2;
-    SaveSettings(a, s.settings);
-    EXPECT_EQ(LoadSettings(s.settings, kFolder).LineSettings, "2400,N,7,1");
-}
-
 // The real stores: QSettings files and "Setup.ini" in a folder of the test's own.
 class RealStores : public ::testing::Test {
 protected:

@@ -28,11 +28,15 @@ void Put(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-}  // namespace
-
-TEST(IniFile, MissingFileReadsEmptyAndWritingCreatesIt) {
+class IniFileTest : public ::testing::Test {
+protected:
     QTemporaryDir dir;
     const QString path = dir.filePath("Setup.ini");
+};
+
+}  // namespace
+
+TEST_F(IniFileTest, MissingFileReadsEmptyAndWritingCreatesIt) {
     IniFile ini(path.toStdString());
     EXPECT_FALSE(ini.Exists());
     EXPECT_EQ(ini.IniReadRaw("Communications", "Port"), "");
@@ -41,9 +45,7 @@ TEST(IniFile, MissingFileReadsEmptyAndWritingCreatesIt) {
     EXPECT_EQ(ini.IniReadRaw("communications", "PORT"), "3");
 }
 
-TEST(IniFile, WritingOneSectionKeepsEveryOtherLine) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Setup.ini");
+TEST_F(IniFileTest, WritingOneSectionKeepsEveryOtherLine) {
     Put(path, "; made by hand\r\n[Ports]\r\nCOM3=/dev/pts/7\r\n\r\n[Communications]\r\nPort=2\r\nBaud=0\r\n");
     IniFile ini(path.toStdString());
     ASSERT_TRUE(ini.IniWriteRaw("Communications", "Port", "5"));
@@ -58,9 +60,7 @@ TEST(IniFile, WritingOneSectionKeepsEveryOtherLine) {
     EXPECT_EQ(ports[1].second, "/dev/ttyUSB9");
 }
 
-TEST(IniFile, ValuesAreCutAtNulAnd1024CharactersAndTrimmed) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Setup.ini");
+TEST_F(IniFileTest, ValuesAreCutAtNulAnd1024CharactersAndTrimmed) {
     QByteArray content("[S]\nA=  12  \nB=ab");
     content.append('\0');
     content.append("cd\nC=");
@@ -73,9 +73,7 @@ TEST(IniFile, ValuesAreCutAtNulAnd1024CharactersAndTrimmed) {
     EXPECT_EQ(ini.IniReadRaw("S", "C").size(), 1024u);
 }
 
-TEST(IniFile, BinaryOrTruncatedFileNeverCrashesAndCanBeRewritten) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Setup.ini");
+TEST_F(IniFileTest, BinaryOrTruncatedFileNeverCrashesAndCanBeRewritten) {
     QByteArray junk;
     for (int i = 0; i < 4096; ++i) junk.append(static_cast<char>((i * 7919) & 0xFF));
     junk.append("\n[Communications]\nPo");  // cut in the middle of a key
@@ -87,15 +85,12 @@ TEST(IniFile, BinaryOrTruncatedFileNeverCrashesAndCanBeRewritten) {
 }
 
 TEST(IniFile, UnwritableFolderReportsFailure) {
-    IniFile ini("/nonexistent-folder-for-voltaro/Setup.ini");
-    EXPECT_FALSE(ini.IniWriteRaw("Communications", "Port", "2"));
+    EXPECT_FALSE(IniFile("/nonexistent-folder-for-voltaro/Setup.ini").IniWriteRaw("Communications", "Port", "2"));
 }
 
 // A file that is there but cannot be opened for reading (here a socket, which even the
 // superuser cannot open) is not replaced by a file of one key.
-TEST(IniFile, UnreadableFileIsNotRewritten) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Setup.ini");
+TEST_F(IniFileTest, UnreadableFileIsNotRewritten) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_GE(fd, 0);
     sockaddr_un address{};

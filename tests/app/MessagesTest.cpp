@@ -16,12 +16,3 @@ TEST(Messages, KindKeywordSelectsIconButtonsAndTitleInAnyCase) {
     EXPECT_EQ(KindOf("YesNoC").buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(KindOf("yesnoc").title, "Question");
 }
-
-TEST(Messages, ScriptedDoubleAnswersInOrderAndRecordsQuestions) {
-    ScriptedMessages m;
-    m.answers = {kAnswerCancel};
-    EXPECT_EQ(m.ShowMessage("Current file has been changed !", "yesnoc"), "2");
-    EXPECT_EQ(m.ShowMessage("All Ports in Use!", "ERROR"), "1");
-    ASSERT_EQ(m.asked.size(), 2u);
-    EXPECT_EQ(m.asked[1].kind, "ERROR");
-}
