@@ -94,8 +94,9 @@ TEST(CliDecode, JsonKeepsTheReadingsTextsInUtf8AndReadsStandardInput) {
 }
 
 TEST(CliTool, HelpAndWrongUse) {
-    EXPECT_EQ(RunCli({"--help"}).status, 0);
-    EXPECT_TRUE(RunCli({"--help"}).out.contains("decode"));
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("decode"));
     EXPECT_TRUE(RunCli({"read", "--help"}).out.contains("--settings"));
     EXPECT_TRUE(RunCli({"decode", "--help"}).out.contains("--json"));
     EXPECT_EQ(RunCli({}).status, 2);

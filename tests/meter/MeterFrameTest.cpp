@@ -104,12 +104,9 @@ TEST(MeterProfiles, RampClimbsTo500AndBackDown) {
     RampProfile ramp;
     std::vector<std::string> seen;
     for (int i = 0; i < 102; ++i) seen.push_back(*ramp.NextReading());
-    EXPECT_EQ(seen[0], "00010;008");
-    EXPECT_EQ(seen[1], "00020;008");
-    EXPECT_EQ(seen[49], "00500;008");
-    EXPECT_EQ(seen[50], "00490;008");
-    EXPECT_EQ(seen[99], "00000;008");
-    EXPECT_EQ(seen[100], "00010;008");
+    EXPECT_EQ((std::vector<std::string>{seen[0], seen[1], seen[49], seen[50], seen[99], seen[100]}),
+              (std::vector<std::string>{"00010;008", "00020;008", "00500;008", "00490;008", "00000;008",
+                                        "00010;008"}));
     for (size_t i = 1; i < seen.size(); ++i)
         EXPECT_EQ(std::abs(std::stoi(seen[i].substr(1, 4)) - std::stoi(seen[i - 1].substr(1, 4))), 10);
 }
