@@ -239,6 +239,8 @@ void frmMain::LoadSetup() {
     if (setup) return;
     setup = std::make_unique<frmSetup>();
     setup->AttachPort(ctx.makePort(Ports()));
+    const PortTable ports = Ports();
+    for (int n = 0; n <= 10; ++n) setup->labDevice[n]->setText(QString::fromStdString(ports.Device(n)));
     ApplyDialogPlacement(setup.get(), "frmSetup");
     connect(setup.get(), &frmSetup::settingsConfirmed, this, &frmMain::SetupConfirmed);
     connect(setup.get(), &frmSetup::testStarted, this, &frmMain::SetupTestStart);
@@ -305,6 +307,7 @@ void frmMain::VScroll1_Change(int value) {
 
 void frmMain::BuildCommTest() {
     commTest = std::make_unique<frmCommTest>();
+    ApplyDialogPlacement(commTest.get(), "frmCommTest");
     commTestPort = ctx.makePort(Ports());
     commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
     reader->AttachCommTest(commTestView.get());
@@ -333,6 +336,9 @@ void frmMain::BuildCommTest() {
         commTest->cmdStart->setEnabled(true);
     });
     connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
+    connect(commTest.get(), &frmCommTest::closing, this, [this] {
+        SaveFormPlacement(stores, "frmCommTest", StateOf(commTest.get()), PlacementOf(commTest.get()));
+    });
     connect(commTest.get(), &frmCommTest::closing, this, [this] {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
         commTestPoll.stop();

@@ -59,6 +59,7 @@ struct SetupDialog : ::testing::Test {
 TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
     EXPECT_FALSE(f->isEnabled()) << "the main window takes no commands while the dialog is open";
     EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,O,7,1");
+    EXPECT_EQ(f->setup->labDevice[2]->text(), "/dev/ttyS1") << "each port number with its device";
     const int opensBefore = h.MainPort().opens;
     f->setup->optParity[1]->click();
     EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,E,7,1");

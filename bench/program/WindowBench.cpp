@@ -1,0 +1,105 @@
+// The main window's work per recorded reading: the graph is redrawn whole after every row, and
+// the panel after every accepted frame.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/Beeper.h"
+#include "app/Clock.h"
+#include "app/FileDialogs.h"
+#include "app/Messages.h"
+#include "app/SettingsStore.h"
+#include "app/frmMain.h"
+#include "link/SerialPort.h"
+
+namespace {
+
+using namespace voltaro;
+
+struct Window {
+    MemorySettingsStore store;
+    ScriptedMessages messages;
+    SettableClock clock;
+    CountingBeeper beeper;
+    ScriptedFileDialogs dialogs;
+    QTemporaryDir folder;
+    ScriptedSerialPort* port = nullptr;
+    std::unique_ptr<frmMain> form;
+
+    explicit Window(int rows) {
+        ProgramContext ctx;
+        ctx.store = &store;
+        ctx.messages = &messages;
+        ctx.clock = &clock;
+        ctx.beeper = &beeper;
+        ctx.fileDialogs = &dialogs;
+        ctx.makePort = [this](const PortTable&) {
+            auto p = std::make_unique<ScriptedSerialPort>();
+            if (!port) port = p.get();
+            return p;
+        };
+        ctx.programFolder = folder.path().toStdString();
+        form = std::make_unique<frmMain>(ctx);
+        form->Form_Load();
+        form->show();
+        QMetaObject::invokeMethod(&form->Timer3, "timeout", Qt::DirectConnection);
+        form->cmdStart_Click();
+        for (int i = 0; i < rows; ++i) Receive(i), Second();
+    }
+    void Receive(int i) {
+        char frame[16];
+        std::snprintf(frame, sizeof frame, "1%04d;008\r\n", 1000 + (i * 37) % 2000);
+        for (int k = 0; k < 2; ++k) {
+            port->Feed(std::string(frame) + frame);
+            form->acquisition->TimerDMMTick();
+        }
+    }
+    void Second() {
+        clock.AddSecs(1);
+        form->acquisition->MainTimerTick();
+    }
+};
+
+void BM_TrendGraphRedraw(benchmark::State& state) {
+    Window w(static_cast<int>(state.range(0)));
+    for (auto _ : state) w.form->DrawTrendGraph();
+}
+BENCHMARK(BM_TrendGraphRedraw)->Arg(1)->Arg(100)->Arg(5000);
+
+void BM_PanelRedraw(benchmark::State& state) {
+    Window w(1);
+    for (auto _ : state) {
+        w.form->modShow.LastDigitText = "9999";
+        w.form->UpdatePanel(w.form->reading.value, w.form->reading.digits);
+    }
+}
+BENCHMARK(BM_PanelRedraw);
+
+// One recorded reading: two acquisition ticks, the recording tick with its row, statistics,
+// graph and panel.
+void BM_RecordOneReading(benchmark::State& state) {
+    Window w(100);
+    int i = 0;
+    for (auto _ : state) {
+        w.Receive(i++);
+        w.Second();
+        if (w.form->recording->store.RecordCount >= 590) {
+            state.PauseTiming();
+            w.form->recording->store.RecordCount = 100;  // stay clear of the save every 600 rows
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_RecordOneReading);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
