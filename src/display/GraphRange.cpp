@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "link/Decoder.h"
 #include "values/Notation.h"
 
 namespace voltaro {
@@ -39,8 +40,8 @@ void GraphRange::UpdateGraphRange(const GraphRangeInput& in) {
         GraphBottom = -4;
     }
     if (Yaxis == kRange) {
-        GraphTop = static_cast<float>(Val(TextHigh));
-        GraphBottom = static_cast<float>(Val(TextLow));
+        GraphTop = SingleOrZero(Val(TextHigh));
+        GraphBottom = SingleOrZero(Val(TextLow));
     }
     if (GraphTop < GraphBottom) std::swap(GraphTop, GraphBottom);
     GraphSpan = GraphTop - GraphBottom;

@@ -195,12 +195,13 @@ void Decoder::DecodeReading(DecodeForm& form) {
     ShowAcDc(form);
 }
 
+float SingleOrZero(double number) {
+    const bool fits = std::isfinite(number) && std::fabs(number) <= std::numeric_limits<float>::max();
+    return fits ? static_cast<float>(number) : 0.0f;
+}
+
 void ComputeValue(Reading& reading) {
-    // Digits that read as an exponent ("9E99", line noise or a mangled file) can give a product
-    // that no single-precision value holds; such a reading counts as 0.
-    const double product = Val(reading.digits) * reading.scale;
-    const bool fits = std::isfinite(product) && std::fabs(product) <= std::numeric_limits<float>::max();
-    reading.value = fits ? static_cast<float>(product) : 0.0f;
+    reading.value = SingleOrZero(Val(reading.digits) * reading.scale);
 }
 
 Reading DecodeFrameText(std::string_view frame, const std::string& unType) {

@@ -32,6 +32,10 @@ private:
     int lastPicture_ = 0;
 };
 
+// A number as single precision; 0 for one that no single-precision value holds (a text read as
+// "9E99" from line noise, a mangled file or a typing slip).
+float SingleOrZero(double number);
+
 // value = Val(digits) x scale, rounded to single precision, as the acquisition loop computes it
 // right after decoding.
 void ComputeValue(Reading& reading);

@@ -19,10 +19,16 @@ bool IsOverload(const std::string& digits) {
 
 Acquisition::Acquisition(AcquisitionParts parts, std::string programFolder, bool debugMode)
     : p_(parts), programFolder_(std::move(programFolder)), debugMode_(debugMode) {
-    p_.recording.StopRecordingClock = [this] {
-        MainTimerEnabled = false;
-        p_.view.TimersChanged();
-    };
+    p_.recording.StopAcquisition = [this] { ResetAcquisition(); };
+}
+
+void Acquisition::ResetAcquisition() {
+    StartCaption = "START";
+    p_.view.SetStartCaption(StartCaption);
+    Running = false;
+    MainTimerEnabled = false;
+    TimerAutoSaveEnabled = false;
+    p_.view.TimersChanged();
 }
 
 void Acquisition::TimerDMMTick() {

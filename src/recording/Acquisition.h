@@ -57,6 +57,8 @@ public:
     void StartRecording();
     void StopRecording();
     void CmdStop_Click();
+    // Idle recording control, as after a reset of the recording.
+    void ResetAcquisition();
 
     // The schedule's view of recording control.
     bool IsRecording() const override { return StartCaption == "STOP"; }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/ProgramFolder.h"
 #include "recording/FileNames.h"
 
 namespace voltaro {
@@ -169,7 +170,7 @@ WriteOutcome Fail(int err) {
 template <typename Fill>
 WriteOutcome WriteBeside(const std::string& path, Fill fill) {
     const std::string folder = FolderOf(path);
-    std::string temp = (folder.empty() ? std::string() : folder + "/") + "." + FileTitle(path) + ".XXXXXX";
+    std::string temp = JoinPath(folder, "." + FileTitle(path) + ".XXXXXX");
     const int fd = mkstemp(temp.data());
     if (fd < 0) return Fail(errno);
     const mode_t mode = NewFileMode(path);

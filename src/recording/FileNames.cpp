@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "values/Notation.h"
 
@@ -18,11 +17,27 @@ std::string_view Right(std::string_view s, long n) {
     return s.substr(s.size() - k);
 }
 
+// digits + step in decimal, without leading zeros; a number of any length (a name may carry more
+// digits than a long holds).
+std::string AddToDigits(std::string_view digits, int step) {
+    std::string n(digits.substr(std::min(digits.find_first_not_of('0'), digits.size())));
+    long carry = std::max(step, 0);
+    for (size_t i = n.size(); i-- > 0 && carry != 0;) {
+        const long d = (n[i] - '0') + carry;
+        n[i] = static_cast<char>('0' + d % 10);
+        carry = d / 10;
+    }
+    if (carry != 0) n.insert(0, std::to_string(carry));
+    return n.empty() ? "0" : n;
+}
+
 }  // namespace
 
 std::string FolderOf(std::string_view path) {
     const size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
+    if (slash == std::string_view::npos) return {};
+    // A file at the root lives in "/", not in the current folder.
+    return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
 }
 
 std::string FileTitle(std::string_view path) {
@@ -43,7 +58,9 @@ size_t ExtensionSeparator(std::string_view path, char extDim) {
 std::string ExtensionOf(std::string_view path, char extDim) {
     const size_t sep = ExtensionSeparator(path, extDim);
     if (sep == std::string_view::npos) return {};
-    std::string ext(path.substr(sep + 1, 3));
+    // Exactly three letters: the numbered follow-on names put their number in front of them.
+    if (path.size() - sep - 1 != 3) return {};
+    std::string ext(path.substr(sep + 1));
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext;
 }
@@ -76,14 +93,10 @@ std::string NextNumberedName(std::string_view name, int step, int digits, char e
     if (len <= digits) return {};
     const std::string_view w(work);
     const std::string prefix(Left(w, len - 4 - digits));
-    const long width = std::min(digits, 5);
-    long number = 0;
-    if (step != 0) {
-        number = static_cast<long>(Val(Left(Right(w, 4 + digits), digits))) + step;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*ld", static_cast<int>(width), number);
-    return prefix + text + std::string(Right(w, 4));
+    const size_t width = static_cast<size_t>(std::min(digits, 5));
+    std::string number = step == 0 ? "0" : AddToDigits(Left(Right(w, 4 + digits), digits), step);
+    if (number.size() < width) number.insert(0, width - number.size(), '0');
+    return prefix + number + std::string(Right(w, 4));
 }
 
 }  // namespace voltaro

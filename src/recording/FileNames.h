@@ -5,7 +5,7 @@
 
 namespace voltaro {
 
-// The text before the last "/" of path; "" when it holds none.
+// The text before the last "/" of path ("/" for a file at the root); "" when it holds none.
 std::string FolderOf(std::string_view path);
 // The text after the last "/" of path, or path itself when it holds none.
 std::string FileTitle(std::string_view path);
@@ -14,7 +14,7 @@ std::string FileTitle(std::string_view path);
 // file name, so "run.data.dmm" is a ".dmm" file and a dot in a folder name changes nothing.
 // npos when the file name holds neither.
 size_t ExtensionSeparator(std::string_view path, char extDim);
-// Up to three characters after that separator, lower case; "" when there is none.
+// The three characters after that separator, lower case; "" when there are not exactly three.
 std::string ExtensionOf(std::string_view path, char extDim);
 // The path with the separator in front of its extension replaced by extDim.
 std::string RenameExtension(std::string_view path, char extDim);

@@ -6,9 +6,11 @@
 #include <cmath>
 
 #include "app/ProgramFolder.h"
+#include "display/GraphRange.h"
 #include "recording/Export.h"
 #include "recording/FileNames.h"
 #include "values/Conversions.h"
+#include "values/Decibels.h"
 #include "values/Formatting.h"
 #include "values/Notation.h"
 
@@ -62,10 +64,37 @@ std::string Recording::NewChunkFile() const {
 }
 
 std::string Recording::FreeNumberedName(const std::string& name) const {
-    std::string next = NextNumberedName(name, 1, 3, ExtDim());
+    // The number goes before a three-letter extension; a name without one is numbered as the
+    // default name in its folder.
+    std::string next =
+        ExtensionOf(name, ExtDim()).empty() ? std::string() : NextNumberedName(name, 1, 3, ExtDim());
+    if (next.empty()) next = NextNumberedName(JoinPath(FolderOf(name), "Untitled.dmm"), 1, 3, ExtDim());
     // An older recording of the same name is never overwritten: the next free number is taken.
-    while (!next.empty() && Exists(next)) next = NextNumberedName(next, 1, 3, ExtDim());
-    return next.empty() ? name + "001" : next;
+    while (Exists(next)) next = NextNumberedName(next, 1, 3, ExtDim());
+    return next;
+}
+
+bool Recording::SameFile(const std::string& a, const std::string& b) {
+    const QFileInfo fa(QString::fromStdString(a)), fb(QString::fromStdString(b));
+    return fa.absoluteFilePath() == fb.absoluteFilePath() ||
+           (fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath());
+}
+
+void Recording::NameChosen(const std::string& path) {
+    store.RecordingFile = path;
+    store.SavedCount = 0;
+    unchosenFile_.clear();
+}
+
+void Recording::KeepOtherRecording() {
+    if (store.SavedCount != 0 || unchosenFile_.empty() || store.RecordingFile != unchosenFile_) return;
+    unchosenFile_.clear();
+    if (!Exists(store.RecordingFile)) return;
+    const std::string free = FreeNumberedName(store.RecordingFile);
+    p_.messages.ShowMessage(store.RecordingFile + " holds another recording." + kCrLf +
+                                "This recording is saved to " + free + ".",
+                            "info");
+    store.RecordingFile = free;
 }
 
 void Recording::SayFailure(const std::string& message, bool always, bool& failing) {
@@ -124,11 +153,14 @@ void Recording::ResetRecording() {
     store.ChunkCount = 0;
     p_.view.EnableSave(false);
     p_.alarms.AlarmActive = false;
-    p_.view.SetStartCaption("START");
+    if (StopAcquisition) {
+        StopAcquisition();
+    } else {
+        p_.view.SetStartCaption("START");
+    }
     report.ResetState();
     p_.decoder.ClearSign();
     p_.decoder.ShowAcDc(p_.mainForm);
-    if (StopRecordingClock) StopRecordingClock();
     store.ClearRows();
     p_.view.EnableRecordingMenus(false);
     store.RecordCount = 0;
@@ -143,6 +175,17 @@ void Recording::ResetRecording() {
     p_.stats.StatMaxOn = 0;
     p_.stats.StatMinOn = 0;
     p_.stats.StatAvgOn = "0";
+    if (decibels) {
+        decibels->DbReference = 0;
+        if (p_.view.DecibelsOn()) decibels->DbReference = SingleOrZero(Val(ImpedanceText));
+    }
+    p_.stats.Vmax = 0;
+    p_.stats.Vmin = 0;
+    if (meterRange) {
+        meterRange->RangeTop = 4;
+        meterRange->RangeBottom = -4;
+    }
+    if (graphRange) graphRange->Reset();
     p_.reading.NoDataFlag = true;
     p_.view.RecordingReset();
     if (store.RecordingFile.empty()) store.RecordingFile = JoinPath(programFolder_, "Untitled.dmm");
@@ -150,6 +193,8 @@ void Recording::ResetRecording() {
     store.ChunkCount = 0;
     store.ListTemp.clear();
     store.SavedCount = 0;
+    // Whatever already has this name is not this table's to replace.
+    unchosenFile_ = store.RecordingFile;
 }
 
 void Recording::Rollover() {
@@ -197,6 +242,7 @@ void Recording::StartProgress(const std::string& caption, const std::string& fil
 bool Recording::SaveByExtension(bool showProgress) {
     ShowFileName();
     p_.view.EnableSave(false);
+    KeepOtherRecording();
     const std::string ext = ExtensionOf(store.RecordingFile, ExtDim());
     if (ext == "dmm" || ext == "csv") return SaveRecording(',', showProgress);
     if (ext == "txt") return SaveRecording(' ', showProgress);
@@ -235,6 +281,7 @@ bool Recording::SaveRecording(char separator, bool showProgress) {
         return false;
     }
     saveFailing_ = false;
+    unchosenFile_.clear();
     store.SavedCount = store.RecordCount;
     if (store.RecordCount != 0) p_.view.HideProgress();
     return true;
@@ -301,7 +348,7 @@ QDate Recording::RowDate(int row) {
 void Recording::RecomputeRow(int row) {
     Reading& reading = p_.reading;
     p_.decoder.DecodeFrame(p_.mainForm);
-    reading.value = static_cast<float>(std::floor(Val(reading.digits)) * reading.scale);
+    reading.value = SingleOrZero(std::floor(Val(reading.digits)) * reading.scale);
     store.Set(row, Field::ValueText, SingleToText(reading.value + 0.0f));
     p_.stats.UpdateStatistics({reading.value, reading.unitText, RowDate(row), store.Text(row, Field::Time),
                                store.RecordCount, store.ChunkCount, ImpedanceText});
@@ -348,6 +395,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     p_.alarms.OptAlarmHi_Click(false);
     p_.alarms.OptAlarmLo_Click(false);
     FileLoaded = true;
+    if (offset == 0) unchosenFile_.clear();
     if (store.RecordCount > 0) {
         LatestDate = RowDate(store.RecordCount);
         LatestTime = ParseTimeText(store.Text(store.RecordCount, Field::Time)).value_or(QTime());
@@ -388,9 +436,10 @@ LoadedSettings Recording::RestoreLastRowSettings() {
     s.avg = Val(store.Get(r, Field::AvgFlag)) != 0;
     p_.stats.ChkAVG_Click(s.avg);
     // REL comes back on with the reference the file recorded, not the value now shown.
-    s.rel = Val(store.Get(r, Field::RelRef)) != 0;
+    const float relReference = SingleOrZero(Val(store.Get(r, Field::RelRef)));
+    s.rel = relReference != 0;
     p_.stats.RelOn = s.rel;
-    if (s.rel) p_.stats.RelReference = static_cast<float>(Val(store.Get(r, Field::RelRef)));
+    if (s.rel) p_.stats.RelReference = relReference;
     return s;
 }
 
@@ -403,6 +452,7 @@ LoadResult Recording::OpenFile(const std::string& path) {
     } else if (r.readError || r.rowsLeftOut > 0) {
         // Saving the rows read over the file they came from would cut it short.
         store.RecordingFile = FreeNumberedName(path);
+        if (r.readError) SayDamaged(path, r.rowsRead);
     }
     ShowFileName();
     return r;
@@ -419,15 +469,32 @@ LoadResult Recording::ImportReadings(const std::string& path) {
         store.RecordingFile = previous;
         store.SavedCount = std::min(previousSaved, store.RecordCount);
         ShowFileName();
+        if (r.readError) SayDamaged(path, r.rowsRead);
     }
     if (r.rowsRead > 0) p_.view.EnableSave(true);
     return r;
 }
 
+void Recording::SayDamaged(const std::string& path, int rowsRead) {
+    p_.messages.ShowMessage(path + " is damaged: " + std::to_string(rowsRead) + " readings were read." +
+                                kCrLf + "The next save goes to " + store.RecordingFile + ".",
+                            "error");
+}
+
 bool Recording::ExportReadings(const std::string& exportFile) {
-    SaveReport();
     std::vector<std::string> chunks = store.ListTemp;
     chunks.push_back(store.ChunkFile);
+    chunks.push_back(store.RecordingFile);
+    for (const std::string& own : chunks) {
+        if (SameFile(exportFile, own)) {
+            p_.messages.ShowMessage(
+                "Can't export to " + exportFile + kCrLf + "It is a working file of the recording.", "error");
+            return false;
+        }
+    }
+    chunks.pop_back();
+    // An export without the current chunk's lines would pass for a whole one.
+    if (!SaveReport(true)) return false;
     return voltaro::ExportReadings(exportFile, chunks, debugMode_, p_.messages,
                                    [this](const std::string& t) { p_.view.SetTitle(t); })
         .ok;
@@ -442,15 +509,17 @@ bool Recording::TimerAutoSaveTick() {
     const std::string keep = store.RecordingFile;
     ok = SaveReport() && ok;
     store.RecordingFile = keep;
+    // A failed save is tried again at the next tick, not two ticks later.
+    if (!ok) return false;
     store.AutoSaveTick = 0;
     p_.view.SetTitle(StampTitle("AutoSaving "));
-    return ok;
+    return true;
 }
 
-bool Recording::SaveReport() {
+bool Recording::SaveReport(bool always) {
     std::string error;
     if (!report.SaveReport(store, p_.formats, p_.stats.Vmax, p_.stats.Vmin, &error)) {
-        SayFailure("Can't save " + store.ChunkFile + kCrLf + error, false, reportFailing_);
+        SayFailure("Can't save " + store.ChunkFile + kCrLf + error, always, reportFailing_);
         return false;
     }
     reportFailing_ = false;

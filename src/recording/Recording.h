@@ -21,6 +21,10 @@
 
 namespace voltaro {
 
+class Decibels;
+class GraphRange;
+class MeterRange;
+
 // What the recording works with, owned by the main window (or the command-line tool).
 struct RecordingParts {
     Reading& reading;
@@ -76,14 +80,19 @@ public:
     // Import Readings: the file's rows go behind the rows held. The file becomes the target of
     // the next save only when all of its rows were taken.
     LoadResult ImportReadings(const std::string& path);
-    // Export Readings: the report of the current chunk is written first.
+    // Export Readings: the report of the current chunk is written first; no export when that
+    // fails or when the target is the recording file or one of its working files.
     bool ExportReadings(const std::string& exportFile);
+    // A name chosen through New or Save as, whose dialogs ask before replacing a file: the next
+    // save writes the whole table over it.
+    void NameChosen(const std::string& path);
 
     // --- autosave and the report ---
     // The autosave timer's tick; a forced save when AutoSaveTick was set to 3. True when
     // nothing was due or the recording and its report were both saved.
     bool TimerAutoSaveTick();
-    bool SaveReport();
+    // `always`: a command the user gave, said even within a run of failures.
+    bool SaveReport(bool always = false);
 
     RecordStore store;
     Report report;
@@ -91,8 +100,14 @@ public:
     QDate LatestDate;  // date and time of the latest reading
     QTime LatestTime;
     std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
-    // Stops the recording clock (MainTimer) when the recording is reset.
-    std::function<void()> StopRecordingClock;
+    // Brings recording control back to its idle state when the recording is reset: START,
+    // not running, MainTimer and TimerAutoSave off.
+    std::function<void()> StopAcquisition;
+    // The window's decibel choice, meter range and graph range, reset with the recording when
+    // the owner hands them in.
+    Decibels* decibels = nullptr;
+    MeterRange* meterRange = nullptr;
+    GraphRange* graphRange = nullptr;
 
 private:
     LoadResult Load(int offset, bool oldReader);
@@ -106,11 +121,17 @@ private:
     std::string NewChunkFile() const;
     std::string FreeNumberedName(const std::string& name) const;
     std::string StampTitle(const std::string& what) const;
+    // A fresh table about to be saved over a file it neither came from nor was told to
+    // replace takes the next free numbered name, and says so.
+    void KeepOtherRecording();
+    void SayDamaged(const std::string& path, int rowsRead);
+    static bool SameFile(const std::string& a, const std::string& b);
     char ExtDim() const;
 
     RecordingParts p_;
     std::string programFolder_;
     bool debugMode_;
+    std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
     bool saveFailing_ = false;
     bool reportFailing_ = false;
     int progressValue_ = -1;

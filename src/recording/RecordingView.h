@@ -76,6 +76,8 @@ public:
     virtual std::string IntervalMinutesText() const { return "0"; }
     virtual std::string IntervalSecondsText() const { return "0"; }
     virtual bool StopRecordOnOL() const { return false; }
+    // The main window's "Decibels" box (ChkdB) is ticked.
+    virtual bool DecibelsOn() const { return false; }
     // The schedule found no time ahead: "AUTO Start/STOP" is cleared and disabled, the
     // schedule dialog hidden, the print entries enabled.
     virtual void ScheduleEnded() {}

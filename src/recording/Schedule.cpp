@@ -63,7 +63,9 @@ bool AllFilled(const Schedule::Row& r) {
 bool RemainTo(const QDateTime& now, const std::string& date, const std::string& time, int* remain) {
     const QDateTime at = ParseDateTimeStd(DateTimeStd(date, time));
     if (!at.isValid()) return false;
-    *remain = static_cast<int>(std::clamp<qint64>(now.secsTo(at), -2000000000, 2000000000));
+    // Whole seconds: secsTo would count T - 0.9 s as 0 and fire early.
+    const QDateTime second = now.addMSecs(-now.time().msec());
+    *remain = static_cast<int>(std::clamp<qint64>(second.secsTo(at), -2000000000, 2000000000));
     return true;
 }
 

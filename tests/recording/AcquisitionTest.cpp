@@ -207,5 +207,18 @@ TEST_F(AcquisitionTest, TheScheduleStartsAndStopsTheRecordingAndSavesAfterTheLas
     EXPECT_EQ(view.titles.back(), rec.store.RecordingFile + " - AutoSave");
 }
 
+TEST_F(AcquisitionTest, AResetLeavesRecordingControlIdle) {
+    acq.cmdStart_Click();
+    Run(3);
+    ASSERT_TRUE(acq.Running);
+    rec.ResetRecording();
+    EXPECT_EQ(acq.StartCaption, "START");
+    EXPECT_EQ(view.startCaption, "START");
+    EXPECT_FALSE(acq.Running);
+    EXPECT_FALSE(acq.MainTimerEnabled);
+    EXPECT_FALSE(acq.TimerAutoSaveEnabled);
+    EXPECT_FALSE(acq.IsRecording());
+}
+
 }  // namespace
 }  // namespace voltaro

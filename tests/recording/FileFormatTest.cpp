@@ -88,6 +88,36 @@ TEST_F(FileFormatTest, HeaderDecidesLayoutAndSeparator) {
     EXPECT_EQ(ReadHeader(PathOf("loose.csv")).layout, Layout::Current);
 }
 
+TEST_F(FileFormatTest, TxtLinesHaveBlanksAtTheSeparatorsAndOldLinesTheirOwnOffsets) {
+    FillRow(store, 1, "10123;008", "0.123");
+    ASSERT_TRUE(WriteRows(store, PathOf("b.txt"), ' ', 0, 1, nullptr, nullptr).ok);
+    const std::string bytes = Slurp(PathOf("b.txt"));
+    ASSERT_EQ(bytes.size(), 222u);
+    EXPECT_EQ(bytes.substr(111), std::string("2024/01/15 10:00:01   0.123            V     ") + '\0' +
+                                     "DC                   0   0   0                       10123;008 \r\n");
+
+    const std::string oldHeader =
+        "Date      ,Time      ,Reading         ,  ,AlarmHI ,AlarmLO ,MAX,MIN,AVG,dB      , ,REL     ,Notes   "
+        " ,\r\n";
+    const std::string oldRow =
+        "2024/01/15,10:00:05  ,0.5             ,DC,1.5     ,0.1     ,1  ,0  ,1  ,        , ,0.25    "
+        ",10500;008,\r\n";
+    ASSERT_EQ(oldRow.size(), 104u);
+    Put(PathOf("old.csv"), oldHeader + oldRow);
+    RecordStore old;
+    ASSERT_EQ(ReadRows(old, PathOf("old.csv"), ReadHeader(PathOf("old.csv")), 0, nullptr, nullptr).rowsRead,
+              1);
+    EXPECT_EQ(old.Text(1, Field::Time), "10:00:05");
+    EXPECT_EQ(old.Text(1, Field::ValueText), "0.5");
+    EXPECT_EQ(old.Text(1, Field::Coupling), "DC");
+    EXPECT_EQ(old.Text(1, Field::AlarmHI), "1.5");
+    EXPECT_EQ(old.Text(1, Field::AlarmLO), "0.1");
+    EXPECT_EQ(old.Text(1, Field::MaxFlag), "1");
+    EXPECT_EQ(old.Text(1, Field::AvgFlag), "1");
+    EXPECT_EQ(old.Text(1, Field::RelRef), "0.25");
+    EXPECT_EQ(old.Text(1, Field::Notes), "10500;008");
+}
+
 TEST_F(FileFormatTest, ForeignFilesAreNotRecordings) {
     Put(PathOf("zero.dmm"), "");
     EXPECT_FALSE(IsRecordingFile(PathOf("zero.dmm")));

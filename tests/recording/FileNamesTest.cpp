@@ -16,6 +16,11 @@ TEST(NextNumberedName, EveryExampleOfTheNumberingRule) {
     EXPECT_EQ(NextNumberedName("/data/test041.dmm", 0, 3), "/data/test000.dmm");
 }
 
+TEST(NextNumberedName, NumbersLongerThanALongAreCountedOnAsText) {
+    EXPECT_EQ(NextNumberedName("/d/x12345678901234567890.dmm", 1, 3), "/d/x12345678901234567891.dmm");
+    EXPECT_EQ(NextNumberedName("/d/x99999999999999999999.dmm", 1, 3), "/d/x100000000000000000000.dmm");
+}
+
 TEST(NextNumberedName, NameNotLongerThanTheDigitsGivesEmptyText) {
     EXPECT_EQ(NextNumberedName("7", 1, 3), "");
     EXPECT_EQ(NextNumberedName("", 1, 3), "");
@@ -31,7 +36,7 @@ TEST(NextNumberedName, CommaSeparatorAndDottedFoldersKeepTheNumberBeforeTheExten
 TEST(FileNames, FolderAndTitleUseTheSlash) {
     EXPECT_EQ(FolderOf("/home/u/rec/run.dmm"), "/home/u/rec");
     EXPECT_EQ(FolderOf("run.dmm"), "");
-    EXPECT_EQ(FolderOf("/run.dmm"), "");
+    EXPECT_EQ(FolderOf("/run.dmm"), "/");
     EXPECT_EQ(FileTitle("/home/u/rec/run.dmm"), "run.dmm");
     EXPECT_EQ(FileTitle("run.dmm"), "run.dmm");
 }
@@ -45,6 +50,9 @@ TEST(FileNames, ExtensionIsTakenAfterTheLastSeparatorOfTheFileName) {
     EXPECT_EQ(ExtensionOf("/a/Untitled.dmm", ','), "dmm");
     EXPECT_EQ(ExtensionOf("/a/test,dmm", '.'), "");
     EXPECT_EQ(ExtensionOf("/a/run.xls", '.'), "xls");
+    // Exactly three letters: a numbered follow-on name of "run.dmmx" would not be one.
+    EXPECT_EQ(ExtensionOf("/a/run.dmmx", '.'), "");
+    EXPECT_EQ(ExtensionOf("/a/run.dm", '.'), "");
 }
 
 TEST(FileNames, RenameExtensionReplacesOnlyTheSeparatorOfTheExtension) {

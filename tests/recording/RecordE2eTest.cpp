@@ -148,5 +148,41 @@ TEST(RecordE2e, APortThatDoesNotOpenOrAFileThatIsNotThereIsAnError) {
     EXPECT_NE(cli.readAllStandardError().indexOf("Can't find"), -1);
 }
 
+TEST(RecordE2e, AnExistingOrUnnumberableOutIsRefused) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.dmm");
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("an older recording");
+    f.close();
+    for (const QString& out : {old, dir.filePath("run.dmmx")}) {
+        QProcess cli;
+        cli.start(Bin("voltaro-cli"), {"record", "--port", dir.filePath("no-such-device"), "--out", out});
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitCode(), 2);
+        const QByteArray err = cli.readAllStandardError();
+        EXPECT_TRUE(
+            err.contains(out == old ? "already exists; give --force" : "needs a .dmm, .csv or .txt name"))
+            << err.toStdString();
+    }
+    EXPECT_EQ(LinesOf(old), std::vector<std::string>{"an older recording"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("run.dmmx")));
+}
+
+TEST(RecordE2e, AFailedLastSaveSaysHowManyReadingsTheFileHolds) {
+    QTemporaryDir dir;
+    Meter meter(dir.filePath("sent.txt"), {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
+    ASSERT_FALSE(meter.device.isEmpty());
+    QProcess cli;
+    const QString out = dir.filePath("gone/run.dmm");
+    cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out, "--count", "2"});
+    ASSERT_TRUE(cli.waitForFinished(90000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const std::string err = cli.readAllStandardError().toStdString();
+    EXPECT_NE(err.find("the last save failed: " + out.toStdString() + " holds 0 of its 2 readings"),
+              std::string::npos)
+        << err;
+}
+
 }  // namespace
 }  // namespace voltaro

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "display/GraphRange.h"
 #include "recording/FileNames.h"
 #include "recording/RecordingRig.h"
+#include "values/Decibels.h"
 #include "values/Formatting.h"
 
 namespace voltaro {
@@ -179,7 +183,8 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
     EXPECT_EQ(rec.store.RecordCount, 1);
     EXPECT_EQ(rec.store.RecordingFile, own);
 
-    // A garbled line: ".csv" says "Read Error!", ".dmm" stops quietly; rows before it stay.
+    // A garbled line: the rows before it stay, and the user learns how many were read and
+    // where the next save goes (".csv" also says "Read Error!").
     for (int i = 0; i < 4; ++i) ASSERT_TRUE(Record("10456;008"));
     ASSERT_TRUE(rec.SaveByExtension(false));
     std::string bytes = Slurp(own);
@@ -191,13 +196,22 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
         EXPECT_TRUE(r.readError) << name;
         EXPECT_EQ(b.rec.store.RecordCount, 2) << name;
         const bool csv = std::string(name) == "bad.csv";
-        ASSERT_EQ(b.messages.asked.size(), csv ? 1u : 0u) << name;
+        ASSERT_EQ(b.messages.asked.size(), csv ? 2u : 1u) << name;
         if (csv) {
             EXPECT_EQ(b.messages.asked[0].message, "File type error!\r\nRead Error!");
         }
         // Saving would cut the file short: the rows read go to a new numbered file.
-        EXPECT_EQ(FileTitle(b.rec.store.RecordingFile), csv ? "bad001.csv" : "bad001.dmm");
+        const std::string next = PathOf(csv ? "bad001.csv" : "bad001.dmm");
+        EXPECT_EQ(b.rec.store.RecordingFile, next);
+        EXPECT_EQ(b.messages.asked.back().message, PathOf(name) + " is damaged: 2 readings were read.\r\n" +
+                                                       "The next save goes to " + next + ".");
+        EXPECT_EQ(b.messages.asked.back().kind, "error");
     }
+    // Import says it too; the recording keeps its own file.
+    rec.ImportReadings(PathOf("bad.dmm"));
+    EXPECT_EQ(rec.store.RecordCount, 7);
+    EXPECT_EQ(messages.asked.back().message,
+              PathOf("bad.dmm") + " is damaged: 2 readings were read.\r\nThe next save goes to " + own + ".");
 }
 
 TEST_F(RecordingTest, ANameWithoutAKnownExtensionIsNeverSavedInSilence) {
@@ -230,7 +244,12 @@ TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
     ASSERT_TRUE(rec.SaveByExtension(false));
     ASSERT_TRUE(QDir(folder).removeRecursively());
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10456;008"));
-    for (int tick = 0; tick < 6; ++tick) EXPECT_FALSE(rec.TimerAutoSaveTick() && tick % 2 == 1);
+    // Every tick after a failure tries again, and none claims to be autosaving.
+    rec.store.AutoSaveTick = 1;
+    const size_t titles = view.titles.size();
+    for (int tick = 0; tick < 3; ++tick) EXPECT_FALSE(rec.TimerAutoSaveTick()) << tick;
+    for (size_t i = titles; i < view.titles.size(); ++i)
+        EXPECT_EQ(view.titles[i].rfind("AutoSaving", 0), std::string::npos);
     // One message for the recording file and one for the report's working file.
     ASSERT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(messages.asked[0].message, "Can't save " + rec.store.RecordingFile + "\r\nFolder not found.");
@@ -367,6 +386,114 @@ TEST_F(RecordingTest, AFullTableWaitsForASuccessfulSaveBeforeItRollsOver) {
     const std::string first = Slurp(PathOf("run.dmm"));
     ASSERT_EQ(first.size(), (kMaxRows + 1u) * 111);
     EXPECT_EQ(first.substr(static_cast<size_t>(kMaxRows) * 111 + 99, 9), "10123;008");
+}
+
+TEST_F(RecordingTest, AFreshRecordingNeverReplacesAFileOfItsName) {
+    Put(PathOf("run.dmm"), "an older recording");
+    Put(PathOf("run001.dmm"), "another");
+    Reset("run.dmm");
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(Slurp(PathOf("run.dmm")), "an older recording");
+    EXPECT_EQ(rec.store.RecordingFile, PathOf("run002.dmm"));
+    EXPECT_EQ(Slurp(PathOf("run002.dmm")).size(), 222u);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message, PathOf("run.dmm") +
+                                             " holds another recording.\r\nThis recording is saved to " +
+                                             PathOf("run002.dmm") + ".");
+    // A name chosen through Save as or New is written over: its dialog asked first.
+    rec.NameChosen(PathOf("run.dmm"));
+    ASSERT_TRUE(rec.SaveByExtension(true));
+    EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), 222u);
+    EXPECT_EQ(messages.asked.size(), 1u);
+    // So is the file the table was read from.
+    RecordingRig b;
+    ASSERT_TRUE(b.rec.OpenFile(PathOf("run.dmm")).loaded);
+    b.Accept("10456;008");
+    ASSERT_TRUE(b.rec.AppendReadingRow());
+    ASSERT_TRUE(b.rec.SaveByExtension(false));
+    EXPECT_EQ(b.rec.store.RecordingFile, PathOf("run.dmm"));
+    EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), 333u);
+}
+
+TEST_F(RecordingTest, NumbersNoSingleHoldsReadBackAsZero) {
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    std::string bytes = Slurp(rec.store.RecordingFile);
+    bytes.replace(2 * 111 + 99, 9, "19E99;008");
+    bytes.replace(2 * 111 + 90, 8, "1E99    ");
+    Put(PathOf("huge.dmm"), bytes);
+    RecordingRig b;
+    ASSERT_TRUE(b.rec.OpenFile(PathOf("huge.dmm")).loaded);
+    EXPECT_EQ(b.rec.store.Text(2, Field::ValueText), "0");
+    EXPECT_EQ(b.rec.store.Text(1, Field::ValueText), "0.123");
+    EXPECT_FALSE(b.stats.RelOn);
+    EXPECT_TRUE(std::isfinite(b.stats.Vmax));
+}
+
+TEST_F(RecordingTest, AResetEmptiesTheDbReferenceAndTheRanges) {
+    struct DbView : WatchedView {
+        bool DecibelsOn() const override { return on; }
+        bool on = false;
+    };
+    Decibels db;
+    MeterRange meter;
+    GraphRange graph;
+    rec.decibels = &db;
+    rec.meterRange = &meter;
+    rec.graphRange = &graph;
+    db.DbReference = 600;
+    meter.RangeTop = 400;
+    meter.RangeBottom = 0;
+    graph.GraphTop = 10;
+    graph.GraphSpan = 10;
+    rec.ResetRecording();
+    EXPECT_EQ(db.DbReference, 0);
+    EXPECT_EQ(meter.RangeTop, 4);
+    EXPECT_EQ(meter.RangeBottom, -4);
+    EXPECT_EQ(graph.GraphTop, 4);
+    EXPECT_EQ(graph.GraphBottom, -4);
+    EXPECT_EQ(graph.GraphSpan, 8);
+    // With decibels on, the reference is the decibel dialog's text again.
+    DbView dbView;
+    dbView.on = true;
+    Recording withDb{
+        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, dbView},
+        dir.path().toStdString(),
+        false};
+    withDb.decibels = &db;
+    withDb.ImpedanceText = "50";
+    withDb.ResetRecording();
+    EXPECT_EQ(db.DbReference, 50);
+}
+
+TEST_F(RecordingTest, ExportRefusesTheRecordingsOwnFilesAndAStaleReport) {
+    ASSERT_TRUE(Record("10123;008"));
+    const std::string own[] = {rec.store.RecordingFile, rec.store.ChunkFile};
+    const std::string before = Slurp(own[0]);
+    for (const std::string& target : own) {
+        EXPECT_FALSE(rec.ExportReadings(target));
+        EXPECT_EQ(messages.asked.back().message,
+                  "Can't export to " + target + "\r\nIt is a working file of the recording.");
+    }
+    EXPECT_EQ(Slurp(own[0]), before);
+    // The current chunk's report cannot be written: no export of the older lines.
+    rec.store.ChunkFile = PathOf("gone/chunk.tmp");
+    const size_t said = messages.asked.size();
+    EXPECT_FALSE(rec.ExportReadings(PathOf("out.csv")));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(PathOf("out.csv"))));
+    ASSERT_EQ(messages.asked.size(), said + 1);
+    EXPECT_EQ(messages.asked.back().message.rfind("Can't save " + PathOf("gone/chunk.tmp"), 0), 0u);
+}
+
+TEST_F(RecordingTest, NamesWithoutRoomForANumberAndFilesAtTheRoot) {
+    rec.store.RecordingFile = "ab";
+    rec.Rollover();
+    EXPECT_EQ(rec.store.RecordingFile, "Untitled001.dmm");
+    rec.store.RecordingFile = "/run.dmm";
+    rec.ResetRecording();
+    EXPECT_EQ(FolderOf(rec.store.ChunkFile), "/");
 }
 
 }  // namespace

@@ -98,6 +98,17 @@ TEST_F(ScheduleTest, ATickThatJumpsOverTheSecondStillStartsAndStops) {
     EXPECT_EQ(host.events, (std::vector<std::string>{"start", "stop", "end", "save"}));
 }
 
+TEST_F(ScheduleTest, AStartFiresInItsOwnSecondNotTheOneBefore) {
+    schedule.Rows[0] = {"12/08/2006", "10:00:00", "12/08/2006", "10:10:00"};
+    schedule.Arm();
+    clock.Set(QDateTime(QDate(2006, 12, 8), QTime(9, 59, 59, 100)));
+    schedule.Timer2Tick();
+    EXPECT_FALSE(host.recording);
+    clock.Set(QDateTime(QDate(2006, 12, 8), QTime(10, 0, 0, 100)));
+    schedule.Timer2Tick();
+    EXPECT_TRUE(host.recording);
+}
+
 TEST_F(ScheduleTest, EachTimeFiresOnceAndOldTimesAreSkipped) {
     schedule.Rows[0] = {"12/08/2006", "10:00:00", "12/08/2006", "10:10:00"};
     schedule.Rows[1] = {"12/08/2006", "09:50:00", "12/08/2006", "10:20:00"};  // start long gone

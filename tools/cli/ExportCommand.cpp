@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -36,6 +37,11 @@ int RunExport(const std::vector<std::string>& args) {
     }
     if (in.empty() || out.empty()) {
         std::fprintf(stderr, "voltaro-cli export: a recording file and --out are needed\n\n%s", kHelp);
+        return 2;
+    }
+    if (QFileInfo(QString::fromLocal8Bit(out.c_str())).absoluteFilePath() ==
+        QFileInfo(QString::fromLocal8Bit(in.c_str())).absoluteFilePath()) {
+        std::fprintf(stderr, "voltaro-cli export: --out would replace the recording file itself\n");
         return 2;
     }
     HeadlessRecording h;

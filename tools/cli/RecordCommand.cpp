@@ -31,6 +31,7 @@ namespace {
 const char kHelp[] =
     "usage: voltaro-cli record --port DEVICE|COMn --out FILE.dmm [--interval SECONDS]\n"
     "                          [--duration SECONDS | --count N] [--stop-on-ol] [--settings TEXT]\n"
+    "                          [--force]\n"
     "Records the meter on a serial port into a recording file, by the program's own rules: a\n"
     "reading every interval, saved every 600 readings and every two minutes, rolled over into\n"
     "numbered files (FILE001.dmm, ...) at 30000 readings, with the report working files beside\n"
@@ -39,16 +40,19 @@ const char kHelp[] =
     "  --port DEVICE|COMn  a device (/dev/ttyUSB0, a pty) or a port number COM1 to COM10; the\n"
     "                      numbers name devices through the \"Ports\" section of Setup.ini\n"
     "  --out FILE          the recording file: .dmm, .csv (the same layout) or .txt (blanks\n"
-    "                      between the fields)\n"
+    "                      between the fields); an existing FILE is refused unless --force\n"
+    "                      is given\n"
     "  --interval SECONDS  time between recorded readings, 0 to 359999 (default 0: every\n"
     "                      second that brings a new reading)\n"
     "  --duration SECONDS  stop after this many seconds\n"
     "  --count N           stop after N readings\n"
     "  --stop-on-ol        stop at the first overloaded reading that is due\n"
     "  --settings TEXT     baud,parity,data bits,stop bits (default 2400,O,7,1)\n"
+    "  --force             replace an existing FILE with this recording\n"
     "  -h, --help          this text\n\n"
     "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
-    "arrives within 30 seconds or a save fails, 2 on a wrong argument.\n";
+    "arrives within 30 seconds or a save fails (saying how many readings the file holds), 2 on\n"
+    "a wrong argument or an existing FILE without --force.\n";
 
 volatile std::sig_atomic_t stopSignal = 0;
 void OnSignal(int) {
@@ -128,7 +132,7 @@ private:
 int RunRecord(const std::vector<std::string>& args) {
     std::string portArg, out, settings = "2400,O,7,1";
     long interval = 0, duration = 0, count = 0;
-    bool stopOnOL = false;
+    bool stopOnOL = false, force = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -153,6 +157,8 @@ int RunRecord(const std::vector<std::string>& args) {
                 return Fail(2, "--count needs a whole number above 0");
         } else if (a == "--stop-on-ol") {
             stopOnOL = true;
+        } else if (a == "--force") {
+            force = true;
         } else {
             std::fprintf(stderr, "voltaro-cli record: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
             return 2;
@@ -165,6 +171,8 @@ int RunRecord(const std::vector<std::string>& args) {
         return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");
     const std::string ext = ExtensionOf(out, '.');
     if (ext != "dmm" && ext != "csv" && ext != "txt") return Fail(2, "--out needs a .dmm, .csv or .txt name");
+    const QFileInfo outInfo(QString::fromLocal8Bit(out.c_str()));
+    if (outInfo.exists() && !force) return Fail(2, out + " already exists; give --force to replace it");
 
     const std::string folder = DefaultProgramFolder();
     PortTable table = PortTable::FromIni(IniFile(JoinPath(folder, "Setup.ini")));
@@ -196,9 +204,10 @@ int RunRecord(const std::vector<std::string>& args) {
         {rec, reader, port, decoder, noWindow, reading, alarms, formats, clock, beeper, messages, view},
         folder, false);
 
-    rec.store.RecordingFile =
-        QFileInfo(QString::fromLocal8Bit(out.c_str())).absoluteFilePath().toLocal8Bit().toStdString();
+    rec.store.RecordingFile = outInfo.absoluteFilePath().toLocal8Bit().toStdString();
     rec.ResetRecording();
+    // The name was given on the command line, with --force when it was taken.
+    rec.NameChosen(rec.store.RecordingFile);
     reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
     if (!port.PortOpen()) {
         const std::string device = table.Device(portNumber);
@@ -275,11 +284,20 @@ int RunRecord(const std::vector<std::string>& args) {
     timerDMM.stop();
     if (acq.Running) acq.cmdStart_Click();
     view.EndProgressLine();
-    const bool saved = rec.SaveByExtension(false) && rec.SaveReport();
+    const bool saved = rec.SaveByExtension(false);
+    const bool reportSaved = rec.SaveReport();
     reader.CloseComm(port);
-    std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
-                 rec.store.RecordingFile.c_str(), rec.store.RecordCount);
-    return saved ? status : 1;
+    const RecordStore& store = rec.store;
+    if (!saved) {
+        // SavedCount: the rows that reached the file before the failures.
+        std::fprintf(stderr, "voltaro-cli record: the last save failed: %s holds %d of its %d readings\n",
+                     store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
+    } else {
+        std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
+                     store.RecordingFile.c_str(), store.RecordCount);
+    }
+    if (!reportSaved) std::fprintf(stderr, "voltaro-cli record: the report working file was not saved\n");
+    return saved && reportSaved ? status : 1;
 }
 
 }  // namespace voltaro::cli
