@@ -88,6 +88,12 @@ TEST(Screenshots, IdleRecordingAndAlarm) {
     EXPECT_EQ(f.HScroll1->value(), 40);
     EXPECT_TRUE(f.Timer1.isActive());
     EXPECT_TRUE(f.grab().save(folder + "/main-readout.png"));
+
+    // Half as large again: every control and font in proportion, the graph drawn anew.
+    const QSize design = f.size();
+    f.resize(design * 3 / 2);
+    EXPECT_GT(CountNear(f.PicBox->Image(), QColor(255, 0, 0)), 150);
+    EXPECT_TRUE(f.grab().save(folder + "/main-resized.png"));
 }
 
 }  // namespace
