@@ -1,5 +1,6 @@
 #include "display/ModPicShow.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "display/GraphRange.h"
@@ -22,10 +23,6 @@ std::string FitSix(std::string t) {
     return t;
 }
 
-double SpanOf(const GraphRange& r) {
-    return r.GraphSpan == 0 ? 1 : r.GraphSpan;
-}
-
 // A row's unit as the panel writes it: ohms as "W" (omega), the diode test in volts.
 std::string ShownUnit(const std::string& type) {
     if (type == "ohm") return "W";
@@ -35,7 +32,14 @@ std::string ShownUnit(const std::string& type) {
 
 }  // namespace
 
+DrawnRange RangeToDraw(const GraphRange& r) {
+    if (!std::isfinite(r.GraphTop) || !std::isfinite(r.GraphBottom) || !std::isfinite(r.GraphSpan))
+        return DrawnRange{};
+    return {r.GraphTop, r.GraphBottom, r.GraphSpan == 0 ? 1 : r.GraphSpan};
+}
+
 double HeightOnGraph(double top, double span, double v) {
+    if (std::isnan(v)) v = 0;
     float h = static_cast<float>((top - v) / span * 100);
     if (h > 100) h = 100;
     if (h < 0) h = 0;
@@ -84,9 +88,9 @@ double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db
 }
 
 void ModPicShow::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, const TrendGraphInput& in) {
-    const GraphRange& r = in.range;
-    const double top = r.GraphTop;
-    const double span = SpanOf(r);
+    const DrawnRange r = RangeToDraw(in.range);
+    const double top = r.top;
+    const double span = r.span;
     if (clear) box.Clear();
     const GraphWindow w = ShownWindow(in.cursor, in.store.RecordCount);
 
@@ -124,7 +128,7 @@ void ModPicShow::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
         box.SetPenWidth(1);
         box.SetPos(12.8, 10 + y);
         float L = static_cast<float>(top - y * (span / 100));
-        AxisLabel label = ValueLabel(L, r.GraphTop, r.GraphBottom, in.RangeBottom, j == 4, j == 8);
+        AxisLabel label = ValueLabel(L, r.top, r.bottom, in.RangeBottom, j == 4, j == 8);
         box.SetTypeface(label.symbol ? "symbol" : "Arial");
         if (label.text != last) {
             PlaceLabel(box, label.text, 0.5);
@@ -170,7 +174,9 @@ void ModPicShow::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
 
 GraphClick ModPicShow::Picbox_MouseDown(double X, const TrendGraphInput& in, int scrollMin, int scrollMax) {
     GraphClick click;
-    const int p = static_cast<int>(std::floor(X + 0.5)) - 14;
+    // A position that is not a number points nowhere; a far one is only a margin click.
+    if (std::isnan(X)) return click;
+    const int p = static_cast<int>(std::floor(std::clamp(X, -1000.0, 1000.0) + 0.5)) - 14;
     const int idx = in.cursor > kShown ? in.cursor + p - kShown : p;
     if (p >= 1 && p <= kShown) {
         click.box = idx <= 50 ? 0 : 1;

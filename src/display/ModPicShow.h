@@ -53,8 +53,18 @@ void PlaceLabel(DrawingSurface& box, const std::string& text, double raise);
 double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db,
                   const std::string& impedanceText);
 
+// The vertical range a graph is drawn with. A span of 0 (a flat recording) is drawn as 1; a
+// range that is not finite (a recording holding an overflowed value) would place every point
+// and label nowhere, so it is drawn as the start range 4 to -4.
+struct DrawnRange {
+    double top = 4;
+    double bottom = -4;
+    double span = 8;
+};
+DrawnRange RangeToDraw(const GraphRange& range);
+
 // Where a value stands below the top edge of the plot area (0 .. 100), in single precision;
-// values outside the range are held on the frame.
+// values outside the range are held on the frame, a value that is not a number counts as 0.
 double HeightOnGraph(double top, double span, double v);
 
 // A value level's label in six characters: FormatScaled4 of its value with the prefix, " 0.00"

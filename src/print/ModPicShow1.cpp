@@ -105,8 +105,9 @@ double ModPicShow1::PrintTrendGraph(DrawingSurface& box, int penWidth, bool clea
     PrintedLow = pass.RangeLow;
 
     const double spanOut = r.GraphSpan;
-    const double top = r.GraphTop;
-    const double span = r.GraphSpan == 0 ? 1 : r.GraphSpan;  // a flat recording still prints
+    const DrawnRange drawn = RangeToDraw(r);  // a flat recording still prints
+    const double top = drawn.top;
+    const double span = drawn.span;
     if (clear) box.Clear();
 
     box.SetTypeface("Arial");
@@ -127,7 +128,7 @@ double ModPicShow1::PrintTrendGraph(DrawingSurface& box, int penWidth, bool clea
         box.Line(15, y, 115, y, kBlack);
         box.SetLineStyle(LineStyle::Solid);
         float L = static_cast<float>(top - i * (span / 100));
-        AxisLabel label = ValueLabel(L, r.GraphTop, r.GraphBottom, in.RangeBottom, i == 50, i == 100);
+        AxisLabel label = ValueLabel(L, drawn.top, drawn.bottom, in.RangeBottom, i == 50, i == 100);
         // Back to the plain face at every level, so that a milli label after a micro one is
         // not shown as micro.
         box.SetTypeface(label.symbol ? "symbol" : "Arial");

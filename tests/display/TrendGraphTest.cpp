@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "display/GraphRange.h"
 #include "display/ModPicShow.h"
 #include "display/RecordingSurface.h"
@@ -195,6 +197,25 @@ TEST(DrawTrendGraph, AlarmLinesAndTimeLabels) {
     EXPECT_EQ(times, Texts({"36 10:00:31", "16 10:00:11"}));  // rows 21 and 1; the others have no time
 }
 
+TEST(DrawTrendGraph, RangeThatIsNotFiniteIsDrawnAsTheStartRange) {
+    Graph g;
+    for (const char* v : {"2", "-2", "3"}) g.Add(v);
+    // An overflowed reading leaves the range infinite: every height would be NaN.
+    g.range.GraphTop = HUGE_VAL, g.range.GraphBottom = -HUGE_VAL, g.range.GraphSpan = HUGE_VAL;
+    g.Draw();
+    for (const DrawnOp& d : g.box.ops)
+        ASSERT_TRUE(std::isfinite(d.x1) && std::isfinite(d.y1) && std::isfinite(d.x2) && std::isfinite(d.y2));
+    auto trace = g.Of(SurfaceOp::LineTo);
+    ASSERT_EQ(trace.size(), 2u);
+    EXPECT_DOUBLE_EQ(g.Of(SurfaceOp::Dot)[0].y1, 35);  // 2 on the range 4 .. -4
+    EXPECT_DOUBLE_EQ(trace[0].y2, 85);
+    EXPECT_EQ(g.Labels().front(), "+4.00 ");
+    g.range.GraphTop = std::nan("");
+    g.range.GraphSpan = 8;
+    g.Draw();
+    EXPECT_DOUBLE_EQ(g.Of(SurfaceOp::LineTo)[1].y2, 22.5);
+}
+
 TEST(GraphClick, MarginsStepTheCursorAndTheBandShowsAReadOut) {
     Graph g;
     g.AddMany(30);
@@ -208,6 +229,12 @@ TEST(GraphClick, MarginsStepTheCursorAndTheBandShowsAReadOut) {
     EXPECT_FALSE(g.graph.Picbox_MouseDown(5, g.in, 1, 100).cursor);
     g.in.cursor = 100;
     EXPECT_FALSE(g.graph.Picbox_MouseDown(118, g.in, 1, 100).cursor);
+    g.in.cursor = 50;
+    EXPECT_EQ(g.graph.Picbox_MouseDown(1e12, g.in, 1, 100).cursor, 51);  // far right: a margin
+    EXPECT_EQ(g.graph.Picbox_MouseDown(-1e12, g.in, 1, 100).cursor, 49);
+    GraphClick nowhere = g.graph.Picbox_MouseDown(std::nan(""), g.in, 1, 100);
+    EXPECT_FALSE(nowhere.cursor);
+    EXPECT_EQ(nowhere.box, -1);
 
     GraphClick c = g.graph.Picbox_MouseDown(45, g.in, 1, 100);  // p = 31
     EXPECT_EQ(c.box, 0);

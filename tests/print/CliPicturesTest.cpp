@@ -110,7 +110,13 @@ TEST(CliReport, OnePdfWithAPagePerReportPage) {
     EXPECT_EQ(PdfPageCount(pdf), 3);
     ASSERT_EQ(RunCli({"report", file, "--out", pdf, "--pages", "2", "3"}), 0);
     EXPECT_EQ(PdfPageCount(pdf), 2);
-    EXPECT_EQ(RunCli({"report", file, "--out", dir.filePath("none.pdf"), "--pages", "5", "6"}), 1);
+    QString errors;
+    EXPECT_EQ(RunCli({"report", file, "--out", dir.filePath("none.pdf"), "--pages", "5", "6"}, &errors), 1);
+    EXPECT_TRUE(errors.contains("no report page lies in the pages asked for"));
+    const QString empty = dir.filePath("empty.dmm");
+    WriteRecording(empty, 0);
+    EXPECT_EQ(RunCli({"report", empty, "--out", dir.filePath("empty.pdf")}, &errors), 1);
+    EXPECT_TRUE(errors.contains("the recording holds no readings")) << errors.toStdString();
     EXPECT_EQ(RunCli({"report", file, "--out", pdf, "--title", "1", "--title", "2", "--title", "3", "--title",
                       "4"}),
               2);

@@ -165,6 +165,19 @@ TEST(PrintTrendGraph, LastReadingOnTheRightEdgeOneDotForOneAndAFlatRecordingPrin
     EXPECT_TRUE(p.page.ops.empty());
 }
 
+TEST(PrintTrendGraph, RangeThatIsNotFinitePrintsOnTheStartRange) {
+    Printout p(3);  // 3: -1, 0, 1
+    p.range.GraphTop = HUGE_VAL, p.range.GraphBottom = -HUGE_VAL, p.range.GraphSpan = HUGE_VAL;
+    p.Print(3, 0);
+    for (const DrawnOp& d : p.page.ops)
+        ASSERT_TRUE(std::isfinite(d.x1) && std::isfinite(d.y1) && std::isfinite(d.x2) && std::isfinite(d.y2));
+    auto trace = p.Trace();
+    ASSERT_EQ(trace.size(), 3u);
+    EXPECT_EQ(std::vector<double>({trace[0].y2, trace[1].y2, trace[2].y2}),
+              std::vector<double>({72.5, 60, 47.5}));
+    EXPECT_EQ(p.Labels().front().text, "+4.00 ");
+}
+
 TEST(PrintOnPrinter, PrintsTheChosenRangeWideAndSaysSo) {
     Printout p(50);
     RecordingPrinter printer;

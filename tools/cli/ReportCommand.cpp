@@ -95,6 +95,7 @@ int RunReport(const std::vector<std::string>& args) {
     ReportPrint print;
     const int pages = print.PrintRep(printer, lines, job);
     if (!printer.Finish()) return Fail("cannot write '" + out + "'");
+    if (lines.empty()) return Fail("the recording holds no readings: nothing to print");
     if (pages == 0) return Fail("no report page lies in the pages asked for");
     return 0;
 }
