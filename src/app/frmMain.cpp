@@ -230,6 +230,8 @@ bool frmMain::Form_Load() {
     TimerDMM.setInterval(500);
     TimerDMM.start();
     FormLoaded = true;
+    // A restored size other than the design's puts every control in proportion now.
+    ApplyLayoutNow();
     alarms->ReadAlarmSet(stores);
     for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
     return true;
@@ -423,6 +425,10 @@ FormDesign frmMain::DesignOf() const {
 
 void frmMain::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    ApplyLayoutNow();
+}
+
+void frmMain::ApplyLayoutNow() {
     if (!FormLoaded || layout.entries.empty()) return;
     const Placement now = CurrentPlacement();
     const auto geometry = ApplyLayout(layout, now.height, now.width, isMinimized());

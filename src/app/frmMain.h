@@ -284,6 +284,8 @@ public:
     Placement CurrentPlacement() const;
     void ApplyPlacement(const Placement& p);
     FormDesign DesignOf() const;
+    // Every control in proportion to the window's size, from the design.
+    void ApplyLayoutNow();
     void ShowRecentFiles();
     // A dialog of the main window closes: the main window takes commands again.
     void DialogClosed();

@@ -179,3 +179,26 @@ TEST(ProportionalLayout, ATinyWindowGivesNoNegativeSizes) {
 
 }  // namespace
 }  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
+    ProgramHarness first;
+    ASSERT_TRUE(first.Start());
+    first.form->setGeometry(40, 30, 957, 762);  // half as large again as the design
+    first.form->mExit->trigger();
+    ASSERT_TRUE(first.form->Ended);
+    EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Width"), std::to_string(957 * 15));
+    EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Height"), std::to_string(762 * 15 + 690));
+
+    ProgramHarness next;
+    next.store = first.store;
+    ASSERT_TRUE(next.Start());
+    EXPECT_EQ(next.form->size(), QSize(957, 762));
+    EXPECT_NEAR(next.form->PicBox->width(), 939, 2) << "the controls follow the restored size at once";
+    EXPECT_NEAR(next.form->PicBox->y(), 318, 2);
+}
+
+}  // namespace
+}  // namespace voltaro
