@@ -77,6 +77,10 @@ frmMain::frmMain(const ProgramContext& context, QWidget* parent)
         RecordingParts{reading, *decoder, *linkView, stats, *alarms, formats, separator, *ctx.clock,
                        *ctx.messages, *ctx.beeper, *recordingView},
         ctx.programFolder, DebugMode);
+    // A reset empties the decibel reference and puts the meter and graph ranges back.
+    recording->decibels = &decibels;
+    recording->meterRange = &meterRange;
+    recording->graphRange = &graphRange;
     acquisition = std::make_unique<Acquisition>(
         AcquisitionParts{*recording, *reader, *MSComm, *decoder, *linkView, reading, *alarms, formats,
                          *ctx.clock, *ctx.beeper, *ctx.messages, *recordingView},
@@ -606,8 +610,8 @@ bool frmMain::mSaveAs_Click() {
     request.initialName = store.RecordingFile;
     const auto chosen = ctx.fileDialogs->AskSaveName(request);
     if (!chosen) return false;
-    store.RecordingFile = CheckFileName(*chosen);
-    store.SavedCount = 0;  // the new file receives the whole recording, header line first
+    // The dialog asked before replacing a file: the whole recording goes there, header first.
+    recording->NameChosen(CheckFileName(*chosen));
     return recording->SaveByExtension(true);
 }
 

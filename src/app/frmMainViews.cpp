@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -205,6 +206,10 @@ void MainRecordingView::RecordingReset() {
     f_.DrawTrendGraph();
 }
 
+bool MainRecordingView::DecibelsOn() const {
+    return f_.ChkdB->isChecked();
+}
+
 void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
     const int n = f_.RecordCount();
     {
@@ -212,8 +217,21 @@ void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
         f_.HScroll1->setMaximum(n < 100 ? 100 : n + 1);
         f_.HScroll1->setValue(n);
     }
+    // The core has taken the last row's settings; the boxes show them. setChecked does not
+    // run the click handlers, so the recorded REL reference stays.
     if (loaded.checkMax) f_.chkMAX->setChecked(true);
     if (loaded.checkMin) f_.chkMIN->setChecked(true);
+    f_.ChkAVG->setChecked(loaded.avg);
+    f_.ChkREL->setChecked(loaded.rel);
+    const QCheckBox* boxes[] = {f_.chkMAX, f_.chkMIN, f_.ChkAVG, f_.ChkREL};
+    for (int i = 0; i < 4; ++i) {
+        f_.Label2[i]->setEnabled(boxes[i]->isChecked());
+        f_.Label3[i]->setEnabled(boxes[i]->isChecked());
+    }
+    f_.OptAlarmHi->setChecked(loaded.alarmHi);
+    if (loaded.alarmHi) f_.TextAlarmHI->setText(QString::fromLatin1(loaded.alarmHiText.c_str()));
+    f_.OptAlarmLo->setChecked(loaded.alarmLo);
+    if (loaded.alarmLo) f_.TextAlarmLO->setText(QString::fromLatin1(loaded.alarmLoText.c_str()));
     f_.UpdatePanel(f_.reading.value, f_.reading.digits);
     UpdateGraphRange();
     f_.RefreshCounters();

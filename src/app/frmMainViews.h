@@ -64,6 +64,7 @@ public:
     void HideProgress() override;
     void RecordingReset() override;
     void RecordingLoaded(const LoadedSettings& loaded) override;
+    bool DecibelsOn() const override;
     void ReadingRecorded(int recordCount) override;
     void UpdatePanel() override;
     void SetLabError(const std::string& text) override;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -279,6 +280,46 @@ TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
         h.form->cmdStart->click();
         EXPECT_EQ(h.form->MainTimer.interval(), debug ? 10 : 1000);
     }
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+// A reopened recording shows the settings its last row was recorded with, on every box, and
+// keeps the REL reference the file recorded rather than the reading now shown.
+TEST(RecordingWindow, ReopenedFileShowsItsLastRowSettingsOnTheBoxes) {
+    Session s;
+    s.Begin(0);
+    frmMain* f = s.f;
+    s.h.Receive("10500;008");
+    f->ChkAVG->click();
+    f->ChkREL->click();  // reference 0.5 V
+    f->TextAlarmHI->setText(QStringLiteral("1.5"));
+    f->OptAlarmHi->click();
+    f->cmdStart->click();
+    for (int i = 0; i < 3; ++i) {
+        s.h.Receive("1070" + std::to_string(i) + ";008");
+        s.h.Second();
+    }
+    f->cmdStart->click();
+    s.h.dialogs.answers.push_back(s.SavedFile());
+    f->mSaveAs->trigger();
+
+    Session other;
+    other.Begin(0);
+    frmMain* g = other.f;
+    other.h.Receive("12000;008");
+    ASSERT_TRUE(g->recording->OpenFile(s.SavedFile()).loaded);
+    EXPECT_TRUE(g->ChkAVG->isChecked());
+    EXPECT_TRUE(g->ChkREL->isChecked());
+    EXPECT_TRUE(g->Label2[3]->isEnabled());
+    EXPECT_TRUE(g->OptAlarmHi->isChecked());
+    EXPECT_EQ(g->TextAlarmHI->text().trimmed(), QStringLiteral("1.5"));
+    EXPECT_FALSE(g->OptAlarmLo->isChecked());
+    EXPECT_FLOAT_EQ(g->stats.RelReference, 0.5f);
 }
 
 }  // namespace
