@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "ReadingText.h"
+#include "PortArgument.h"
 #include "Subcommands.h"
 #include "app/Beeper.h"
 #include "app/Clock.h"
-#include "app/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
@@ -35,16 +35,10 @@ int Fail(int status, const std::string& message) {
 }
 
 bool PositiveNumber(const std::string& text, int& out) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size() && out > 0;
-}
-
-// "COM3" (any letter case) gives 3.
-int PortNumber(const std::string& text) {
-    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' || (text[2] | 0x20) != 'm')
-        return 0;
-    int n = 0;
-    return PositiveNumber(text.substr(3), n) ? n : 0;
+    long n = 0;
+    if (!WholeNumber(text, n, 1, 1L << 30)) return false;
+    out = static_cast<int>(n);
+    return true;
 }
 
 }  // namespace
@@ -76,12 +70,7 @@ int RunRead(const std::vector<std::string>& args) {
         return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");
 
     const std::string folder = DefaultProgramFolder();
-    PortTable table = PortTable::FromIni(IniFile(JoinPath(folder, "Setup.ini")));
-    int portNumber = PortNumber(portArg);
-    if (portNumber == 0) {
-        portNumber = 1;
-        table.Set(portNumber, portArg);
-    }
+    auto [table, portNumber] = ChoosePort(portArg, folder);
     const std::string device = table.Device(portNumber);
 
     Reading reading;

@@ -8,10 +8,10 @@
 #include <cstdio>
 
 #include "ReadingText.h"
+#include "PortArgument.h"
 #include "Subcommands.h"
 #include "app/Beeper.h"
 #include "app/Clock.h"
-#include "app/IniFile.h"
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
 #include "link/FrameReader.h"
@@ -65,16 +65,7 @@ int Fail(int status, const std::string& message) {
 }
 
 bool WholeNumber(const std::string& text, long& out, long max) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size() && out >= 0 && out <= max;
-}
-
-// "COM3" (any letter case) gives 3; anything else 0.
-int PortNumber(const std::string& text) {
-    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' || (text[2] | 0x20) != 'm')
-        return 0;
-    long n = 0;
-    return WholeNumber(text.substr(3), n, 10) && n > 0 ? static_cast<int>(n) : 0;
+    return cli::WholeNumber(text, out, 0, max);
 }
 
 struct NoAlarmView : AlarmView {
@@ -175,12 +166,7 @@ int RunRecord(const std::vector<std::string>& args) {
     if (outInfo.exists() && !force) return Fail(2, out + " already exists; give --force to replace it");
 
     const std::string folder = DefaultProgramFolder();
-    PortTable table = PortTable::FromIni(IniFile(JoinPath(folder, "Setup.ini")));
-    int portNumber = PortNumber(portArg);
-    if (portNumber == 0) {
-        portNumber = 1;
-        table.Set(portNumber, portArg);
-    }
+    auto [table, portNumber] = ChoosePort(portArg, folder);
 
     Reading reading;
     LinkView noWindow;
