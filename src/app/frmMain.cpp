@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "app/FileDialogs.h"
 #include "app/Icons.h"
@@ -207,9 +208,7 @@ bool frmMain::Form_Load() {
     separator.ChkDim(settings.ExtDimF);
     decoder->UnType = settings.UnType;
     line = SerialLine{settings.PortText, settings.LineSettings};
-    VScroll1->blockSignals(true);
-    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
-    VScroll1->blockSignals(false);
+    ShowPortSpinner();
     TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
 
     layout = RecordLayout(DesignOf());
@@ -307,8 +306,18 @@ void frmMain::VScroll1_Change(int value) {
     settings.Port = value < 0 ? -value : value;
     settings.MakeSerialTexts();
     line.PortText = settings.PortText;
+    ShowPortSpinner();
     ReopenMainPort();
     VScroll1->setEnabled(true);
+}
+
+void frmMain::ShowPortSpinner() {
+    // The spinner offers COM1 to COM8; a port 9 or 10 the program holds (stored, or the only one
+    // found) widens it, so that it shows and one step leads to its neighbour.
+    const int port = static_cast<int>(Val(line.PortText));
+    const QSignalBlocker quiet(VScroll1);
+    VScroll1->setRange(-std::max(8, port), -1);
+    VScroll1->setValue(-port);
 }
 
 void frmMain::BuildCommTest() {
@@ -489,9 +498,7 @@ void frmMain::mComm_Click() {
 void frmMain::SetupConfirmed() {
     SaveSettings(settings, stores);
     line = SerialLine{settings.PortText, settings.LineSettings};
-    VScroll1->blockSignals(true);
-    VScroll1->setValue(-static_cast<int>(Val(settings.PortText)));
-    VScroll1->blockSignals(false);
+    ShowPortSpinner();
     ReopenMainPort();
 }
 
@@ -514,7 +521,8 @@ void frmMain::SetupTestPoll() {
 }
 
 void frmMain::SetupTestStop() {
-    acquisition->Running = false;
+    // A recording that goes on through the test is still running.
+    acquisition->Running = acquisition->IsRecording();
     setup->Timer1.stop();
     if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
     reader->OpenComm(*MSComm, line);
@@ -574,6 +582,8 @@ void frmMain::ShowFileCommands() {
     for (QAction* later : {mNew, mOpen, mClose, mImport, mExport, mPrintScreen, mPrintGraph, mPrtReport,
                            mDeleteFile, mScaling, mDateTime, mAutoSave, mDbTest})
         later->setEnabled(false);
+    // The recent files open through Open, which comes later too.
+    for (size_t i = 1; i < mfilelist.size(); ++i) mfilelist[i]->setEnabled(false);
 }
 
 void frmMain::SyncTimers() {
@@ -730,6 +740,8 @@ void frmMain::HScroll1_Change(int value) {
         reading.acDc = store.Text(value, Field::Coupling);
         reading.frameText = notes;
         decoder->DecodeFrame(*linkView);
+        // A stored row is no new reading: only a fresh frame from the meter is recorded.
+        acquisition->NewReading = false;
     }
     if (reading.digits != "OL") UpdatePanel(reading.value, reading.digits);
     recordingView->UpdateGraphRange();

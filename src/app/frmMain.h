@@ -279,6 +279,8 @@ public:
     // configured port again.
     void ReopenMainPort();
     void ShowPortDevice();
+    // The port spinner's range and value for the port held.
+    void ShowPortSpinner();
     PortTable Ports() const;
     // The window's placement and size in twips; its Height counts the band above the controls.
     Placement CurrentPlacement() const;

@@ -1,7 +1,6 @@
 #include "app/frmSeleDim.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,14 +18,8 @@ frmSeleDim::frmSeleDim(QWidget* parent) : QDialog(parent) {
     Check1 = new QCheckBox(QStringLiteral("Don't show me this again"), this);
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        hide();
-        emit closed(true);
-    });
-    connect(Command2, &QPushButton::clicked, this, [this] {
-        hide();
-        emit closed(false);
-    });
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -40,9 +33,11 @@ frmSeleDim::frmSeleDim(QWidget* parent) : QDialog(parent) {
     all->addLayout(buttons);
 }
 
-void frmSeleDim::closeEvent(QCloseEvent* e) {
-    e->accept();
-    emit closed(false);
+void frmSeleDim::done(int result) {
+    // Escape hides a dialog without a close event; the main window must still get its
+    // commands back.
+    QDialog::done(result);
+    emit closed(result == Accepted);
 }
 
 }  // namespace voltaro

@@ -23,12 +23,12 @@ public:
     QPushButton* Command1 = nullptr;  // confirm
     QPushButton* Command2 = nullptr;  // "Cancel"
 
+    // OK, Cancel, Escape and the close box all end here.
+    void done(int result) override;
+
 signals:
     // The dialog closed: confirmed or cancelled.
     void closed(bool confirmed);
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
 };
 
 }  // namespace voltaro

@@ -1,7 +1,6 @@
 #include "link/frmSetup.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -133,8 +132,8 @@ frmSetup::frmSetup(QWidget* parent) : QDialog(parent) {
 
     Timer1.setInterval(500);
     connect(this, &frmSetup::optionClicked, this, &frmSetup::OptionClick);
-    connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);
-    connect(cmdQUIT, &QPushButton::clicked, this, &frmSetup::cmdQUIT_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdQUIT, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdTest, &QPushButton::clicked, this, [this] {
         cmdOK->setEnabled(false);
         cmdQUIT->setEnabled(false);
@@ -144,6 +143,7 @@ frmSetup::frmSetup(QWidget* parent) : QDialog(parent) {
     connect(CmdStop, &QPushButton::clicked, this, [this] {
         cmdOK->setEnabled(true);
         cmdQUIT->setEnabled(true);
+        CmdStop->setEnabled(false);  // enabled only while a test runs: closing ends just that one
         Timer1.stop();
         emit testStopped();
     });
@@ -227,29 +227,39 @@ void frmSetup::OptionClick(const QString& array, int index) {
 
 void frmSetup::cmdOK_Click() {
     if (Changed) emit settingsConfirmed();
-    Changed = false;
-    atOpen_.reset();
-    hide();
-    emit closed();
 }
 
 void frmSetup::cmdQUIT_Click() {
     // Cancel leaves the line as it was before the dialog was shown.
-    if (Changed && atOpen_ && settings_) {
-        *settings_ = *atOpen_;
-        SelectStored();
-        ShowSettings();
+    if (!Changed || !atOpen_ || !settings_) return;
+    AppSettings& a = *settings_;
+    const AppSettings& was = *atOpen_;
+    a.Port = was.Port;
+    a.Baud = was.Baud;
+    a.Parity = was.Parity;
+    a.Data = was.Data;
+    a.Stop = was.Stop;
+    a.PortText = was.PortText;
+    a.BaudText = was.BaudText;
+    a.ParityText = was.ParityText;
+    a.DataText = was.DataText;
+    a.StopText = was.StopText;
+    a.LineSettings = was.LineSettings;
+    SelectStored();
+    ShowSettings();
+}
+
+void frmSetup::done(int result) {
+    if (CmdStop->isEnabled()) CmdStop->click();  // the line test ends with the dialog
+    if (result == Accepted) {
+        cmdOK_Click();
+    } else {
+        cmdQUIT_Click();
     }
     Changed = false;
     atOpen_.reset();
-    hide();
+    QDialog::done(result);
     emit closed();
-}
-
-void frmSetup::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    if (CmdStop->isEnabled()) CmdStop->click();  // the line test ends with the dialog
-    cmdQUIT_Click();
 }
 
 void frmSetup::showEvent(QShowEvent* e) {

@@ -64,6 +64,9 @@ public:
     // The caption of a choice: the value that goes into the line settings.
     static QString CaptionOf(const QRadioButton* option);
 
+    // OK confirms; Cancel, Escape and the close box cancel. Each ends the line test first.
+    void done(int result) override;
+
 signals:
     // An option of one of the arrays was clicked: the array's name and the index.
     void optionClicked(const QString& array, int index);
@@ -75,7 +78,6 @@ signals:
     void closed();
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -84,7 +86,9 @@ private:
     void cmdQUIT_Click();
 
     AppSettings* settings_ = nullptr;
-    std::unique_ptr<AppSettings> atOpen_;  // the settings as they were when the dialog was shown
+    // The serial line as it was when the dialog was shown; the rest of the settings may change
+    // meanwhile (a save names a recent file) and is not the dialog's to put back.
+    std::unique_ptr<AppSettings> atOpen_;
     std::unique_ptr<SerialPort> MSComm;
 
     template <size_t N>

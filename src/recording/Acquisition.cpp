@@ -27,6 +27,7 @@ void Acquisition::ResetAcquisition() {
     p_.view.SetStartCaption(StartCaption);
     Running = false;
     MainTimerEnabled = false;
+    TimerOutEnabled = false;
     TimerAutoSaveEnabled = false;
     p_.view.TimersChanged();
 }
@@ -116,6 +117,9 @@ void Acquisition::CmdStop_Click() {
     StartCaption = "START";
     p_.view.SetStartCaption(StartCaption);
     TimerAutoSaveEnabled = false;
+    // Idle has no watchdog: it would stop a stopped recording later, and the next START counts
+    // its 30 seconds afresh.
+    TimerOutEnabled = false;
     p_.view.SetRecordingControls(false);
     p_.recording.ShowFileName();
     MainTimerEnabled = false;
@@ -126,6 +130,14 @@ void Acquisition::CmdStop_Click() {
 }
 
 void Acquisition::MainTimerTick() {
+    // A tick while an earlier one waits in a save's message box would record its reading twice.
+    if (inMainTick_) return;
+    inMainTick_ = true;
+    CountDownAndRecord();
+    inMainTick_ = false;
+}
+
+void Acquisition::CountDownAndRecord() {
     --RecCountdown;
     if (RecInterval >= 2) p_.view.SetTitle(SecondsToClock(RecCountdown));
     if (RecCountdown > 0 || !NewReading) return;
@@ -144,7 +156,8 @@ void Acquisition::MainTimerTick() {
 void Acquisition::TimerOutTick() {
     p_.beeper.Beep();
     TimerOutEnabled = false;
-    StopRecording();
+    // The STOP button's path: the file commands follow the rows held, as after STOP.
+    CmdStop_Click();
     p_.messages.ShowMessage("No Korvan data being received ?", "error");
 }
 

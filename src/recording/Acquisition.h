@@ -81,7 +81,10 @@ public:
     bool TimerAutoSaveEnabled = false;
 
 private:
+    void CountDownAndRecord();
+
     AcquisitionParts p_;
+    bool inMainTick_ = false;
     std::string programFolder_;
     bool debugMode_;
 };

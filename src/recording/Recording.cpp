@@ -90,16 +90,19 @@ void Recording::KeepOtherRecording() {
     if (store.SavedCount != 0 || unchosenFile_.empty() || store.RecordingFile != unchosenFile_) return;
     unchosenFile_.clear();
     if (!Exists(store.RecordingFile)) return;
-    const std::string free = FreeNumberedName(store.RecordingFile);
-    p_.messages.ShowMessage(store.RecordingFile + " holds another recording." + kCrLf +
-                                "This recording is saved to " + free + ".",
+    // The new name holds before the box waits for the user, so nothing said meanwhile can
+    // reach the older file.
+    const std::string older = store.RecordingFile;
+    store.RecordingFile = FreeNumberedName(older);
+    p_.messages.ShowMessage(older + " holds another recording." + kCrLf + "This recording is saved to " +
+                                store.RecordingFile + ".",
                             "info");
-    store.RecordingFile = free;
 }
 
 void Recording::SayFailure(const std::string& message, bool always, bool& failing) {
-    if (always || !failing) p_.messages.ShowMessage(message, "error");
-    failing = true;
+    const bool say = always || !failing;
+    failing = true;  // before the box: a failure while it waits belongs to the same run
+    if (say) p_.messages.ShowMessage(message, "error");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -240,17 +243,27 @@ void Recording::StartProgress(const std::string& caption, const std::string& fil
 // The recording file
 
 bool Recording::SaveByExtension(bool showProgress) {
+    // A timer that fires while a save's message box waits finds the save busy and leaves it.
+    if (saving_) return false;
+    const SavingGuard busy(saving_);
     ShowFileName();
     p_.view.EnableSave(false);
     KeepOtherRecording();
     const std::string ext = ExtensionOf(store.RecordingFile, ExtDim());
-    if (ext == "dmm" || ext == "csv") return SaveRecording(',', showProgress);
-    if (ext == "txt") return SaveRecording(' ', showProgress);
-    // Never "saved" in silence: the rows stay, and so does SavedCount.
-    SayFailure("Can't save " + store.RecordingFile + kCrLf + "The file type is not known; use " + ExtDim() +
-                   "dmm, " + ExtDim() + "csv or " + ExtDim() + "txt.",
-               showProgress, saveFailing_);
-    return false;
+    bool saved = false;
+    if (ext == "dmm" || ext == "csv") {
+        saved = SaveRecording(',', showProgress);
+    } else if (ext == "txt") {
+        saved = SaveRecording(' ', showProgress);
+    } else {
+        // Never "saved" in silence: the rows stay, and so does SavedCount.
+        SayFailure("Can't save " + store.RecordingFile + kCrLf + "The file type is not known; use " +
+                       ExtDim() + "dmm, " + ExtDim() + "csv or " + ExtDim() + "txt.",
+                   showProgress, saveFailing_);
+    }
+    // Rows a failed save left unsaved can still be saved by the user.
+    if (!saved && store.RecordCount > store.SavedCount) p_.view.EnableSave(true);
+    return saved;
 }
 
 bool Recording::SaveRecording(char separator, bool showProgress) {
@@ -504,8 +517,11 @@ bool Recording::ExportReadings(const std::string& exportFile) {
 // Autosave and the report
 
 bool Recording::TimerAutoSaveTick() {
+    // A tick inside a save (its message box) does nothing; it is not a save either.
+    if (saving_) return false;
     if (++store.AutoSaveTick < 2) return true;
     bool ok = SaveByExtension(false);
+    const SavingGuard busy(saving_);
     const std::string keep = store.RecordingFile;
     ok = SaveReport() && ok;
     store.RecordingFile = keep;

@@ -133,6 +133,13 @@ private:
     bool debugMode_;
     std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
     bool saveFailing_ = false;
+    // A save, or its message box, is in progress.
+    bool saving_ = false;
+    struct SavingGuard {
+        explicit SavingGuard(bool& flag) : flag_(flag) { flag_ = true; }
+        ~SavingGuard() { flag_ = false; }
+        bool& flag_;
+    };
     bool reportFailing_ = false;
     int progressValue_ = -1;
     bool progressOk_ = false;

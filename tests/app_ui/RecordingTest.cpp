@@ -158,6 +158,36 @@ TEST_F(Recording, WatchdogStopsARecordingWithNoMeterAfterThirtySeconds) {
     EXPECT_EQ(f->cmdStart->text(), "START");
     EXPECT_FALSE(f->TimerOut.isActive());
     EXPECT_FALSE(f->MainTimer.isActive());
+    EXPECT_FALSE(f->mSave->isEnabled()) << "no rows to save";
+    EXPECT_FALSE(f->mSaveAs->isEnabled());
+}
+
+TEST_F(Recording, StopEndsTheWatchdogAndTheNextStartArmsItAgain) {
+    Begin(0);
+    for (bool button : {true, false}) {
+        f->cmdStart->click();
+        ASSERT_TRUE(f->TimerOut.isActive());
+        button ? f->cmdStop->click() : f->cmdStart->click();
+        EXPECT_FALSE(f->TimerOut.isActive()) << "STOP " << (button ? "button" : "caption");
+    }
+    f->cmdStart->click();
+    EXPECT_TRUE(f->TimerOut.isActive());
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+// A failed Save as leaves its rows unsaved and Save usable; the saved file joins the recent
+// list, whose entries wait for Open.
+TEST_F(Recording, SaveStaysUsableAfterAFailureAndRecentFilesWaitForOpen) {
+    WithRows(2);
+    h.dialogs.answers = {h.ctx.programFolder + "/no such folder/kept.dmm"};
+    f->mSaveAs->trigger();
+    EXPECT_TRUE(f->mSave->isEnabled());
+    h.dialogs.answers = {SavedFile()};
+    f->mSaveAs->trigger();
+    EXPECT_FALSE(f->mSave->isEnabled()) << "nothing left unsaved";
+    EXPECT_EQ(f->mfilelist[1]->text().toStdString(), SavedFile());
+    EXPECT_TRUE(f->mfilelist[1]->isVisible());
+    EXPECT_FALSE(f->mfilelist[1]->isEnabled());
 }
 
 TEST_F(Recording, LinkLabelShowsWithFramesAndHidesFifteenSecondsAfterTheLast) {

@@ -88,6 +88,9 @@ TEST(Screenshots, IdleRecordingAndAlarm) {
     EXPECT_EQ(f.HScroll1->value(), 40);
     EXPECT_TRUE(f.Timer1.isActive());
     EXPECT_TRUE(f.grab().save(folder + "/main-readout.png"));
+    Fire(f.Timer1);
+    EXPECT_FALSE(f.Picture2[0]->isVisible()) << "the read-out hides two seconds later";
+    EXPECT_FALSE(f.Timer1.isActive());
 
     // Half as large again: every control and font in proportion, the graph drawn anew.
     const QSize design = f.size();

@@ -78,15 +78,39 @@ TEST_F(SetupDialog, OkWithoutAChangeNeitherSavesNorReopens) {
     EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "");
 }
 
-TEST_F(SetupDialog, CancelForgetsTheClickedChoices) {
+TEST_F(SetupDialog, CancelForgetsTheClickedChoicesButNotWhatASaveMeanwhileRemembered) {
     f->setup->optPort[4]->click();
     f->setup->optParity[2]->click();
+    f->recording->store.AutoSaveTick = 1;
+    Fire(f->TimerAutoSave);  // the timers run on behind the dialog
+    const std::string saved = f->recording->store.RecordingFile;
+    ASSERT_EQ(f->settings.RecentFiles[0], saved);
     f->setup->cmdQUIT->click();
     EXPECT_TRUE(f->isEnabled());
     EXPECT_EQ(f->settings.PortText, "2");
     EXPECT_EQ(f->settings.LineSettings, "2400,O,7,1");
     EXPECT_TRUE(f->setup->optPort[2]->isChecked());
     EXPECT_EQ(h.MainPort().openedPort, 2);
+    EXPECT_EQ(f->settings.RecentFiles[0], saved);
+    EXPECT_EQ(f->settings.Path, h.ctx.programFolder);
+}
+
+// COM9 and COM10 are no choices of the dialog, but a stored port can be one of them: the spinner
+// shows it and steps from it to its neighbour.
+TEST(PortSpinner, ShowsAndStepsFromAPortBeyondEight) {
+    for (int port : {9, 10}) {
+        ProgramHarness h;
+        IniFile(h.ctx.programFolder + "/Setup.ini")
+            .IniWriteRaw("Communications", "Port", std::to_string(port));
+        ASSERT_TRUE(h.StartWithPort());
+        frmMain& f = *h.form;
+        EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port));
+        EXPECT_EQ(f.VScroll1->value(), -port);
+        ASSERT_EQ(h.MainPort().openedPort, port);
+        f.VScroll1->setValue(f.VScroll1->value() + 1);  // one step down
+        EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port - 1));
+        EXPECT_EQ(h.MainPort().openedPort, port - 1);
+    }
 }
 
 }  // namespace

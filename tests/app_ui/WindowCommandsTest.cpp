@@ -40,6 +40,45 @@ TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
     EXPECT_TRUE(next.form->isEnabled());
 }
 
+// Escape hides a dialog without a close event; it and the close box cancel as Cancel does, end a
+// running line test and give the main window its commands back.
+TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
+    enum Dialog { Decimal, Setup, SetupTesting };
+    for (bool escape : {true, false}) {
+        for (Dialog which : {Decimal, Setup, SetupTesting}) {
+            SCOPED_TRACE(std::string(escape ? "Escape on " : "close box of ") + "dialog " +
+                         std::to_string(which));
+            ProgramHarness h;
+            ASSERT_TRUE(h.StartWithPort());
+            frmMain& f = *h.form;
+            QDialog* dialog = nullptr;
+            if (which == Decimal) {
+                f.mSeledec->trigger();
+                f.seleDim->Option1[1]->setChecked(true);
+                dialog = f.seleDim.get();
+            } else {
+                f.mComm->trigger();
+                f.setup->optParity[2]->click();
+                if (which == SetupTesting) f.setup->cmdTest->click();
+                dialog = f.setup.get();
+            }
+            ASSERT_FALSE(f.isEnabled());
+            if (escape) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            } else {
+                dialog->close();
+            }
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_TRUE(f.isEnabled());
+            EXPECT_EQ(f.settings.ExtDimF, 0);
+            EXPECT_EQ(f.settings.LineSettings, "2400,O,7,1");
+            EXPECT_FALSE(f.acquisition->Running);
+            EXPECT_TRUE(h.MainPort().PortOpen());
+            EXPECT_FALSE(f.setup->Timer1.isActive());
+        }
+    }
+}
+
 TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
@@ -90,6 +129,18 @@ TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
     EXPECT_FALSE(own.PortOpen());
     EXPECT_TRUE(h.MainPort().PortOpen());
     EXPECT_TRUE(f.setup->cmdOK->isEnabled());
+}
+
+TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
+    ProgramHarness h;
+    ASSERT_TRUE(h.StartWithPort());
+    frmMain& f = *h.form;
+    f.cmdStart->click();
+    f.mComm->trigger();
+    f.setup->cmdTest->click();
+    f.setup->CmdStop->click();
+    EXPECT_TRUE(f.acquisition->Running);
+    EXPECT_EQ(f.cmdStart->text(), "STOP");
 }
 
 TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
@@ -158,6 +209,13 @@ TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     f.HScroll1->setValue(2);
     EXPECT_EQ(f.modShow.DisplayText, "2.000");
     EXPECT_EQ(f.reading.frameText, "12000;008");
+
+    // A live frame, then the meter falls silent: the row under the cursor is no new reading.
+    h.Receive("13500;008");
+    f.HScroll1->setValue(1);
+    f.cmdStart->click();
+    h.Second();
+    EXPECT_EQ(f.recording->store.RecordCount, 3);
 }
 
 }  // namespace

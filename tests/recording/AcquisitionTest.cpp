@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "link/FrameReader.h"
 #include "link/SerialPort.h"
 #include "recording/Acquisition.h"
@@ -134,6 +137,51 @@ TEST_F(AcquisitionTest, TheWatchdogStopsARecordingThatGetsNoFrame) {
     EXPECT_EQ(messages.asked[0].message, "No Korvan data being received ?");
     EXPECT_EQ(messages.asked[0].kind, "error");
     EXPECT_GE(beeper.count, 1);
+}
+
+TEST_F(AcquisitionTest, TheWatchdogEndsWithTheRecordingAndItsReset) {
+    sending.clear();
+    for (bool reset : {false, true}) {
+        acq.cmdStart_Click();
+        Run(10);
+        reset ? rec.ResetRecording() : acq.cmdStart_Click();
+        EXPECT_FALSE(acq.TimerOutEnabled) << (reset ? "reset" : "STOP");
+        Run(30);
+    }
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_EQ(beeper.count, 0);
+}
+
+// Message boxes that let a timer tick while they wait, as a modal box does.
+struct WaitingMessages : ScriptedMessages {
+    std::string ShowMessage(const std::string& message, const std::string& kind) override {
+        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
+        if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
+        return answer;
+    }
+    std::function<void()> whileWaiting;
+};
+
+TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice) {
+    WaitingMessages waiting;
+    Recording r{{reading, decoder, window, stats, alarms, formats, separator, clock, waiting, beeper, view},
+                dir.path().toStdString(),
+                false};
+    Acquisition a{{r, reader, port, decoder, window, reading, alarms, formats, clock, beeper, waiting, view},
+                  dir.path().toStdString(),
+                  false};
+    Put(PathOf("held.dmm"), "an older recording");
+    r.store.RecordingFile = PathOf("held.dmm");
+    r.ResetRecording();
+    a.cmdStart_Click();
+    for (int i = 0; i < 2; ++i) {
+        port.Feed("10123;008\r\n10123;008\r\n");
+        a.TimerDMMTick();
+    }
+    waiting.whileWaiting = [&] { a.MainTimerTick(); };
+    a.MainTimerTick();  // the first row saves the empty table, and the box says where
+    ASSERT_EQ(waiting.asked.size(), 1u);
+    EXPECT_EQ(r.store.RecordCount, 1);
 }
 
 TEST_F(AcquisitionTest, AMeterThatFallsSilentShowsOverloadAndRecordsNothingMore) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "display/GraphRange.h"
 #include "recording/FileNames.h"
@@ -415,6 +417,38 @@ TEST_F(RecordingTest, AFreshRecordingNeverReplacesAFileOfItsName) {
     ASSERT_TRUE(b.rec.SaveByExtension(false));
     EXPECT_EQ(b.rec.store.RecordingFile, PathOf("run.dmm"));
     EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), 333u);
+}
+
+// Message boxes that let a timer tick while they wait, as a modal box does.
+struct WaitingMessages : ScriptedMessages {
+    std::string ShowMessage(const std::string& message, const std::string& kind) override {
+        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
+        if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
+        return answer;
+    }
+    std::function<void()> whileWaiting;
+};
+
+TEST_F(RecordingTest, AnAutosaveTickWhileTheSaysWhereBoxWaitsLeavesTheOlderFileAlone) {
+    WaitingMessages waiting;
+    Recording r{{reading, decoder, window, stats, alarms, formats, separator, clock, waiting, beeper, view},
+                dir.path().toStdString(),
+                false};
+    Put(PathOf("run.dmm"), "an older recording");
+    r.store.RecordingFile = PathOf("run.dmm");
+    r.ResetRecording();
+    bool tickSaved = true;
+    waiting.whileWaiting = [&] {
+        r.store.AutoSaveTick = 3;
+        tickSaved = r.TimerAutoSaveTick();
+    };
+    Accept("10123;008");
+    ASSERT_TRUE(r.AppendReadingRow());  // the empty table is saved first, and the box says where
+    ASSERT_EQ(waiting.asked.size(), 1u);
+    EXPECT_FALSE(tickSaved) << "the tick inside the save does nothing";
+    EXPECT_EQ(Slurp(PathOf("run.dmm")), "an older recording");
+    ASSERT_TRUE(r.SaveByExtension(false));
+    EXPECT_EQ(Slurp(PathOf("run001.dmm")).size(), 222u);
 }
 
 TEST_F(RecordingTest, NumbersNoSingleHoldsReadBackAsZero) {
