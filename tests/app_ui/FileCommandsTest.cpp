@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/Messages.h"
 #include "recording/FileCommands.h"
 
 namespace voltaro {
@@ -30,20 +29,6 @@ TEST(FileCommands, RecentFilesKeepSixNewestFirstWithoutDuplicates) {
     AddRecentFile(list, "e");
     EXPECT_EQ(list, (std::array<std::string, 6>{"e", "g", "f", "d", "c", "b"}))
         << "a re-opened file moves up";
-}
-
-TEST(FileCommands, CheckSaveAsksOnlyWithReadings) {
-    ScriptedMessages m;
-    int saves = 0;
-    EXPECT_EQ(CheckSave(0, m, [&] { return ++saves, true; }), "");
-    EXPECT_TRUE(m.asked.empty());
-    m.answers = {kAnswerNo};
-    EXPECT_EQ(CheckSave(5, m, [&] { return ++saves, true; }), kAnswerNo);
-    m.answers = {kAnswerYes};
-    EXPECT_EQ(CheckSave(5, m, [&] { return ++saves, true; }), kAnswerYes);
-    EXPECT_EQ(saves, 1);
-    m.answers = {kAnswerYes};
-    EXPECT_EQ(CheckSave(5, m, [] { return false; }), kAnswerCancel) << "an unsaved Yes is a Cancel";
 }
 
 }  // namespace

@@ -23,33 +23,18 @@ QStringList Captions(QMenu* menu) {
     return out;
 }
 
-TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
+// The main window as made, before it is loaded.
+struct MainWindowLayout : ::testing::Test {
     ProgramHarness h;
     frmMain& form = h.Make();
-    EXPECT_EQ(Captions(form.mfile), (QStringList{"New",
-                                                 "Open",
-                                                 "Close",
-                                                 "-",
-                                                 "Import Readings",
-                                                 "Export Readings",
-                                                 "-",
-                                                 "Save",
-                                                 "Save as ...",
-                                                 "-",
-                                                 "Print Screen",
-                                                 "Print Graph",
-                                                 "Printer Report",
-                                                 "-",
-                                                 "Delete File",
-                                                 "-",
-                                                 "",
-                                                 "",
-                                                 "",
-                                                 "",
-                                                 "",
-                                                 "",
-                                                 "-",
-                                                 "Exit"}));
+};
+
+TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
+    // clang-format off
+    EXPECT_EQ(Captions(form.mfile), (QStringList{"New", "Open", "Close", "-", "Import Readings", "Export Readings",
+        "-", "Save", "Save as ...", "-", "Print Screen", "Print Graph", "Printer Report", "-", "Delete File", "-",
+        "", "", "", "", "", "", "-", "Exit"}));
+    // clang-format on
     EXPECT_EQ(Captions(form.mSetup), (QStringList{"Communications", "Scaling", "Date/Time", "Select Decimal ",
                                                   "Alarm Signals", "AutoSave"}));
     EXPECT_EQ(Captions(form.mAlarmSignals),
@@ -59,9 +44,7 @@ TEST(MainWindowLayout, MenusHoldEveryEntryInOrder) {
     for (QAction* a : form.mfilelist) EXPECT_FALSE(a->isVisible());
 }
 
-TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
-    ProgramHarness h;
-    frmMain& form = h.Make();
+TEST_F(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
     EXPECT_EQ(form.Frame3->title(), "READING-DIGITAL DISPLAY");
     EXPECT_EQ(form.Frame1->title(), "ALARM LIMITS");
     EXPECT_EQ(form.cmdStart->text(), "START");
@@ -82,9 +65,7 @@ TEST(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
     EXPECT_EQ(form.VScroll1->maximum(), -1);
 }
 
-TEST(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
-    ProgramHarness h;
-    frmMain& form = h.Make();
+TEST_F(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
     // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
     // over it, 1932 x 1035 at 3240 from the top.
     EXPECT_EQ(form.PicBox->geometry(), frmMain::FromTwips(60, 3180, 9390, 3585));
@@ -98,7 +79,7 @@ TEST(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
     }
 }
 
-TEST(SetupDialogLayout, OptionArraysHideTheUnofferedChoices) {
+TEST(DialogLayout, SetupHidesTheUnofferedChoicesAndBothDialogsCarryTheirCaptions) {
     frmSetup dlg;
     auto shown = [&dlg](auto& arr) {
         QStringList out;
@@ -119,21 +100,12 @@ TEST(SetupDialogLayout, OptionArraysHideTheUnofferedChoices) {
     EXPECT_EQ(dlg.cmdQUIT->text(), "&Cancel");
     EXPECT_EQ(dlg.cmdTest->text(), "Start");
     EXPECT_EQ(dlg.CmdStop->text(), "STop");
-}
-
-TEST(CommTestLayout, CaptionAndButtons) {
     frmCommTest w;
     EXPECT_EQ(w.windowTitle(), "CommPort Revice Data");
     EXPECT_EQ(w.cmdStart->text(), "&Start");
     EXPECT_EQ(w.cmdStop->text(), "Sto&p");
     EXPECT_EQ(w.cmdExit->text(), "&Cancel");
 }
-
-}  // namespace
-}  // namespace voltaro
-
-namespace voltaro {
-namespace {
 
 TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     ProgramHarness h;
@@ -165,23 +137,6 @@ TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), design[i].second) << w->objectName().toStdString();
     }
 }
-
-TEST(ProportionalLayout, ATinyWindowGivesNoNegativeSizes) {
-    ProgramHarness h;
-    ASSERT_TRUE(h.Start());
-    h.form->resize(20, 10);
-    for (QWidget* w : h.form->layoutControls) {
-        EXPECT_GE(w->width(), 0);
-        EXPECT_GE(w->height(), 0);
-        EXPECT_GT(w->font().pointSizeF(), 0);
-    }
-}
-
-}  // namespace
-}  // namespace voltaro
-
-namespace voltaro {
-namespace {
 
 TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
     ProgramHarness first;

@@ -41,13 +41,7 @@ struct Session {
         f->cmdStart->click();
         ASSERT_EQ(Rows(), n);
     }
-    void Leave(bool closeBox) {
-        if (closeBox) {
-            f->close();
-        } else {
-            f->mExit->trigger();
-        }
-    }
+    void Leave(bool closeBox) { closeBox ? (void)f->close() : f->mExit->trigger(); }
     std::string SavedFile() const { return h.ctx.programFolder + "/kept.dmm"; }
 };
 
@@ -204,36 +198,27 @@ TEST_F(Leaving, NoRowsNoQuestionAndTheSettingsAreSaved) {
 
 TEST_F(Leaving, AnswersOnExitAndOnTheCloseBox) {
     for (bool closeBox : {false, true}) {
-        SCOPED_TRACE(closeBox ? "close box" : "Exit");
-        {
+        for (const std::string& answer : {kAnswerCancel, kAnswerNo, kAnswerYes}) {
+            SCOPED_TRACE((closeBox ? "close box, " : "Exit, ") + answer);
             Session run;
             run.WithRows(3);
-            run.h.messages.answers = {kAnswerCancel};
+            run.h.messages.answers = {answer};
+            run.h.dialogs.answers = {run.h.ctx.programFolder + "/kept"};
             run.Leave(closeBox);
             ASSERT_EQ(run.h.messages.asked.size(), 1u);
             EXPECT_EQ(run.h.messages.asked[0].message, kChangedQuestion);
             EXPECT_EQ(run.h.messages.asked[0].kind, "yesnoc");
-            EXPECT_FALSE(run.f->Ended) << "Cancel keeps the program running";
-            EXPECT_TRUE(run.f->isVisible());
-        }
-        {
-            Session run;
-            run.WithRows(3);
-            run.h.messages.answers = {kAnswerNo};
-            run.Leave(closeBox);
-            EXPECT_TRUE(run.f->Ended);
-            EXPECT_TRUE(run.h.dialogs.asked.empty()) << "No ends without saving";
-        }
-        {
-            Session run;
-            run.WithRows(3);
-            run.h.messages.answers = {kAnswerYes};
-            run.h.dialogs.answers = {run.h.ctx.programFolder + "/kept"};
-            run.Leave(closeBox);
+            EXPECT_EQ(run.f->Ended, answer != kAnswerCancel) << "Cancel keeps the program running";
+            if (answer == kAnswerCancel) {
+                EXPECT_TRUE(run.f->isVisible());
+            }
+            if (answer != kAnswerYes) {
+                EXPECT_TRUE(run.h.dialogs.asked.empty()) << "Cancel and No end without saving";
+                continue;
+            }
             ASSERT_EQ(run.h.dialogs.asked.size(), 1u);
             EXPECT_EQ(run.h.dialogs.asked[0].title, "Save File As ");
             EXPECT_EQ(run.h.dialogs.asked[0].filter, "Recording Files (*.dmm)|*.dmm");
-            EXPECT_TRUE(run.f->Ended);
             QFile saved(QString::fromStdString(run.SavedFile()));
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << "Yes saves through Save as, with .dmm added";
             EXPECT_EQ(saved.size(), 4 * 111) << "the header line and three rows";
@@ -264,12 +249,6 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
     }
 }
 
-}  // namespace
-}  // namespace voltaro
-
-namespace voltaro {
-namespace {
-
 // DebugMode is handed to the program, not taken from the build: the same build runs either way.
 TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
     for (bool debug : {false, true}) {
@@ -281,12 +260,6 @@ TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
         EXPECT_EQ(h.form->MainTimer.interval(), debug ? 10 : 1000);
     }
 }
-
-}  // namespace
-}  // namespace voltaro
-
-namespace voltaro {
-namespace {
 
 // A reopened recording shows the settings its last row was recorded with, on every box, and
 // keeps the REL reference the file recorded rather than the reading now shown.

@@ -21,14 +21,6 @@
 namespace voltaro {
 namespace {
 
-// A click on the window's background, away from every control.
-void QTestMousePress(frmMain& f) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, f.height() - 60),
-                      f.mapToGlobal(QPointF(2, f.height() - 60)), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&f, &press);
-}
-
 TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
     ProgramHarness first;
     ASSERT_TRUE(first.Start());
@@ -139,7 +131,7 @@ TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
     EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     Fire(f.AlarmTimer);
     EXPECT_TRUE(f.cmdAlarmStop->isVisible());
-    QTestMousePress(f);
+    QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(2, f.height() - 60));  // the background
     EXPECT_FALSE(f.AlarmTimer.isActive()) << "a click on the background stops the tone";
     f.cmdAlarmStop->click();
     EXPECT_FALSE(f.cmdAlarmStop->isVisible());

@@ -147,16 +147,9 @@ TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
     Decibels db;
     DateTimeFormat stamps;
     const QDateTime now(QDate(2024, 1, 15), QTime(10, 30, 0));
-    stats.StatMaxOn = 1;
-    stats.Vmax = 1500;
-    stats.MaxDate = QDate(2024, 1, 14);
-    stats.MaxTime = "09:15:00";
-    stats.StatAvgOn = "1";
-    stats.AvgSum = 3;
-    stats.AvgCount = 2;
-    stats.RelReference = 0.25f;
-    stats.RelDate = QDate(2024, 1, 13);
-    stats.RelTime = "08:00:00";
+    stats.StatMaxOn = 1, stats.Vmax = 1500, stats.MaxDate = QDate(2024, 1, 14), stats.MaxTime = "09:15:00";
+    stats.StatAvgOn = "1", stats.AvgSum = 3, stats.AvgCount = 2;
+    stats.RelReference = 0.25f, stats.RelDate = QDate(2024, 1, 13), stats.RelTime = "08:00:00";
     panel.Label2[1] = "kept";
 
     panel.UpdateStatsDisplay(stats, {.rel = true}, db, stamps, now, 5);
@@ -172,14 +165,9 @@ TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
 }
 
 TEST(UnitWithoutPrefix, StripsTheRangePrefixOnly) {
-    const std::pair<const char*, const char*> cases[] = {{"mV", "V"},
-                                                         {"\xB5"
-                                                          "A",
-                                                          "A"},
-                                                         {" W", "W"},
-                                                         {"KHZ", "HZ"},
-                                                         {" MHZ", "HZ"},
-                                                         {"oC", "oC"},
+    const std::pair<std::string, const char*> cases[] = {{"mV", "V"},    {"\xB5" + std::string("A"), "A"},
+                                                         {" W", "W"},    {"KHZ", "HZ"},
+                                                         {" MHZ", "HZ"}, {"oC", "oC"},
                                                          {"", ""}};
     for (const auto& [in, out] : cases) EXPECT_EQ(UnitWithoutPrefix(in), out) << in;
 }

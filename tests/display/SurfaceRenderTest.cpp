@@ -18,10 +18,7 @@ TEST(QtDrawingSurface, DesignTypefacesResolveToTheirMetricTwins) {
     EXPECT_EQ(QFontInfo(FontFor("Times New Roman", 9, true)).family(), "Liberation Serif");
     EXPECT_EQ(ScreenText("m", "symbol"), QString(QChar(0x03BC)));
     EXPECT_EQ(ScreenText("W", "Symbol"), QString(QChar(0x03A9)));
-    EXPECT_EQ(ScreenText("\xB5"
-                         "A",
-                         "Arial"),
-              QString::fromUtf8("\u00B5A"));
+    EXPECT_EQ(ScreenText("\xB5" + std::string("A"), "Arial"), QString::fromUtf8("\u00B5A"));
 }
 
 int Count(const QImage& img, QColor colour, QRect where) {

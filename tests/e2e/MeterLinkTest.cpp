@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -11,27 +10,13 @@
 
 #include "LinkDoubles.h"
 #include "MeterProfiles.h"
+#include "MeterRun.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
 
 using namespace voltaro;
 
 namespace {
-
-QString Meter() {
-    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-meter";
-}
-
-std::set<std::string> LoggedFrames(const QString& path) {
-    std::set<std::string> frames;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return frames;
-    for (QByteArray line : f.readAll().split('\n')) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (!line.isEmpty()) frames.insert(line.toStdString());
-    }
-    return frames;
-}
 
 // What the simulator means by each frame of its sweep: 1234 counts of every range, in base
 // units, from its own table of functions rather than from the program's decoder.
@@ -56,11 +41,10 @@ TEST(MeterLink, NoisySweepArrivesAsSent) {
     QTemporaryDir dir;
     const QString log = dir.filePath("sent.txt");
     QProcess meter;
-    meter.start(Meter(), {"--profile", "sweep", "--hold", "2", "--rate", "8", "--baud", "9600", "--noise",
-                          "0.25", "--seed", "11", "--log", log});
-    ASSERT_TRUE(meter.waitForReadyRead(10000)) << meter.readAllStandardError().toStdString();
-    const std::string device = meter.readLine().trimmed().toStdString();
-    ASSERT_FALSE(device.empty());
+    const std::string device =
+        voltaro::testing::StartMeter(meter, {"--profile", "sweep", "--hold", "2", "--rate", "8", "--baud",
+                                             "9600", "--noise", "0.25", "--seed", "11", "--log", log});
+    ASSERT_FALSE(device.empty()) << meter.readAllStandardError().toStdString();
 
     PortTable table;
     table.Set(2, device);
@@ -91,7 +75,8 @@ TEST(MeterLink, NoisySweepArrivesAsSent) {
     ASSERT_TRUE(meter.waitForFinished(10000));
 
     EXPECT_GE(units.size(), 8u);
-    const std::set<std::string> sent = LoggedFrames(log);
+    const std::vector<std::string> logged = voltaro::testing::LoggedFrames(log);
+    const std::set<std::string> sent(logged.begin(), logged.end());
     ASSERT_FALSE(sent.empty());
     const std::map<std::string, double> sweep = SweepValues();
     for (const auto& [frame, value] : accepted) {

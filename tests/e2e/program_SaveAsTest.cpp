@@ -2,24 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <set>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/FileDialogs.h"
+#include "MeterRun.h"
+#include "ProgramHarness.h"
 #include "app/IniFile.h"
-#include "app/Messages.h"
-#include "app/SettingsStore.h"
-#include "app/frmMain.h"
 #include "link/Decoder.h"
 #include "link/QtSerialPort.h"
 #include "recording/RecordStore.h"
@@ -27,21 +19,6 @@
 
 namespace voltaro {
 namespace {
-
-QString Meter() {
-    return qEnvironmentVariable("VOLTARO_BIN_DIR") + "/bin/voltaro-meter";
-}
-
-std::vector<std::string> LoggedFrames(const QString& path) {
-    std::vector<std::string> frames;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return frames;
-    for (QByteArray line : f.readAll().split('\n')) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (!line.isEmpty()) frames.push_back(line.toStdString());
-    }
-    return frames;
-}
 
 std::string FieldOf(const QByteArray& line, Field f) {
     const FieldPlace& p = PlaceOf(f);
@@ -71,33 +48,21 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     QTemporaryDir dir;
     const QString log = dir.filePath("sent.txt");
     QProcess meter;
-    meter.start(Meter(), {"--profile", "sine", "--function", "vdc", "--range", "1", "--value", "1.5",
-                          "--amplitude", "1", "--period", "7", "--rate", "2", "--seed", "5", "--log", log});
-    ASSERT_TRUE(meter.waitForReadyRead(10000)) << meter.readAllStandardError().toStdString();
-    const std::string device = meter.readLine().trimmed().toStdString();
-    ASSERT_FALSE(device.empty());
+    const std::string device = testing::StartMeter(
+        meter, {"--profile", "sine", "--function", "vdc", "--range", "1", "--value", "1.5", "--amplitude",
+                "1", "--period", "7", "--rate", "2", "--seed", "5", "--log", log});
+    ASSERT_FALSE(device.empty()) << meter.readAllStandardError().toStdString();
 
-    const std::string folder = dir.filePath("program").toStdString();
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
-    IniFile(folder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
-
-    MemorySettingsStore store;
-    ScriptedMessages messages;
+    // The window over the real serial port, the system clock and the real file dialog.
+    ProgramHarness h;
     SystemClock clock;
-    CountingBeeper beeper;
     QtFileDialogs dialogs;
-    ProgramContext ctx;
-    ctx.store = &store;
-    ctx.messages = &messages;
-    ctx.clock = &clock;
-    ctx.beeper = &beeper;
-    ctx.fileDialogs = &dialogs;
-    ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
-    ctx.programFolder = folder;
-
-    frmMain form(ctx);
-    ASSERT_TRUE(form.Form_Load());
-    form.show();
+    h.ctx.clock = &clock;
+    h.ctx.fileDialogs = &dialogs;
+    h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
+    IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
+    ASSERT_TRUE(h.Start());
+    frmMain& form = *h.form;
     // The port opens two seconds after the window; then frames arrive and the link label shows.
     QTRY_VERIFY_WITH_TIMEOUT(form.MSComm->PortOpen(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(form.labRs232->isVisible(), 10000);
@@ -116,7 +81,7 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     form.mSaveAs->trigger();
     meter.terminate();
     meter.waitForFinished(10000);
-    EXPECT_TRUE(messages.asked.empty()) << messages.asked.front().message;
+    EXPECT_TRUE(h.messages.asked.empty()) << h.messages.asked.front().message;
 
     QFile file(saved + ".dmm");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "Save as adds .dmm to a name without extension";
@@ -124,7 +89,7 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     ASSERT_EQ(all.size(), (rows + 1) * kLineLength);
     EXPECT_EQ(FieldOf(all.left(kLineLength), Field::Notes), "Notes");
 
-    const std::vector<std::string> sent = LoggedFrames(log);
+    const std::vector<std::string> sent = testing::LoggedFrames(log);
     size_t at = 0;  // rows follow the order of the frames sent
     for (int r = 1; r <= rows; ++r) {
         const QByteArray line = all.mid(r * kLineLength, kLineLength);

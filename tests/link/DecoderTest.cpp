@@ -146,6 +146,13 @@ TEST_F(DecoderFixture, WorkedDecodes) {
     EXPECT_EQ(reading.signText, "-");
     EXPECT_EQ(window.labAuto, "AUTO");
     EXPECT_EQ(window.dc.text, "");
+
+    Decode("10000;408");  // minus zero keeps its sign until it is cleared
+    EXPECT_EQ(reading.signText, "-");
+    EXPECT_LT(reading.scale, 0);
+    EXPECT_FLOAT_EQ(reading.value, 0.f);
+    decoder.ClearSign();
+    EXPECT_EQ(reading.signText, "");
 }
 
 TEST_F(DecoderFixture, RangeWithoutEntryKeepsScaleOne) {
@@ -207,15 +214,6 @@ TEST_F(DecoderFixture, CouplingAndItsLabel) {
     Decode("1012430?<");                    // resistance ignores the coupling bits
     EXPECT_EQ(reading.acDc, "");
     EXPECT_EQ(window.dc.text, "");
-}
-
-TEST_F(DecoderFixture, NegativeZeroAndClearSign) {
-    Decode("10000;408");
-    EXPECT_EQ(reading.signText, "-");
-    EXPECT_LT(reading.scale, 0);
-    EXPECT_FLOAT_EQ(reading.value, 0.f);
-    decoder.ClearSign();
-    EXPECT_EQ(reading.signText, "");
 }
 
 TEST(DecodeFrameText, ShortLongAndForeignFramesNeverFail) {

@@ -24,8 +24,8 @@ std::string Slurp(const std::string& path) {
 
 class ReaderFixture : public ::testing::Test {
 protected:
-    explicit ReaderFixture(bool debugMode = false)
-        : reader(reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, debugMode) {}
+    ReaderFixture()
+        : reader(reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false) {}
 
     // One poll with `bytes` newly arrived on the line.
     void Poll(const std::string& bytes) {
@@ -44,11 +44,6 @@ protected:
     ScriptedSerialPort port;
 
     void SetUp() override { port.SetPortOpen(true); }
-};
-
-class DebugReaderFixture : public ReaderFixture {
-protected:
-    DebugReaderFixture() : ReaderFixture(true) {}
 };
 
 }  // namespace
@@ -253,14 +248,16 @@ TEST_F(ReaderFixture, CommTestWindowIsFedWhileActive) {
     EXPECT_EQ(test.dc.text, "DC");  // decoded for the window with its own port open
 }
 
-TEST_F(DebugReaderFixture, TestModeRampsTheSimulatedMeter) {
-    Poll(kFrame + kFrame);
+TEST_F(ReaderFixture, TestModeRampsTheSimulatedMeter) {
+    FrameReader debug(reading, decoder, window, beeper, clock, {}, /*debugMode=*/true);
+    port.Feed(kFrame + kFrame);
+    debug.ReadComm(port);
     EXPECT_EQ(beeper.count, 1);
     window.test = true;
     std::vector<std::string> digits;
     for (int i = 0; i < 102; ++i) {
-        reader.ReadComm(port);
-        ASSERT_TRUE(reader.FrameOK);
+        debug.ReadComm(port);
+        ASSERT_TRUE(debug.FrameOK);
         digits.push_back(reading.digits);
     }
     EXPECT_EQ(

@@ -67,7 +67,7 @@ TEST(MeterFrame, EveryFunctionAndRangeEncodesTheValueAskedFor) {
             EXPECT_TRUE(covered.count({code, range})) << code << " range " << range;
 }
 
-TEST(MeterFrame, ByteExactFrames) {
+TEST(MeterFrame, ByteExactFramesOverloadSignAndRounding) {
     const auto frame = [](const char* name, int range, double value, bool autoRange = false) {
         const MeterFunction& f = *FindFunction(name);
         return EncodeFrame(f, *FindRange(f, range), value, autoRange);
@@ -82,17 +82,11 @@ TEST(MeterFrame, ByteExactFrames) {
     EXPECT_EQ(frame("degc", 0, -5), "000054<00");
     EXPECT_EQ(frame("degf", 0, -5), "000054400");
     EXPECT_EQ(frame("uadc", 1, 2.5e-4), "10250=008");
-}
-
-TEST(MeterFrame, OverloadSignAndRounding) {
-    const MeterFunction& vdc = *FindFunction("vdc");
-    const MeterRange& r1 = *FindRange(vdc, 1);
-    EXPECT_EQ(EncodeFrame(vdc, r1, 3.9994, false), "13999;008");
-    EXPECT_EQ(EncodeFrame(vdc, r1, 3.9996, false), "14000;108");
-    EXPECT_EQ(EncodeFrame(vdc, r1, -12, false), "14000;508");
-    EXPECT_EQ(EncodeFrame(vdc, r1, -0.0004, false), "10000;008");  // rounds to zero: no sign
-    const MeterFunction& ohm = *FindFunction("ohm");
-    EXPECT_EQ(EncodeFrame(ohm, *FindRange(ohm, 0), -5, false), "000003000");
+    EXPECT_EQ(frame("vdc", 1, 3.9994), "13999;008");
+    EXPECT_EQ(frame("vdc", 1, 3.9996), "14000;108");
+    EXPECT_EQ(frame("vdc", 1, -12), "14000;508");
+    EXPECT_EQ(frame("vdc", 1, -0.0004), "10000;008");  // rounds to zero: no sign
+    EXPECT_EQ(frame("ohm", 0, -5), "000003000");
     EXPECT_EQ(OverloadFrame("00010;008"), "04000;108");
     EXPECT_EQ(OverloadFrame("000234800"), "040004900");
     EXPECT_EQ(FlipSign("00000;008"), "00000;408");
