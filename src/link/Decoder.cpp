@@ -1,5 +1,6 @@
 #include "link/Decoder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <span>
@@ -27,7 +28,7 @@ double Pow10(int e) {
 struct RangeStep {
     char range;
     int exponent;
-    const char* prefix;
+    std::string_view prefix;
 };
 
 enum class Rule { Plain, Diode, Resistance, Temperature, TransistorGain };
@@ -37,11 +38,11 @@ struct FunctionRow {
     Rule rule;
     std::span<const RangeStep> ranges;
     const char* otherPrefix;  // prefix for a range without an entry; nullptr keeps the last one
-    const char* unit;         // follows the prefix in unitText
-    const char* baseUnit;
+    std::string_view unit;    // follows the prefix in unitText
+    std::string_view baseUnit;
     bool coupling;  // only volts and amperes have AC/DC
     int16_t funcMode;
-    const char* specialMode;
+    std::string_view specialMode;
 };
 
 constexpr RangeStep kVolts[] = {{'0', -4, "m"}, {'1', -3, ""}, {'2', -2, ""}, {'3', -1, ""}, {'4', 0, ""}};
@@ -104,18 +105,20 @@ void SetCaptionIfChanged(Caption& label, const std::string& text) {
 Decoder::Decoder(Reading& reading, LinkView& mainWindow) : reading_(reading), main_(mainWindow) {}
 
 void Decoder::DecodeFrame(DecodeForm& form) {
+    // Positions the text does not reach read as 255.
     const std::string& text = reading_.frameText;
-    for (size_t i = 1; i <= 11; ++i) {
-        reading_.frameBytes[i] = i <= text.size() ? static_cast<unsigned char>(text[i - 1]) : 255;
-    }
+    const size_t n = std::min<size_t>(text.size(), 11);
+    for (size_t i = 0; i < n; ++i) reading_.frameBytes[i + 1] = static_cast<unsigned char>(text[i]);
+    for (size_t i = n + 1; i <= 11; ++i) reading_.frameBytes[i] = 255;
     DecodeReading(form);
 }
 
 void Decoder::ReadAcDc() {
     const int option2 = reading_.frameBytes[kOption2];
-    reading_.acDc = "";
-    if (HasFrameBit(option2, 8)) reading_.acDc = "DC";
-    if (HasFrameBit(option2, 4)) reading_.acDc = "AC";
+    const char* coupling = "";
+    if (HasFrameBit(option2, 8)) coupling = "DC";
+    if (HasFrameBit(option2, 4)) coupling = "AC";
+    SetText(reading_.acDc, coupling);
 }
 
 void Decoder::ShowAcDc(DecodeForm& form) {
@@ -128,65 +131,65 @@ void Decoder::ClearSign() {
 
 void Decoder::DecodeReading(DecodeForm& form) {
     Reading& r = reading_;
-    r.unitText = "";
-    r.acDc = "";
-    r.specialMode = "";
-    r.funcMode = -1;
-    r.scale = 1.0;
-
     const FunctionRow& row = RowFor(r.frameBytes[kFunction]);
     const int status = r.frameBytes[kStatus];
-    std::string unit;  // the unit work text: prefix, then the unit
+    double scale = 1.0;
     if (const RangeStep* step = StepFor(row, r.frameBytes[kRange])) {
-        r.scale = Pow10(step->exponent);
-        r.prefix = step->prefix;
-        unit = r.prefix;
-    } else {
+        scale = Pow10(step->exponent);
+        SetText(r.prefix, step->prefix);
+    } else if (row.otherPrefix) {
         // A range without an entry: the row's own prefix, or the one from before.
-        if (row.otherPrefix) r.prefix = row.otherPrefix;
-        unit = r.prefix;
+        SetText(r.prefix, row.otherPrefix);
     }
+    unit_.assign(r.prefix);  // the unit work text: prefix, then the unit
+    std::string_view unitText;
 
     switch (row.rule) {
         case Rule::Plain:
-            r.unitText = row.unit[0] ? unit + row.unit : "";
-            r.baseUnit = row.baseUnit;
+            if (!row.unit.empty()) unitText = unit_.append(row.unit);
+            SetText(r.baseUnit, row.baseUnit);
             break;
         case Rule::Diode:
-            r.scale = 1e-3;
-            r.unitText = row.unit;
-            r.baseUnit = row.baseUnit;
-            if (Val(r.digits) * r.scale >= 2) {
+            scale = 1e-3;
+            unitText = row.unit;
+            SetText(r.baseUnit, row.baseUnit);
+            if (Val(r.digits) * scale >= 2) {
                 r.digits = "OL";
-                r.scale = 2;
+                scale = 2;
             }
             break;
         case Rule::Resistance:
-            r.prefix = unit + row.unit;
-            r.unitText = r.prefix;
-            r.baseUnit = row.baseUnit;
+            SetText(r.prefix, unit_.append(row.unit));
+            unitText = r.prefix;
+            SetText(r.baseUnit, row.baseUnit);
             break;
         case Rule::Temperature:
-            r.unitText = HasFrameBit(status, 8) ? "oC" : "oF";
-            r.baseUnit = r.unitText;
+            unitText = HasFrameBit(status, 8) ? "oC" : "oF";
+            SetText(r.baseUnit, unitText);
             break;
         case Rule::TransistorGain:
-            r.baseUnit = UnType;
+            SetText(r.baseUnit, UnType);
             break;
     }
-    r.specialMode = row.specialMode;
+    SetText(r.unitText, unitText);
+    SetText(r.specialMode, row.specialMode);
     r.funcMode = row.funcMode;
-    if (row.coupling) ReadAcDc();
+    if (row.coupling) {
+        ReadAcDc();
+    } else {
+        r.acDc.clear();
+    }
 
-    r.rangeMode = HasFrameBit(r.frameBytes[kOption2], 2) ? "AUTO" : "RANGE";
+    SetText(r.rangeMode, HasFrameBit(r.frameBytes[kOption2], 2) ? "AUTO" : "RANGE");
     main_.SetLabAuto(r.rangeMode);
 
     if (HasFrameBit(status, 4)) {
-        r.signText = "-";
-        r.scale = -r.scale;
+        SetText(r.signText, "-");
+        scale = -scale;
     } else {
-        r.signText = " ";
+        SetText(r.signText, " ");
     }
+    r.scale = scale;
 
     if (r.funcMode != lastPicture_) {
         main_.ShowFunctionPicture(r.funcMode < 0 ? 0 : r.funcMode);

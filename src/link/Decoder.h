@@ -30,6 +30,7 @@ private:
     Reading& reading_;
     LinkView& main_;
     int lastPicture_ = 0;
+    std::string unit_;  // scratch for the unit text, kept to spare an allocation per frame
 };
 
 // A number as single precision; 0 for one that no single-precision value holds (a text read as

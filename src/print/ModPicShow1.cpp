@@ -95,7 +95,7 @@ double ModPicShow1::PrintTrendGraph(DrawingSurface& box, int penWidth, bool clea
     for (int row = st + 1; row <= st + n; ++row) {
         StatSample s;
         s.value = static_cast<float>(Val(store.Get(row, Field::ValueText)));
-        s.timeText = store.Text(row, Field::Time);
+        s.timeText = store.Trimmed(row, Field::Time);
         s.recordCount = row == st + 1 ? 1 : store.RecordCount;
         s.chunkCount = row == st + 1 ? 0 : store.ChunkCount;
         s.impedanceText = in.impedanceText;

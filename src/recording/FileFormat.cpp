@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -242,6 +243,13 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
 
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
     return WriteBeside(path, [&](int fd) { return WriteAll(fd, bytes.data(), bytes.size(), 0); });
+}
+
+int ReadingLinesIn(const std::string& path, const HeaderInfo& header) {
+    struct stat st;
+    if (header.layout == Layout::None || stat(path.c_str(), &st) != 0) return 0;
+    const long long lines = static_cast<long long>(st.st_size) / LineLengthOf(header.layout) - 1;
+    return static_cast<int>(std::clamp<long long>(lines, 0, kMaxRows));
 }
 
 ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderInfo& header, int offset,

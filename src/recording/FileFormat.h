@@ -56,6 +56,10 @@ struct ReadOutcome {
     bool openError = false;
 };
 
+// Whole reading lines the file holds in the given layout (its header line not counted), at
+// most the table's 30000.
+int ReadingLinesIn(const std::string& path, const HeaderInfo& header);
+
 // Reads the reading lines of a file in the given layout into rows offset + 1 onward, up to
 // row 30000. onRow(row) runs after each row has been filled (the row is then in the table and
 // RecordCount is row), before the next line is read.

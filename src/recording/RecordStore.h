@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,7 +36,25 @@ struct FieldPlace {
     int offset;     // in a 111-byte line
     int oldOffset;  // in a 104-byte line
 };
-const FieldPlace& PlaceOf(Field f);
+inline constexpr std::array<FieldPlace, kFieldCount> kFieldPlaces{{
+    {10, 0, 0},    // Date
+    {10, 11, 11},  // Time
+    {16, 22, 22},  // ValueText
+    {6, 39, -1},   // Type
+    {2, 46, 39},   // Coupling
+    {8, 49, 42},   // AlarmHI
+    {8, 58, 51},   // AlarmLO
+    {3, 67, 60},   // MaxFlag
+    {3, 71, 64},   // MinFlag
+    {3, 75, 68},   // AvgFlag
+    {8, 79, 72},   // DbField
+    {1, 88, 81},   // Spare
+    {8, 90, 83},   // RelRef
+    {9, 99, 92},   // Notes
+}};
+inline const FieldPlace& PlaceOf(Field f) {
+    return kFieldPlaces[static_cast<size_t>(f)];
+}
 
 inline constexpr int kLineLength = 111;
 inline constexpr int kOldLineLength = 104;
@@ -58,17 +77,31 @@ public:
     RecordStore& operator=(const RecordStore&) = delete;
 
     // The field with its padding.
-    std::string_view Get(int row, Field f) const;
+    std::string_view Get(int row, Field f) const {
+        const FieldPlace& p = PlaceOf(f);
+        return {Line(row) + p.offset, static_cast<size_t>(p.width)};
+    }
     // The field without trailing blanks.
-    std::string Text(int row, Field f) const;
+    std::string Text(int row, Field f) const { return std::string(Trimmed(row, f)); }
+    std::string_view Trimmed(int row, Field f) const {
+        const std::string_view v = Get(row, f);
+        return v.substr(0, v.find_last_not_of(' ') + 1);  // npos + 1 is 0: a blank field is empty
+    }
     // Pads with blanks or cuts to the field's width.
-    void Set(int row, Field f, std::string_view text);
+    void Set(int row, Field f, std::string_view text) {
+        const FieldPlace& p = PlaceOf(f);
+        char* dst = MutableLine(row) + p.offset;
+        const size_t width = static_cast<size_t>(p.width);
+        const size_t n = text.size() < width ? text.size() : width;
+        std::memcpy(dst, text.data(), n);
+        std::memset(dst + n, ' ', width - n);
+    }
 
     const char* Line(int row) const { return block_.get() + static_cast<size_t>(row) * kLineLength; }
     char* MutableLine(int row) { return block_.get() + static_cast<size_t>(row) * kLineLength; }
 
-    // Every row 0 .. 30000 back to "0" and blanks; Type and RelRef keep their old text.
-    void ClearRows();
+    // Rows first .. last back to "0" and blanks; Type and RelRef keep their old text.
+    void ClearRows(int first = 0, int last = kMaxRows);
     // The column titles into row 0.
     void WriteTitles();
 

@@ -152,7 +152,7 @@ bool Recording::AppendReadingRow() {
     return true;
 }
 
-void Recording::ResetRecording() {
+void Recording::ResetRecording(int rowsToFill) {
     store.ChunkCount = 0;
     p_.view.EnableSave(false);
     p_.alarms.AlarmActive = false;
@@ -164,7 +164,8 @@ void Recording::ResetRecording() {
     report.ResetState();
     p_.decoder.ClearSign();
     p_.decoder.ShowAcDc(p_.mainForm);
-    store.ClearRows();
+    store.ClearRows(0, 0);
+    store.ClearRows(rowsToFill + 1, kMaxRows);
     p_.view.EnableRecordingMenus(false);
     store.RecordCount = 0;
     p_.stats.Reset();
@@ -337,13 +338,13 @@ void Recording::TakeRowIntoState(int row, bool fileCoupling) {
     // The value, the limits and REL of a row are not taken here: the value is decoded from the
     // frame at once (RecomputeRow), and nothing reads the others before the last row's are
     // restored. The four digits are positions 2 to 5 of the frame, as the live reader takes them.
-    reading.digits.assign(notes.substr(1, 4));
-    reading.frameText.assign(notes);
+    SetText(reading.digits, notes.substr(1, 4));
+    SetText(reading.frameText, notes);
     p_.stats.StatMaxOn = FlagOf(store.Get(row, Field::MaxFlag));
     p_.stats.StatMinOn = FlagOf(store.Get(row, Field::MinFlag));
-    const std::string_view avg = store.Get(row, Field::AvgFlag);
-    p_.stats.StatAvgOn.assign(avg.substr(0, avg.find_last_not_of(' ') + 1));
-    if (fileCoupling) reading.acDc = store.Text(row, Field::Coupling);
+    const std::string_view avg = store.Trimmed(row, Field::AvgFlag);
+    SetText(p_.stats.StatAvgOn, avg);
+    if (fileCoupling) SetText(reading.acDc, store.Trimmed(row, Field::Coupling));
 }
 
 QDate Recording::RowDate(int row) {
@@ -362,8 +363,9 @@ void Recording::RecomputeRow(int row) {
     Reading& reading = p_.reading;
     p_.decoder.DecodeFrame(p_.mainForm);
     reading.value = SingleOrZero(std::floor(Val(reading.digits)) * reading.scale);
-    store.Set(row, Field::ValueText, SingleToText(reading.value + 0.0f));
-    p_.stats.UpdateStatistics({reading.value, reading.unitText, RowDate(row), store.Text(row, Field::Time),
+    char text[kSingleTextRoom];
+    store.Set(row, Field::ValueText, {text, SingleToChars(reading.value + 0.0f, text)});
+    p_.stats.UpdateStatistics({reading.value, reading.unitText, RowDate(row), store.Trimmed(row, Field::Time),
                                store.RecordCount, store.ChunkCount, ImpedanceText});
 }
 
@@ -381,7 +383,8 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     p_.view.RememberFile(path);
     FileLoaded = false;
     p_.view.EnableRecordingMenus(false);
-    if (offset == 0) ResetRecording();
+    const int rowsToFill = offset == 0 ? ReadingLinesIn(path, header) : 0;
+    if (offset == 0) ResetRecording(rowsToFill);
     p_.decoder.ClearSign();
     p_.decoder.ShowAcDc(p_.mainForm);
     StartProgress("Open File", "Open from :" + path, true);
@@ -397,6 +400,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
         },
         [this](int done, int total) { ShowFileProgress(done, total); });
 
+    if (store.RecordCount < rowsToFill) store.ClearRows(store.RecordCount + 1, rowsToFill);
     res.loaded = true;
     res.rowsRead = r.rowsRead;
     res.readError = r.lineError;

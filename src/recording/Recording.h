@@ -60,7 +60,7 @@ public:
     // the reading then waits (is not recorded) and every row held stays as it is until a save
     // succeeds; recording goes on.
     bool AppendReadingRow();
-    void ResetRecording();
+    void ResetRecording() { ResetRecording(0); }
     // The table moves on to the next numbered file and a new chunk.
     void Rollover();
     void ShowFileName();
@@ -110,6 +110,9 @@ public:
     GraphRange* graphRange = nullptr;
 
 private:
+    // A reset before a load: rows 1 .. rowsToFill are about to be overwritten whole and are not
+    // cleared first (the load clears those it could not fill).
+    void ResetRecording(int rowsToFill);
     LoadResult Load(int offset, bool oldReader);
     void TakeRowIntoState(int row, bool fileCoupling);
     LoadedSettings RestoreLastRowSettings();

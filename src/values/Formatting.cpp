@@ -5,8 +5,11 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "link/FrameCodes.h"
@@ -14,8 +17,20 @@
 
 namespace voltaro {
 
+namespace {
+
+// 10^n for the whole-number n a rounding asks for; these are exact doubles, as pow gives them.
+double PowerOfTen(int n) {
+    static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return n >= 0 && n <= 22 ? kExact[n] : std::pow(10.0, n);
+}
+
+}  // namespace
+
 double RoundToDigits(double value, int digits) {
-    return std::floor((value * std::pow(10.0, digits + 1) + 0.5) / 10.0) / std::pow(10.0, digits);
+    return std::floor((value * PowerOfTen(digits + 1) + 0.5) / 10.0) / PowerOfTen(digits);
 }
 
 namespace {
@@ -86,8 +101,119 @@ std::string GeneralText(double value, int precision) {
     return WithCapitalExponent(std::string(buf, r.ptr));
 }
 
+namespace {
+
+// 10^n as the nearest double, for the decimal exponents a single-precision value can need.
+constexpr double kTensFromMinus60[] = {
+    1e-60, 1e-59, 1e-58, 1e-57, 1e-56, 1e-55, 1e-54, 1e-53, 1e-52, 1e-51, 1e-50, 1e-49, 1e-48,
+    1e-47, 1e-46, 1e-45, 1e-44, 1e-43, 1e-42, 1e-41, 1e-40, 1e-39, 1e-38, 1e-37, 1e-36, 1e-35,
+    1e-34, 1e-33, 1e-32, 1e-31, 1e-30, 1e-29, 1e-28, 1e-27, 1e-26, 1e-25, 1e-24, 1e-23, 1e-22,
+    1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,
+    1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+    1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23,
+    1e24, 1e25, 1e26, 1e27, 1e28, 1e29, 1e30, 1e31, 1e32, 1e33, 1e34, 1e35, 1e36, 1e37, 1e38,
+    1e39, 1e40, 1e41, 1e42, 1e43, 1e44, 1e45, 1e46, 1e47, 1e48, 1e49, 1e50, 1e51, 1e52, 1e53,
+    1e54, 1e55, 1e56, 1e57, 1e58, 1e59
+};
+double TenToThe(int n) {
+    return kTensFromMinus60[n + 60];
+}
+
+// The power of two of a finite non-zero single: from its exponent bits, or for the smallest
+// (subnormal) ones from the library.
+int BinaryExponent(float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>((bits >> 23) & 0xFF);
+    return biased != 0 ? biased - 127 : std::ilogb(value);
+}
+
+// The "%.7g" text of a single-precision value, by scaling it to seven whole digits in double
+// precision. The scaled value (two roundings) is off by far less than 1e-8, so its rounding to a whole number
+// is exact unless it lies that close to a half; those rare values, and the non-finite ones,
+// give 0 here and are left to the exact conversion. Writes at most 16 characters.
+size_t SevenDigitChars(float value, char* out) {
+    const double x = std::fabs(static_cast<double>(value));
+    if (!std::isfinite(x)) return 0;
+    char* p = out;
+    if (std::signbit(value)) *p++ = '-';
+    if (x == 0) {
+        *p++ = '0';
+        return static_cast<size_t>(p - out);
+    }
+    int exponent = static_cast<int>(std::floor(BinaryExponent(value) * 0.30102999566398120));
+    double scaled = x * TenToThe(6 - exponent);
+    if (scaled >= 1e7) scaled = x * TenToThe(6 - ++exponent);
+    if (scaled < 1e6 || scaled >= 1e7) return 0;
+    double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-8) return 0;
+    if (fraction > 0.5) whole += 1;
+    if (whole >= 1e7) {
+        whole = 1e6;
+        ++exponent;
+    }
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char digits[8];
+    auto n = static_cast<uint32_t>(whole);
+    for (int i = 6; i > 0; i -= 2, n /= 100) {
+        digits[i - 1] = kPairs[2 * (n % 100)];
+        digits[i] = kPairs[2 * (n % 100) + 1];
+    }
+    digits[0] = static_cast<char>('0' + n);
+    int count = 7;
+    while (count > 1 && digits[count - 1] == '0') --count;
+
+    auto put = [&p](const char* from, int n) {
+        for (int i = 0; i < n; ++i) *p++ = from[i];
+    };
+    if (exponent >= -4 && exponent < 7) {
+        if (exponent < 0) {
+            *p++ = '0';
+            *p++ = '.';
+            for (int i = -1; i > exponent; --i) *p++ = '0';
+            put(digits, count);
+        } else {
+            const int before = exponent + 1;  // digits in front of the point
+            put(digits, std::min(count, before));
+            if (count > before) {
+                *p++ = '.';
+                put(digits + before, count - before);
+            } else {
+                for (int i = count; i < before; ++i) *p++ = '0';
+            }
+        }
+    } else {
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = '.';
+            put(digits + 1, count - 1);
+        }
+        const int e = std::abs(exponent);
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
+        if (e >= 100) *p++ = static_cast<char>('0' + e / 100);
+        *p++ = static_cast<char>('0' + e / 10 % 10);
+        *p++ = static_cast<char>('0' + e % 10);
+    }
+    return static_cast<size_t>(p - out);
+}
+
+}  // namespace
+
+size_t SingleToChars(float value, char* out) {
+    if (const size_t n = SevenDigitChars(value, out)) return n;
+    const std::string text = GeneralText(static_cast<double>(value), 7);
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+}
+
 std::string SingleToText(float value) {
-    return GeneralText(static_cast<double>(value), 7);
+    char buf[kSingleTextRoom];
+    return std::string(buf, SingleToChars(value, buf));
 }
 
 std::string DoubleToText(double value) {

@@ -25,6 +25,10 @@ std::string FormatMask(double value, int minIntDigits, int decimals, int signifi
 // a single, fifteen for a double.
 std::string SingleToText(float value);
 std::string DoubleToText(double value);
+// SingleToText into a buffer of kSingleTextRoom characters, for callers that copy the text
+// on at once; returns its length.
+inline constexpr size_t kSingleTextRoom = 32;
+size_t SingleToChars(float value, char* out);
 
 // A number scaled into the range of an SI prefix: a sign character and a right-aligned field
 // of `width` characters, and the prefix that belongs after it.

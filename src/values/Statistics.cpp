@@ -1,42 +1,73 @@
 #include "values/Statistics.h"
 
+#include <cmath>
+
 #include "values/Decibels.h"
 #include "values/Formatting.h"
 #include "values/Notation.h"
 
 namespace voltaro {
 
+void Statistics::Magnitudes::Take(float m) {
+    if (!any || m < low) low = m;
+    if (!any || m > high) high = m;
+    any = true;
+}
+
+void Statistics::UpdateDecibels(float v, bool first, std::string_view impedanceText) {
+    const float m = std::fabs(v);
+    if (first) dbSeen_ = dbmSeen_ = {};
+    // Zero reads as 0 dB, outside the order of the other magnitudes: it is always taken.
+    if (m == 0 || dbSeen_.Widens(m)) {
+        const double d = DecibelV(v);
+        if (d > DbHigh || first) DbHigh = d;
+        if (d < DbLow || first) DbLow = d;
+        if (m != 0) dbSeen_.Take(m);
+    }
+    if (!dbmImpedanceRead_ || impedanceText != dbmImpedanceText_) {
+        dbmImpedanceText_.assign(impedanceText);
+        dbmImpedance_ = Val(impedanceText);
+        dbmImpedanceRead_ = true;
+        dbmSeen_ = {};
+    }
+    if (m == 0 || dbmSeen_.Widens(m)) {
+        const double d = DecibelM(v, dbmImpedance_);
+        if (d > DbmHigh || first) DbmHigh = d;
+        if (d < DbmLow || first) DbmLow = d;
+        if (m != 0) dbmSeen_.Take(m);
+    }
+}
+
 void Statistics::UpdateStatistics(const StatSample& s) {
     const float v = s.value;
     const bool first = s.recordCount == 1;
-    if (Val(StatAvgOn) != 0) {
+    if (StatAvgOn != avgOnText_) {
+        avgOnText_ = StatAvgOn;
+        avgOn_ = Val(StatAvgOn) != 0;
+    }
+    if (avgOn_) {
         AvgSum += v;
         ++AvgCount;
     }
     if (v > RangeHigh || first) RangeHigh = v;
     if (v < RangeLow || first) RangeLow = v;
-    const double d = DecibelV(v);
-    if (d > DbHigh || first) DbHigh = d;
-    if (d < DbLow || first) DbLow = d;
-    const double m = DecibelM(v, Val(s.impedanceText));
-    if (m > DbmHigh || first) DbmHigh = m;
-    if (m < DbmLow || first) DbmLow = m;
+    UpdateDecibels(v, first, s.impedanceText);
     // MAX and MIN keep the first value taken while they are on; 0 is a value like any other.
     if (first && s.chunkCount == 0) MaxHasValue = MinHasValue = false;
     if (StatMaxOn == 1 && (!MaxHasValue || v > Vmax)) {
         Vmax = v;
         MaxHasValue = true;
-        MaxTime = s.timeText;
+        MaxTime.assign(s.timeText);
         MaxDate = s.date;
-        MaxUnit = s.unitText;
+        MaxUnit.assign(s.unitText);
         LabErrorText = SingleToText(v);
     }
     if (StatMinOn == 1 && (!MinHasValue || v < Vmin)) {
         Vmin = v;
         MinHasValue = true;
-        MinTime = s.timeText;
+        MinTime.assign(s.timeText);
         MinDate = s.date;
-        MinUnit = s.unitText;
+        MinUnit.assign(s.unitText);
     }
 }
 
@@ -48,7 +79,12 @@ void Statistics::Reset() {
     AvgCount = 0;
     RangeHigh = 0;
     RangeLow = 0;
+    ClearDecibelExtremes();
+}
+
+void Statistics::ClearDecibelExtremes() {
     DbHigh = DbLow = DbmHigh = DbmLow = 0;
+    dbSeen_ = dbmSeen_ = {};
 }
 
 void Statistics::ClearForPass() {

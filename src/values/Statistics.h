@@ -3,18 +3,20 @@
 #include <QDate>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace voltaro {
 
-// What one recorded reading brings to the statistics.
+// What one recorded reading brings to the statistics. The texts are only looked at during
+// the update, so they may point into the recording's rows.
 struct StatSample {
-    float value = 0;            // the Reading's value
-    std::string unitText;       // the Reading's unit as displayed
-    QDate date;                 // the sample's date
-    std::string timeText;       // the sample's time as stamped
-    int recordCount = 0;        // readings held, this one included
-    int chunkCount = 0;         // blocks of the recording already moved to working files
-    std::string impedanceText;  // the decibel dialog's line impedance
+    float value = 0;                 // the Reading's value
+    std::string_view unitText;       // the Reading's unit as displayed
+    QDate date;                      // the sample's date
+    std::string_view timeText;       // the sample's time as stamped
+    int recordCount = 0;             // readings held, this one included
+    int chunkCount = 0;              // blocks of the recording already moved to working files
+    std::string_view impedanceText;  // the decibel dialog's line impedance
 };
 
 // MAX, MIN, AVG and REL of the recording, and its overall extremes in plain units, dB and dBm.
@@ -26,7 +28,7 @@ public:
     // A range is evaluated afresh (printing): MAX and MIN start empty, the average from zero.
     void ClearForPass();
     // The decibel extremes are rebuilt for a new line impedance.
-    void ClearDecibelExtremes() { DbHigh = DbLow = DbmHigh = DbmLow = 0; }
+    void ClearDecibelExtremes();
 
     // The check boxes.
     void chkMAX_Click(bool on) { StatMaxOn = on ? 1 : 0; }
@@ -67,6 +69,25 @@ public:
     double DbmHigh = 0, DbmLow = 0;
 
     std::string LabErrorText;  // the main window's LabERROR: the maximum as text
+
+private:
+    // The smallest and largest non-zero magnitude whose decibels have been taken. Decibels
+    // grow with the magnitude, so a reading between the two cannot move an extreme and its
+    // logarithms are skipped: loading a long recording takes one per new extreme, not one per
+    // row. The dBm bounds hold for one line impedance and start anew when it changes.
+    struct Magnitudes {
+        bool any = false;
+        float low = 0, high = 0;
+        bool Widens(float m) const { return !any || m < low || m > high; }
+        void Take(float m);
+    };
+    void UpdateDecibels(float v, bool first, std::string_view impedanceText);
+    Magnitudes dbSeen_, dbmSeen_;
+    std::string dbmImpedanceText_;
+    double dbmImpedance_ = 0;
+    bool dbmImpedanceRead_ = false;
+    std::string avgOnText_ = "0";  // StatAvgOn as last read, and its value
+    bool avgOn_ = false;
 };
 
 }  // namespace voltaro

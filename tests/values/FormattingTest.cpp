@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <string>
 
 #include "values/Formatting.h"
 
@@ -25,6 +30,42 @@ TEST(NumberText, MasksAndConversions) {
     EXPECT_EQ(SingleToText(1e-5f), "1E-05");
     EXPECT_EQ(SingleToText(0.0001f), "0.0001");
     EXPECT_EQ(SingleToText(12345678.0f), "1.234568E+07");
+}
+
+// The single-precision text must be exactly what "%.7g" writes (with a capital E): checked for
+// every value a frame can decode to (four or five digits at every scale, both signs) and for a
+// sample spread over every bit pattern a single can have.
+TEST(NumberText, SingleTextIsSevenSignificantDigitsForEveryValue) {
+    auto printed = [](float v) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
+        return std::string(buf);
+    };
+    int checked = 0;
+    for (int exponent = -12; exponent <= 5; ++exponent) {
+        for (int digits = 0; digits <= 40000; digits += exponent % 2 ? 1 : 3) {
+            for (float sign : {1.0f, -1.0f}) {
+                const float v = sign * static_cast<float>(digits * std::pow(10.0, exponent));
+                if (SingleToText(v) != printed(v)) {
+                    ADD_FAILURE() << digits << "e" << exponent << ": " << SingleToText(v) << " vs " << printed(v);
+                    return;
+                }
+                ++checked;
+            }
+        }
+    }
+    for (uint64_t bits = 0; bits < (uint64_t{1} << 32); bits += 7919) {
+        float v;
+        const auto b = static_cast<uint32_t>(bits);
+        std::memcpy(&v, &b, sizeof v);
+        if (!std::isfinite(v)) continue;
+        if (SingleToText(v) != printed(v)) {
+            ADD_FAILURE() << std::hex << b << ": " << SingleToText(v) << " vs " << printed(v);
+            return;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000000);
 }
 
 TEST(FormatScaled, EveryPrefixWidthAndEdge) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "values/Decibels.h"
 #include "values/Statistics.h"
 
@@ -13,7 +16,8 @@ struct Recording {
     int count = 0;
     void Read(std::initializer_list<float> values) {
         for (float v : values) {
-            StatSample s{v, "V", QDate(2026, 4, 5), "10:00:" + std::to_string(count % 60), ++count, 0, "600"};
+            const std::string time = "10:00:" + std::to_string(count % 60);
+            StatSample s{v, "V", QDate(2026, 4, 5), time, ++count, 0, "600"};
             stats.UpdateStatistics(s);
         }
     }
@@ -111,4 +115,35 @@ TEST(Statistics, RelCapturesTheValueShown) {
     EXPECT_EQ(stats.RelTime, "10:00:00");
     stats.ChkREL_Click(false, 9.0f, QDate(), "");
     EXPECT_EQ(stats.RelRefText(), "");
+}
+
+// The decibel extremes skip the logarithm of readings inside the magnitudes already seen; they
+// must still equal the extremes taken over every reading, through zeros, signs, a change of
+// line impedance and a rebuild for a new impedance.
+TEST(Statistics, DecibelExtremesAreThoseOfEveryReading) {
+    Statistics stats;
+    double high = 0, low = 0, mHigh = 0, mLow = 0;
+    uint32_t seed = 12345;
+    for (int row = 1; row <= 3000; ++row) {
+        seed = seed * 1664525u + 1013904223u;
+        const int pick = static_cast<int>(seed >> 8);
+        float v = static_cast<float>(pick % 20001 - 10000) * (pick % 3 == 0 ? 1e-3f : 1e-1f);
+        if (pick % 17 == 0) v = 0;
+        const std::string impedance = row < 1500 ? "600" : row < 2200 ? "50" : "-8";
+        if (row == 2500) {
+            stats.ClearDecibelExtremes();
+            high = low = mHigh = mLow = 0;
+        }
+        stats.UpdateStatistics({v, "V", QDate(2026, 4, 5), "10:00:00", row, 0, impedance});
+        const bool first = row == 1;
+        const double d = DecibelV(v), m = DecibelM(v, std::stod(impedance));
+        if (d > high || first) high = d;
+        if (d < low || first) low = d;
+        if (m > mHigh || first) mHigh = m;
+        if (m < mLow || first) mLow = m;
+        ASSERT_EQ(stats.DbHigh, high) << "row " << row;
+        ASSERT_EQ(stats.DbLow, low) << "row " << row;
+        ASSERT_EQ(stats.DbmHigh, mHigh) << "row " << row;
+        ASSERT_EQ(stats.DbmLow, mLow) << "row " << row;
+    }
 }
