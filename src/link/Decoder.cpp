@@ -115,7 +115,7 @@ void Decoder::DecodeFrame(DecodeForm& form) {
 
 void Decoder::ReadAcDc() {
     const int option2 = reading_.frameBytes[kOption2];
-    const char* coupling = "";
+    std::string_view coupling;
     if (HasFrameBit(option2, 8)) coupling = "DC";
     if (HasFrameBit(option2, 4)) coupling = "AC";
     SetText(reading_.acDc, coupling);
@@ -180,7 +180,7 @@ void Decoder::DecodeReading(DecodeForm& form) {
         r.acDc.clear();
     }
 
-    SetText(r.rangeMode, HasFrameBit(r.frameBytes[kOption2], 2) ? "AUTO" : "RANGE");
+    SetText(r.rangeMode, HasFrameBit(r.frameBytes[kOption2], 2) ? std::string_view("AUTO") : "RANGE");
     main_.SetLabAuto(r.rangeMode);
 
     if (HasFrameBit(status, 4)) {

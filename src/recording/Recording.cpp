@@ -217,6 +217,12 @@ void Recording::ShowFileName() {
 }
 
 void Recording::ShowFileProgress(int done, int total) {
+    // Called for every row: a row before the next whole percent changes nothing that is shown.
+    if (total == progressTotal_ && done > progressDone_ && done < progressNextChange_ && done < total &&
+        !progressOk_) {
+        progressDone_ = done;
+        return;
+    }
     const bool finished = done >= total;
     if (finished != progressOk_) {
         progressOk_ = finished;
@@ -230,6 +236,9 @@ void Recording::ShowFileProgress(int done, int total) {
         p_.view.SetProgress(percent, std::to_string(percent) + " % (" + std::to_string(done) + "/" +
                                          std::to_string(total) + ")");
     }
+    progressTotal_ = total;
+    progressDone_ = done;
+    progressNextChange_ = total <= 0 ? 0 : static_cast<int>((static_cast<long long>(percent + 1) * total + 99) / 100);
 }
 
 void Recording::StartProgress(const std::string& caption, const std::string& fileLine, bool visible) {
@@ -237,6 +246,7 @@ void Recording::StartProgress(const std::string& caption, const std::string& fil
     progressOk_ = false;
     p_.view.EnableProgressOk(false);
     progressValue_ = 0;
+    progressTotal_ = -1;
     p_.view.SetProgress(0, "");
 }
 

@@ -145,6 +145,7 @@ private:
     };
     bool reportFailing_ = false;
     int progressValue_ = -1;
+    int progressTotal_ = -1, progressDone_ = 0, progressNextChange_ = 0;  // rows that change nothing shown
     bool progressOk_ = false;
     std::string lastDateText_;  // the last row date read back, and its date
     QDate lastDate_;

@@ -141,11 +141,13 @@ size_t SevenDigitChars(float value, char* out) {
         *p++ = '0';
         return static_cast<size_t>(p - out);
     }
-    int exponent = static_cast<int>(std::floor(BinaryExponent(value) * 0.30102999566398120));
+    // floor(log10(2) x the power of two), in whole numbers: 78913 / 2^18 is log10(2) closely
+    // enough for every power a double can have, and the shift rounds down for negatives too.
+    int exponent = (BinaryExponent(value) * 78913) >> 18;
     double scaled = x * TenToThe(6 - exponent);
     if (scaled >= 1e7) scaled = x * TenToThe(6 - ++exponent);
     if (scaled < 1e6 || scaled >= 1e7) return 0;
-    double whole = std::floor(scaled);
+    double whole = static_cast<double>(static_cast<int64_t>(scaled));  // positive: cut is floor
     const double fraction = scaled - whole;
     if (std::fabs(fraction - 0.5) < 1e-8) return 0;
     if (fraction > 0.5) whole += 1;

@@ -77,6 +77,8 @@ struct WatchedView : RecordingView {
     std::string IntervalSecondsText() const override { return seconds; }
     bool StopRecordOnOL() const override { return stopOnOL; }
     void UpdatePanel() override { ++panelUpdates; }
+    void SetProgress(int, const std::string& text) override { progress.push_back(text); }
+    void EnableProgressOk(bool on) override { progressOk.push_back(on); }
 
     std::vector<std::string> titles;
     std::string startCaption;
@@ -85,6 +87,8 @@ struct WatchedView : RecordingView {
     std::string minutes = "0", seconds = "0";
     bool stopOnOL = false;
     int panelUpdates = 0;
+    std::vector<std::string> progress;
+    std::vector<bool> progressOk;
 };
 
 // Every part a recording works with, fresh for each test, in a folder of its own.

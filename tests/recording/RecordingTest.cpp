@@ -243,6 +243,31 @@ TEST_F(RecordingTest, AnOpenedFileLeavesNoRowOfTheLongerRecordingBefore) {
     }
 }
 
+// Opening shows every whole percent once, with the row that reached it, and the OK button and
+// the beep only at the end; a second opening starts from zero again.
+TEST_F(RecordingTest, OpeningShowsEachPercentOnceAndFinishesOnce) {
+    for (int i = 0; i < 250; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    const std::string path = rec.store.RecordingFile;
+    for (int pass = 0; pass < 2; ++pass) {
+        view.progress.clear();
+        view.progressOk.clear();
+        const int beeps = beeper.count;
+        ASSERT_EQ(rec.OpenFile(path).rowsRead, 250);
+        std::vector<std::string> expected{""};  // the dialog opens empty
+        for (int done = 1, shown = 0; done <= 250; ++done) {
+            // The percentage as the dialog computes it, in floating point: 145 of 250 reads 57.
+            const int percent = static_cast<int>(static_cast<double>(done) / 250 * 100);
+            if (percent == shown) continue;
+            shown = percent;
+            expected.push_back(std::to_string(percent) + " % (" + std::to_string(done) + "/250)");
+        }
+        EXPECT_EQ(view.progress, expected);
+        EXPECT_EQ(view.progressOk, (std::vector<bool>{false, true, true}));
+        EXPECT_EQ(beeper.count, beeps + 1);
+    }
+}
+
 TEST_F(RecordingTest, ANameWithoutAKnownExtensionIsNeverSavedInSilence) {
     Reset("run.data");
     ASSERT_TRUE(Record("10123;008"));  // the forced save before row 1 fails and says so once
