@@ -26,13 +26,21 @@ std::vector<std::string> NameFiltersOf(const std::string& filter) {
     return out;
 }
 
-std::optional<std::string> QtFileDialogs::AskSaveName(const SaveDialogRequest& request) {
+std::optional<std::string> QtFileDialogs::AskSaveName(const FileDialogRequest& request) {
+    return Ask(request, true);
+}
+
+std::optional<std::string> QtFileDialogs::AskOpenName(const FileDialogRequest& request) {
+    return Ask(request, false);
+}
+
+std::optional<std::string> QtFileDialogs::Ask(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent_, QString::fromLatin1(request.title.c_str()),
                        QString::fromStdString(request.folder));
-    dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+    dialog.setObjectName(save ? QStringLiteral("SaveFileDialog") : QStringLiteral("OpenFileDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
     for (const std::string& f : NameFiltersOf(request.filter)) filters << QString::fromLatin1(f.c_str());
     dialog.setNameFilters(filters);

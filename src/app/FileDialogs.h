@@ -9,22 +9,26 @@ class QWidget;
 
 namespace voltaro {
 
-// What a save dialog is opened with. The filter is written as description and pattern pairs
-// joined by "|" ("Recording Files (*.dmm)|*.dmm").
-struct SaveDialogRequest {
+// What an open or save dialog is opened with. The filter is written as description and pattern
+// pairs joined by "|" ("Recording Files (*.dmm)|*.dmm"); the filter index counts from 1 (0: the
+// first).
+struct FileDialogRequest {
     std::string title;
     std::string filter;
     int filterIndex = 0;
     std::string folder;
     std::string initialName;
+    bool operator==(const FileDialogRequest&) const = default;
 };
 
 // The open and save dialogs. Paths are UTF-8, as the file system takes them.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // The chosen path, or nothing when the dialog was cancelled.
-    virtual std::optional<std::string> AskSaveName(const SaveDialogRequest& request) = 0;
+    // The chosen path, or nothing when the dialog was cancelled. A save dialog asks before it
+    // names a file that exists; an open dialog offers only files that exist.
+    virtual std::optional<std::string> AskSaveName(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> AskOpenName(const FileDialogRequest& request) = 0;
 };
 
 // The platform's dialog (Qt's own, so that a test can drive it like a person).
@@ -32,24 +36,37 @@ class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
-    std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override;
+    std::optional<std::string> AskSaveName(const FileDialogRequest& request) override;
+    std::optional<std::string> AskOpenName(const FileDialogRequest& request) override;
 
 private:
+    std::optional<std::string> Ask(const FileDialogRequest& request, bool save);
     QWidget* parent_;
 };
 
-// Answers from a script: each answer a path, or nothing for Cancel. Records every request.
+// Answers from a script: each answer a path, or nothing for Cancel. Records every request, and
+// whether it was an open dialog.
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override {
+    std::optional<std::string> AskSaveName(const FileDialogRequest& request) override {
+        return Answer(request, false);
+    }
+    std::optional<std::string> AskOpenName(const FileDialogRequest& request) override {
+        return Answer(request, true);
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<FileDialogRequest> asked;
+    std::vector<bool> openDialog;
+
+private:
+    std::optional<std::string> Answer(const FileDialogRequest& request, bool open) {
         asked.push_back(request);
+        openDialog.push_back(open);
         if (answers.empty()) return std::nullopt;
         auto a = answers.front();
         answers.pop_front();
         return a;
     }
-    std::deque<std::optional<std::string>> answers;
-    std::vector<SaveDialogRequest> asked;
 };
 
 // "A (*.a)|*.a|B (*.b)|*.b" as the dialog's name filters ("A (*.a)", "B (*.b)").

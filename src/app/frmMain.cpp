@@ -29,6 +29,7 @@
 #include "link/frmSetup.h"
 #include "recording/FileCommands.h"
 #include "recording/FileNames.h"
+#include "recording/frmFile.h"
 #include "recording/frmInd.h"
 #include "values/Notation.h"
 
@@ -130,6 +131,14 @@ void frmMain::ConnectEvents() {
     connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
     connect(mSaveAs, &QAction::triggered, this, &frmMain::mSaveAs_Click);
     connect(mSave, &QAction::triggered, this, &frmMain::mSave_Click);
+    connect(mNew, &QAction::triggered, this, &frmMain::mNew_Click);
+    connect(mOpen, &QAction::triggered, this, &frmMain::mOpen_Click);
+    connect(mClose, &QAction::triggered, this, &frmMain::mClose_Click);
+    for (int i = 1; i < static_cast<int>(mfilelist.size()); ++i)
+        connect(mfilelist[i], &QAction::triggered, this, [this, i] { mfilelist_Click(i); });
+    connect(mImport, &QAction::triggered, this, &frmMain::mImport_Click);
+    connect(mExport, &QAction::triggered, this, &frmMain::mExport_Click);
+    connect(mDeleteFile, &QAction::triggered, this, &frmMain::mDeleteFile_Click);
     connect(mExit, &QAction::triggered, this, &frmMain::mExit_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change);
 
@@ -579,11 +588,8 @@ namespace voltaro {
 
 void frmMain::ShowFileCommands() {
     // The entries whose windows come later stay visible and disabled.
-    for (QAction* later : {mNew, mOpen, mClose, mImport, mExport, mPrintScreen, mPrintGraph, mPrtReport,
-                           mDeleteFile, mScaling, mDateTime, mAutoSave, mDbTest})
+    for (QAction* later : {mPrintScreen, mPrintGraph, mPrtReport, mScaling, mDateTime, mAutoSave, mDbTest})
         later->setEnabled(false);
-    // The recent files open through Open, which comes later too.
-    for (size_t i = 1; i < mfilelist.size(); ++i) mfilelist[i]->setEnabled(false);
 }
 
 void frmMain::SyncTimers() {
@@ -610,15 +616,19 @@ void frmMain::CmdStop_Click() {
     SyncTimers();
 }
 
+FileDialogRequest frmMain::RecordingDialog(const std::string& title, int filterIndex,
+                                           const std::string& initialName) const {
+    return {title, separator.FileFilterRecording, filterIndex, settings.Path, initialName};
+}
+
+int frmMain::RecordingFilterIndex() const {
+    const char extDim = separator.ExtDim.empty() ? '.' : separator.ExtDim[0];
+    return FilterIndexFor(ExtensionOf(recording->store.RecordingFile, extDim));
+}
+
 bool frmMain::mSaveAs_Click() {
-    RecordStore& store = recording->store;
-    SaveDialogRequest request;
-    request.title = kSaveAsTitle;
-    request.filter = separator.FileFilterRecording;
-    request.filterIndex = FilterIndexFor(ExtensionOf(store.RecordingFile, separator.ExtDim[0]));
-    request.folder = settings.Path;
-    request.initialName = store.RecordingFile;
-    const auto chosen = ctx.fileDialogs->AskSaveName(request);
+    const auto chosen = ctx.fileDialogs->AskSaveName(
+        RecordingDialog(kSaveAsTitle, RecordingFilterIndex(), recording->store.RecordingFile));
     if (!chosen) return false;
     // The dialog asked before replacing a file: the whole recording goes there, header first.
     recording->NameChosen(CheckFileName(*chosen));
@@ -627,6 +637,90 @@ bool frmMain::mSaveAs_Click() {
 
 void frmMain::mSave_Click() {
     recording->SaveByExtension(true);
+}
+
+void frmMain::mNew_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    RecordStore& store = recording->store;
+    const auto chosen = ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
+    if (!chosen) return;
+    const std::string name = CheckFileName(*chosen);
+    store.RecordingFile = name;  // the new working file goes beside it
+    recording->ResetRecording();
+    // The dialog asked before replacing a file: the first save writes the whole table over it.
+    recording->NameChosen(name);
+    recordingView->RememberFile(name);
+    mSave->setEnabled(false);
+}
+
+void frmMain::mOpen_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    const auto chosen =
+        ctx.fileDialogs->AskOpenName(RecordingDialog(kOpenFileTitle, RecordingFilterIndex(), ""));
+    if (!chosen) return;
+    // ".dmm" is added to a name typed without it; a file chosen whose extension follows a comma
+    // separator is opened as it is.
+    const std::string name = CheckFileName(*chosen);
+    const auto exists = [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); };
+    OpenRecording(!exists(name) && exists(*chosen) ? *chosen : name);
+}
+
+void frmMain::mClose_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    recording->ResetRecording();
+}
+
+void frmMain::mfilelist_Click(int index) {
+    // A copy: reading the file moves it to the top of the list.
+    const std::string path = settings.RecentFiles.at(static_cast<size_t>(index - 1));
+    if (path.empty()) return;
+    // Nothing is asked, unless readings that were never saved would be lost.
+    if (HoldsUnsavedRows() && CheckSave() == kAnswerCancel) return;
+    OpenRecording(path);
+}
+
+bool frmMain::HoldsUnsavedRows() const {
+    return RecordCount() != 0 && mSave->isEnabled();
+}
+
+void frmMain::OpenRecording(const std::string& path) {
+    const bool unsaved = mSave->isEnabled();
+    const LoadResult r = recording->OpenFile(path);
+    // A file read whole is on disk as it is; a file that was not read left the rows held as
+    // they were.
+    mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
+}
+
+void frmMain::mImport_Click() {
+    const std::string& file = recording->store.RecordingFile;
+    const auto chosen = ctx.fileDialogs->AskOpenName(RecordingDialog(
+        kImportTitle, RecordingFilterIndex(), file.size() > 4 ? file.substr(0, file.size() - 4) : ""));
+    if (!chosen) return;
+    recording->ImportReadings(*chosen);
+}
+
+void frmMain::mExport_Click() {
+    const auto chosen = ctx.fileDialogs->AskSaveName(
+        {kExportTitle, separator.FileFilterExport, RecordingFilterIndex(), settings.Path, ""});
+    if (!chosen) return;
+    recording->ExportReadings(*chosen);
+}
+
+void frmMain::mDeleteFile_Click() {
+    if (!deleteFile) {
+        deleteFile = std::make_unique<frmFile>(*ctx.messages);
+        ApplyDialogPlacement(deleteFile.get(), "frmFile");
+        connect(deleteFile.get(), &frmFile::folderChanged, this,
+                [this](const std::string& folder) { settings.Path = folder; });
+        connect(deleteFile.get(), &frmFile::closed, this, [this] {
+            SaveFormPlacement(stores, "frmFile", StateOf(deleteFile.get()), PlacementOf(deleteFile.get()));
+            DialogClosed();
+        });
+    }
+    deleteFile->Form_Load(settings.Path, ctx.programFolder);
+    setEnabled(false);
+    deleteFile->show();
+    deleteFile->raise();
 }
 
 std::string frmMain::CheckSave() {
@@ -661,8 +755,8 @@ void frmMain::EndProgram(bool saveState) {
         t->stop();
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
-    const std::initializer_list<QWidget*> windows{setup.get(), seleDim.get(), commTest.get(), about.get(),
-                                                  progress.get()};
+    const std::initializer_list<QWidget*> windows{setup.get(), seleDim.get(),  commTest.get(),
+                                                  about.get(), progress.get(), deleteFile.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();

@@ -49,8 +49,10 @@ class MainLinkView;
 class CommTestLinkView;
 class MainAlarmView;
 class MainRecordingView;
+class frmFile;
 class frmInd;
 class frmSeleDim;
+struct FileDialogRequest;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
 // buttons with their pop-up menus, and every timer of the program. It holds no rule of its own;
@@ -218,6 +220,7 @@ public:
     std::unique_ptr<frmCommTest> commTest;
     std::unique_ptr<QDialog> about;
     std::unique_ptr<frmInd> progress;
+    std::unique_ptr<frmFile> deleteFile;
     std::unique_ptr<SerialPort> commTestPort;
     std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
@@ -248,8 +251,25 @@ public:
     // Save as: true when the recording was saved under the chosen name.
     bool mSaveAs_Click();
     void mSave_Click();
+    void mNew_Click();
+    void mOpen_Click();
+    void mClose_Click();
+    // A recent file (1 to 6).
+    void mfilelist_Click(int index);
+    void mImport_Click();
+    void mExport_Click();
+    void mDeleteFile_Click();
     // The unsaved-data question; "2" is Cancel.
     std::string CheckSave();
+    // Readings recorded or imported since the recording was last saved or read.
+    bool HoldsUnsavedRows() const;
+    // Reads a recording file in place of the one held.
+    void OpenRecording(const std::string& path);
+    // A recording-file dialog: the recording filter, from the folder of the last recording.
+    FileDialogRequest RecordingDialog(const std::string& title, int filterIndex,
+                                      const std::string& initialName) const;
+    // The dialogs' first filter for the extension of the recording's file.
+    int RecordingFilterIndex() const;
     void mExit_Click();
     // Saves placement and settings and ends the program.
     void EndProgram(bool saveState);

@@ -150,12 +150,14 @@ void MainRecordingView::SetRecordingControls(bool recording) {
 }
 
 void MainRecordingView::EnableFileCommands(bool on) {
-    for (QAction* a : {f_.mSave, f_.mSaveAs}) a->setEnabled(on);
+    for (QAction* a :
+         {f_.mSave, f_.mSaveAs, f_.mOpen, f_.mNew, f_.mClose, f_.mImport, f_.mExport, f_.mDeleteFile})
+        a->setEnabled(on);
     f_.ShowFileCommands();
 }
 
-void MainRecordingView::EnableOpen(bool) {
-    f_.ShowFileCommands();
+void MainRecordingView::EnableOpen(bool on) {
+    f_.mOpen->setEnabled(on);
 }
 
 void MainRecordingView::SetStartCaption(const std::string& caption) {

@@ -32,6 +32,17 @@ void AddRecentFile(std::array<std::string, 6>& list, const std::string& path) {
     list = next;
 }
 
+std::string TypePattern(const std::string& type) {
+    const size_t open = type.find('(');
+    const size_t close = type.find(')');
+    if (open == std::string::npos || close == std::string::npos || close < open) return "";
+    return type.substr(open + 1, close - open - 1);
+}
+
+std::string DeleteQuestion(const std::string& fullName) {
+    return "'" + fullName + "'\r\nDo you want Delete it ?";
+}
+
 std::string CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs) {
     if (recordCount == 0) return "";
     const std::string answer = messages.ShowMessage(kChangedQuestion, "yesnoc");

@@ -1,6 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "ProgramHarness.h"
 #include "recording/FileCommands.h"
+#include "recording/FileNames.h"
+#include "recording/frmFile.h"
 
 namespace voltaro {
 namespace {
@@ -29,6 +42,252 @@ TEST(FileCommands, RecentFilesKeepSixNewestFirstWithoutDuplicates) {
     AddRecentFile(list, "e");
     EXPECT_EQ(list, (std::array<std::string, 6>{"e", "g", "f", "d", "c", "b"}))
         << "a re-opened file moves up";
+}
+
+TEST(FileCommands, TypePatternIsTheTextInTheFirstParentheses) {
+    EXPECT_EQ(TypePattern(kDeleteFileTypes[0]), "*.csv");
+    EXPECT_EQ(TypePattern(kDeleteFileTypes[1]), "*.*");
+    EXPECT_EQ(TypePattern("Open (*.a"), "");
+    EXPECT_EQ(TypePattern("Odd ) (*.a)"), "");
+}
+
+// The File menu's commands on a program over test doubles.
+struct FileMenu : ::testing::Test {
+    ProgramHarness h;
+    frmMain* f = nullptr;
+    void SetUp() override {
+        h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
+        ASSERT_TRUE(h.StartWithPort());
+        f = h.form.get();
+    }
+    std::string Path(const std::string& name) const { return h.ctx.programFolder + "/" + name; }
+    int Rows() const { return f->recording->store.RecordCount; }
+    const std::string& RecordingFile() const { return f->recording->store.RecordingFile; }
+    // n more readings recorded, from reading number `first` on (each its own value), then STOP.
+    void Record(int n, int first = 0) {
+        f->cmdStart->click();
+        for (int i = first; i < first + n; ++i) {
+            char frame[10];
+            std::snprintf(frame, sizeof frame, "1%04d;008", i % 10000);
+            h.Receive(frame);
+            h.Second();
+        }
+        f->cmdStart->click();
+    }
+    void SaveAs(const std::string& path) { Run(f->mSaveAs, {path}); }
+    // A menu command, its file dialogs answered in turn.
+    void Run(QAction* command, std::initializer_list<std::optional<std::string>> answers) {
+        h.dialogs.answers.assign(answers);
+        command->trigger();
+    }
+    QByteArray Contents(const std::string& path) const {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// Each dialog's title, filter, first filter and name; Cancel ends the command with nothing
+// changed.
+TEST_F(FileMenu, DialogsOfferTheirSettingsAndCancelChangesNothing) {
+    const std::string file = RecordingFile();
+    const std::string recordings = "Recording Files (*.dmm)|*.dmm";
+    const struct {
+        QAction* command;
+        bool open;
+        FileDialogRequest request;
+    } table[] = {
+        {f->mNew, false, {"New File", recordings, 1, h.ctx.programFolder, file}},
+        {f->mOpen, true, {"Open File", recordings, 0, h.ctx.programFolder, ""}},
+        {f->mImport,
+         true,
+         {"Import Readings ", recordings, 0, h.ctx.programFolder, file.substr(0, file.size() - 4)}},
+        {f->mExport,
+         false,
+         {"Export File As ", "CSV Files(*.csv)|*.csv|Tab Files(*.txt)|*.txt", 0, h.ctx.programFolder, ""}},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.request.title);
+        h.dialogs.asked.clear();
+        h.dialogs.openDialog.clear();
+        row.command->trigger();
+        ASSERT_EQ(h.dialogs.asked.size(), 1u);
+        EXPECT_EQ(h.dialogs.openDialog[0], row.open);
+        EXPECT_TRUE(h.dialogs.asked[0] == row.request) << h.dialogs.asked[0].initialName;
+        EXPECT_EQ(RecordingFile(), file);
+    }
+    EXPECT_TRUE(h.messages.asked.empty()) << "no readings: nothing asked";
+    EXPECT_FALSE(f->mfilelist[0]->isVisible()) << "no separator without recent files";
+}
+
+// New, Open and Close ask first while readings are held: Cancel ends the command, No goes on,
+// Yes saves through Save as, and a Save as that does not save ends the command too, so that
+// the readings are never lost.
+TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
+    Record(2);
+    SaveAs(Path("other.dmm"));
+    enum Command { New, Open, Close };
+    enum Answer { None, Cancel, No, YesSaved, YesNotSaved };
+    for (Command command : {New, Open, Close}) {
+        for (Answer answer : {None, Cancel, No, YesSaved, YesNotSaved}) {
+            SCOPED_TRACE("command " + std::to_string(command) + ", answer " + std::to_string(answer));
+            answer == None ? f->recording->ResetRecording() : Record(3, 100);
+            h.messages.asked.clear();
+            h.dialogs.asked.clear();
+            const int held = Rows();
+            h.messages.answers = {answer == Cancel ? kAnswerCancel : answer == No ? kAnswerNo : kAnswerYes};
+            if (answer == YesSaved) h.dialogs.answers.push_back(Path("kept.dmm"));
+            if (answer == YesNotSaved) h.dialogs.answers.push_back(std::nullopt);
+            if (command != Close) h.dialogs.answers.push_back(Path(command == New ? "fresh" : "other.dmm"));
+            (command == New ? f->mNew : command == Open ? f->mOpen : f->mClose)->trigger();
+
+            const bool goesOn = answer == None || answer == No || answer == YesSaved;
+            const size_t saveAs = answer == YesSaved || answer == YesNotSaved ? 1 : 0;
+            EXPECT_EQ(h.messages.asked.size(), answer == None ? 0u : 1u);
+            EXPECT_EQ(h.dialogs.asked.size(), saveAs + (goesOn && command != Close ? 1 : 0));
+            if (answer == YesSaved) {
+                EXPECT_EQ(Contents(Path("kept.dmm")).size(), 111 * (held + 1));
+            }
+            EXPECT_EQ(Rows(), !goesOn ? held : command == Open ? 2 : 0);
+            if (goesOn && command != Close) {
+                EXPECT_FALSE(f->mSave->isEnabled());
+            }
+            h.dialogs.answers.clear();
+            h.messages.answers.clear();
+        }
+    }
+}
+
+// The recent files: the newest first, six at most, kept in "file1" .. "file6".
+TEST_F(FileMenu, RecentFilesOpenWithoutAQuestionAndMoveToTheTop) {
+    Record(2);
+    for (int i = 1; i <= 7; ++i) SaveAs(Path("f" + std::to_string(i) + ".dmm"));
+    h.messages.answers = {kAnswerNo};
+    f->mClose->trigger();
+    Run(f->mOpen, {Path("f1.dmm")});  // the seventh file opened drops the oldest entry
+    auto numbers = [this] {           // of the entries' files, "fN.dmm"
+        std::string n;
+        for (int i = 1; i <= 6; ++i) n += f->mfilelist[i]->text().chopped(4).back().toLatin1();
+        return n;
+    };
+    EXPECT_EQ(numbers(), "176543");
+    EXPECT_TRUE(f->mfilelist[0]->isVisible());
+    EXPECT_TRUE(f->mfilelist[6]->isVisible() && f->mfilelist[6]->isEnabled());
+
+    h.messages.asked.clear();
+    f->mfilelist[3]->trigger();
+    EXPECT_TRUE(h.messages.asked.empty()) << "the recording held was saved: nothing asked";
+    EXPECT_EQ(numbers(), "617543");
+    EXPECT_EQ(RecordingFile(), Path("f6.dmm"));
+    EXPECT_EQ(Rows(), 2);
+
+    // Readings never saved are not dropped by a click in passing.
+    Record(1, 50);
+    h.messages.answers = {kAnswerCancel};
+    f->mfilelist[2]->trigger();
+    EXPECT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(Rows(), 3);
+
+    h.messages.answers = {kAnswerNo};
+    f->mExit->trigger();
+    EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file1"), Path("f6.dmm"));
+    EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file6"), Path("f3.dmm"));
+}
+
+// With the comma separator the recordings are named "run,dmm": Open reads the file chosen.
+TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
+    Record(2);
+    SaveAs(Path("run.dmm"));
+    ASSERT_TRUE(
+        QFile::rename(QString::fromStdString(Path("run.dmm")), QString::fromStdString(Path("run,dmm"))));
+    f->separator.ChkDim(1);
+    f->recording->ResetRecording();
+    Run(f->mOpen, {Path("run,dmm")});
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(RecordingFile(), Path("run,dmm"));
+}
+
+TEST_F(FileMenu, ImportPutsFortyRowsBehindAHundredAndTheNextSaveWritesThemAll) {
+    Record(40, 1000);
+    SaveAs(Path("forty.dmm"));
+    h.messages.answers = {kAnswerNo};
+    f->mClose->trigger();
+    Record(100);
+    Run(f->mImport, {Path("forty.dmm")});
+    ASSERT_EQ(Rows(), 140);
+    const RecordStore& store = f->recording->store;
+    EXPECT_EQ(store.Text(100, Field::Notes), "10099;008");
+    EXPECT_EQ(store.Text(101, Field::Notes), "11000;008") << "the file's first row";
+    EXPECT_EQ(store.Text(140, Field::Notes), "11039;008");
+    EXPECT_EQ(RecordingFile(), Path("forty.dmm"));
+    ASSERT_TRUE(f->mSave->isEnabled());
+    f->mSave->trigger();
+    EXPECT_EQ(Contents(Path("forty.dmm")).size(), 141 * 111) << "header line and all 140 rows";
+}
+
+TEST_F(FileMenu, ExportWritesTheTitleLineAndTheReportLines) {
+    Record(3, 123);
+    Run(f->mExport, {Path("out.txt")});
+    const QByteArray out = Contents(Path("out.txt"));
+    const QByteArray body = Contents(f->recording->store.ChunkFile);
+    EXPECT_EQ(out, "Record,Time,Date,Reading,Type,Status,Start/Stop,AVG,REL,Notes\r\n" + body);
+    EXPECT_EQ(body.count("\r\n"), 4) << "the page line and three readings";
+    EXPECT_TRUE(body.contains(",+   125,mV")) << "comma-separated under a .txt name";
+    EXPECT_EQ(
+        f->windowTitle().toStdString(),
+        "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000004");
+    EXPECT_EQ(Rows(), 3);
+}
+
+// Delete File: the main window waits while it is open, and gets its commands back however it
+// closes. The recording's own file deleted under it is written whole again at the next save.
+TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
+    Record(2);
+    SaveAs(Path("run.dmm"));
+    Record(1, 10);
+    QDir(QString::fromStdString(h.ctx.programFolder)).mkdir(QStringLiteral("sub"));
+    for (const char* name : {"a.csv", "sub/c.csv"})
+        QFile(QString::fromStdString(Path(name))).open(QIODevice::WriteOnly);
+    auto listed = [](const QListWidget* list, const char* name) {
+        return list->findItems(name, Qt::MatchExactly);
+    };
+    h.messages.asked.clear();
+    enum Close { Cancel, Escape, CloseBox };
+    for (Close how : {Cancel, Escape, CloseBox}) {
+        SCOPED_TRACE("closed by " + std::to_string(how));
+        f->mDeleteFile->trigger();
+        frmFile& d = *f->deleteFile;
+        ASSERT_TRUE(d.isVisible());
+        EXPECT_FALSE(f->isEnabled());
+        EXPECT_FALSE(d.isModal());
+        if (how == Cancel) {
+            EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
+            EXPECT_EQ(d.File1->count(), 1) << "Csv File (*.csv)";
+            EXPECT_EQ(listed(d.File1, "a.csv").size(), 1);
+            d.Combo1->setCurrentIndex(1);
+            emit d.File1->itemClicked(listed(d.File1, "run.dmm").at(0));
+            for (const std::string& answer : {kAnswerNo, kAnswerYes}) {
+                h.messages.answers = {answer};
+                d.Command1->click();
+            }
+            ASSERT_EQ(h.messages.asked.size(), 2u);
+            EXPECT_EQ(h.messages.asked[0].message, "'" + Path("run.dmm") + "'\r\nDo you want Delete it ?");
+            EXPECT_EQ(h.messages.asked[0].kind, "yesno");
+            EXPECT_TRUE(listed(d.File1, "run.dmm").empty());
+            EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+
+            // Another folder: its files, and the next file dialogs start there.
+            emit d.Dir1->itemActivated(d.Dir1->findItems("sub", Qt::MatchEndsWith).at(0));
+            EXPECT_EQ(f->settings.Path, Path("sub"));
+            EXPECT_EQ(d.File1->item(0)->text(), "c.csv");
+            d.Command2->click();
+        } else {
+            how == Escape ? QTest::keyClick(&d, Qt::Key_Escape) : (void)d.close();
+        }
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(f->isEnabled());
+    }
+    f->mSave->trigger();
+    EXPECT_EQ(Contents(Path("run.dmm")).size(), 4 * 111);
 }
 
 }  // namespace
