@@ -25,13 +25,17 @@
 #include "app/frmAbout0.h"
 #include "app/frmMainViews.h"
 #include "app/frmSeleDim.h"
+#include "display/frmScaling.h"
 #include "link/frmCommTest.h"
 #include "link/frmSetup.h"
 #include "recording/FileCommands.h"
 #include "recording/FileNames.h"
+#include "recording/frmAutoSave.h"
 #include "recording/frmFile.h"
 #include "recording/frmInd.h"
 #include "values/Notation.h"
+#include "values/frmDateTime.h"
+#include "values/frmDeciBels.h"
 
 namespace voltaro {
 
@@ -112,6 +116,10 @@ void frmMain::ConnectEvents() {
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
     connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
     connect(mSeledec, &QAction::triggered, this, &frmMain::mSeledec_Click);
+    connect(mScaling, &QAction::triggered, this, &frmMain::mScaling_Click);
+    connect(mDateTime, &QAction::triggered, this, &frmMain::mDateTime_Click);
+    connect(mAutoSave, &QAction::triggered, this, &frmMain::mAutoSave_Click);
+    connect(mDbTest, &QAction::triggered, this, &frmMain::mDbTest_Click);
 
     connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
@@ -224,6 +232,7 @@ bool frmMain::Form_Load() {
     ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
 
     ReadScalingSettings();
+    recording->ImpedanceText = stores.SettingGet(kDecibelsForm, "dBm", "");
     recording->FileLoaded = true;
     recording->ResetRecording();
 
@@ -588,8 +597,7 @@ namespace voltaro {
 
 void frmMain::ShowFileCommands() {
     // The entries whose windows come later stay visible and disabled.
-    for (QAction* later : {mPrintScreen, mPrintGraph, mPrtReport, mScaling, mDateTime, mAutoSave, mDbTest})
-        later->setEnabled(false);
+    for (QAction* later : {mPrintScreen, mPrintGraph, mPrtReport}) later->setEnabled(false);
 }
 
 void frmMain::SyncTimers() {
@@ -755,8 +763,9 @@ void frmMain::EndProgram(bool saveState) {
         t->stop();
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
-    const std::initializer_list<QWidget*> windows{setup.get(), seleDim.get(),  commTest.get(),
-                                                  about.get(), progress.get(), deleteFile.get()};
+    const std::initializer_list<QWidget*> windows{
+        setup.get(),   seleDim.get(),  commTest.get(), about.get(),    progress.get(), deleteFile.get(),
+        scaling.get(), deciBels.get(), dbTest.get(),   dateTime.get(), autoSave.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();
@@ -793,33 +802,16 @@ void frmMain::ChkREL_Click(bool on) {
 
 void frmMain::ChkdB_Click(bool on) {
     if (on) {
-        decibels.ChkdB_Set(stores.SettingGet("frmDeciBels", "dBm", ""));
+        ShowDeciBels();
     } else {
+        scaling->DecibelsCleared();
+        if (deciBels) deciBels->hide();
         decibels.ChkdB_Clear();
     }
     UpdatePanel(reading.value, reading.digits);
     recordingView->UpdateGraphRange();
     RefreshCounters();
     DrawTrendGraph();
-}
-
-void frmMain::ReadScalingSettings() {
-    const std::string form = "frmScaling";
-    graphRange.TextHigh = stores.SettingGetText(form, "RangeMax", "4");
-    graphRange.TextLow = stores.SettingGetText(form, "RangeMin", "-4");
-    const bool yaxis[3] = {stores.SettingGetBool(form, "Yaxis0", false),
-                           stores.SettingGetBool(form, "Yaxis1", true),
-                           stores.SettingGetBool(form, "Yaxis2", false)};
-    for (int i = 0; i < 3; ++i)
-        if (yaxis[i]) graphRange.Yaxis = i;
-    // The spinners count down: the number shown is the spinner's maximum less its value.
-    auto shown = [&](const char* key, int max) {
-        const int v = stores.SettingGetInt(form, key, max);
-        return std::to_string(v >= 0 && v <= max ? max - v : 0);
-    };
-    TextXaxis0 = shown("Xaxis0", 5999);
-    TextXaxis1 = shown("Xaxis1", 59);
-    chkStop = stores.SettingGetInt(form, "StopLO", 0) != 0;
 }
 
 void frmMain::HScroll1_Change(int value) {

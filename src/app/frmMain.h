@@ -52,6 +52,11 @@ class MainRecordingView;
 class frmFile;
 class frmInd;
 class frmSeleDim;
+class frmScaling;
+class frmDeciBels;
+class frmDbTest;
+class frmDateTime;
+class frmAutoSave;
 struct FileDialogRequest;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
@@ -221,6 +226,11 @@ public:
     std::unique_ptr<QDialog> about;
     std::unique_ptr<frmInd> progress;
     std::unique_ptr<frmFile> deleteFile;
+    std::unique_ptr<frmScaling> scaling;
+    std::unique_ptr<frmDeciBels> deciBels;
+    std::unique_ptr<frmDbTest> dbTest;
+    std::unique_ptr<frmDateTime> dateTime;
+    std::unique_ptr<frmAutoSave> autoSave;
     std::unique_ptr<SerialPort> commTestPort;
     std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
@@ -275,7 +285,22 @@ public:
     void EndProgram(bool saveState);
     // Follows the timers of the acquisition's states.
     void SyncTimers();
+    // Loads the scaling dialog hidden and its controls from the store, so that the range rule
+    // and the recording interval hold before the dialog is ever shown.
     void ReadScalingSettings();
+    void mScaling_Click();
+    void ScalingOK();
+    void ScalingCancel();
+    // The interval and the overload rule of the scaling dialog as its spinners hold them.
+    void TakeScalingInterval();
+    void ShowDeciBels();
+    void DeciBelsConfirmed();
+    void DeciBelsCancelled();
+    void mDateTime_Click();
+    void DateTimeConfirmed();
+    void DateTimeCancelled();
+    void mAutoSave_Click();
+    void mDbTest_Click();
     TrendGraphInput GraphInput() const;
     void DrawTrendGraph();
     // A click on the graph at a point of the box (pixels).

@@ -301,11 +301,11 @@ std::string DateTimeFormat::ChkDateTime(int index, bool twelveHour, const QDateT
     if (index < 0 || index >= static_cast<int>(kDateTimeEntries.size())) index = 0;
     const std::string entry = kDateTimeEntries[static_cast<size_t>(index)];
     if (index < kFirstTimeFirstEntry) {
-        DateofTime = true;
+        PendingDateofTime = true;
         PendingDateF = entry.substr(0, 10);
         PendingTimeF = entry.substr(entry.size() - 8);
     } else {
-        DateofTime = false;
+        PendingDateofTime = false;
         PendingTimeF = entry.substr(0, 8);
         PendingDateF = entry.substr(entry.size() - 10);
     }
@@ -315,10 +315,11 @@ std::string DateTimeFormat::ChkDateTime(int index, bool twelveHour, const QDateT
 
 std::string DateTimeFormat::DateTime1(const QDate& date, const QTime& time) const {
     const std::string d = DateFormat1(date), t = TimeFormat1(time);
-    return DateofTime ? d + " " + t : t + " " + d;
+    return PendingDateofTime ? d + " " + t : t + " " + d;
 }
 
 void DateTimeFormat::ConfirmDateTime() {
+    DateofTime = PendingDateofTime;
     DateF = PendingDateF;
     TimeF = PendingTimeF;
 }

@@ -65,8 +65,8 @@ public:
     std::string DateTime1(const QDate& date, const QTime& time) const;
     std::string DateFormat1(const QDate& date) const { return FormatDatePattern(date, PendingDateF); }
     std::string TimeFormat1(const QTime& time) const { return FormatTimePattern(time, PendingTimeF); }
-    // Confirm: the pending patterns take effect. (Cancel changes nothing here; the order the
-    // last click gave stays, as it always has.)
+    // Confirm: the pending patterns and order take effect. Cancel leaves the stamps as they
+    // were: an order taken at the click would write time-first stamps with date-first patterns.
     void ConfirmDateTime();
 
     bool DateofTime = true;
@@ -74,6 +74,7 @@ public:
     std::string TimeF = kDefaultTimeF;
     std::string PendingDateF = kDefaultDateF;
     std::string PendingTimeF = kDefaultTimeF;
+    bool PendingDateofTime = true;
 };
 
 }  // namespace voltaro

@@ -87,6 +87,11 @@ void Statistics::ClearDecibelExtremes() {
     dbSeen_ = dbmSeen_ = {};
 }
 
+void Statistics::RebuildDecibelExtremes(std::span<const float> values, std::string_view impedanceText) {
+    ClearDecibelExtremes();
+    for (size_t i = 0; i < values.size(); ++i) UpdateDecibels(values[i], i == 0, impedanceText);
+}
+
 void Statistics::ClearForPass() {
     MaxHasValue = MinHasValue = false;
     AvgSum = 0;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ public:
     void ClearForPass();
     // The decibel extremes are rebuilt for a new line impedance.
     void ClearDecibelExtremes();
+    // The decibel extremes taken again over every recorded value for a new line impedance;
+    // MAX, MIN and the average keep what they hold (taking the values twice would count them
+    // twice in the average).
+    void RebuildDecibelExtremes(std::span<const float> values, std::string_view impedanceText);
 
     // The check boxes.
     void chkMAX_Click(bool on) { StatMaxOn = on ? 1 : 0; }

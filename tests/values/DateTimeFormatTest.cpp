@@ -53,10 +53,11 @@ TEST(DateTimeFormat, TwelveHourClockAndPendingPatterns) {
     EXPECT_EQ(f.PendingDateF, "MM/DD/YYYY");
     EXPECT_EQ(f.TimeFormat1(QTime(0, 30, 0)), "12:30:00AM");
     EXPECT_EQ(f.TimeFormat1(QTime(12, 0, 9)), "12:00:09PM");
-    // Cancel: the patterns stay, the order follows the last click.
+    // Cancel: the patterns and the order in force stay until a confirm.
     f.ChkDateTime(17, false, QDateTime(kDate, kTime));
     EXPECT_EQ(f.DateF, kDefaultDateF);
-    EXPECT_FALSE(f.DateofTime);
+    EXPECT_TRUE(f.DateofTime);
+    EXPECT_EQ(f.FormatStamp(kDate, kTime), "26/12/05 14:05:03");
     // A list index out of range reads as the first entry.
     f.ChkDateTime(99, false, QDateTime(kDate, kTime));
     EXPECT_EQ(f.PendingDateF, "MM/DD/YY  ");

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "values/Decibels.h"
 #include "values/Statistics.h"
@@ -146,4 +147,21 @@ TEST(Statistics, DecibelExtremesAreThoseOfEveryReading) {
         ASSERT_EQ(stats.DbmHigh, mHigh) << "row " << row;
         ASSERT_EQ(stats.DbmLow, mLow) << "row " << row;
     }
+}
+
+// A new line impedance takes the dBm extremes again over the whole recording; the values are
+// not taken a second time by MAX, MIN or the average.
+TEST(Statistics, NewImpedanceRebuildsDecibelsAndKeepsTheAverage) {
+    Recording r;
+    r.stats.ChkAVG_Click(true);
+    r.stats.chkMAX_Click(true);
+    r.Read({0.7746f, 7.746f, 2.0f});
+    ASSERT_DOUBLE_EQ(r.stats.DbmHigh, 20);
+    r.stats.RebuildDecibelExtremes(std::vector<float>{0.7746f, 7.746f, 2.0f}, "50");
+    EXPECT_DOUBLE_EQ(r.stats.DbmHigh, DecibelM(7.746, 50));
+    EXPECT_DOUBLE_EQ(r.stats.DbmLow, DecibelM(0.7746, 50));
+    EXPECT_DOUBLE_EQ(r.stats.DbHigh, DecibelV(7.746));
+    EXPECT_EQ(r.stats.AvgCount, 3);
+    EXPECT_NEAR(r.stats.Average(), (0.7746 + 7.746 + 2.0) / 3, 1e-6);
+    EXPECT_FLOAT_EQ(static_cast<float>(r.stats.Vmax), 7.746f);
 }

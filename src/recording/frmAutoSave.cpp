@@ -1,0 +1,34 @@
+#include "recording/frmAutoSave.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace voltaro {
+
+frmAutoSave::frmAutoSave(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAutoSave"));
+    setWindowTitle(QStringLiteral("AutoSave"));
+    setModal(false);
+    Label2 = new QLabel(QStringLiteral("Please set Autosave for the data being recorded."), this);
+    Check1 = new QCheckBox(QStringLiteral("AutoSave Recording Data "), this);
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(Command1, &QPushButton::clicked, this, &frmAutoSave::confirmed);
+    connect(Command2, &QPushButton::clicked, this, &frmAutoSave::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(Label2);
+    all->addWidget(Check1);
+    all->addLayout(buttons);
+}
+
+void frmAutoSave::reject() {
+    emit cancelled();
+}
+
+}  // namespace voltaro

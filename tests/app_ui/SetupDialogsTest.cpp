@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "ProgramHarness.h"
+#include "display/frmScaling.h"
+#include "recording/frmAutoSave.h"
+#include "values/frmDateTime.h"
+#include "values/frmDeciBels.h"
+
+namespace voltaro {
+namespace {
+
+const std::string k0123 = "10123;008";  // 0.123 V DC
+
+struct SetupDialogs : ::testing::Test {
+    ProgramHarness h;
+    frmMain* f = nullptr;
+    void SetUp() override {
+        ASSERT_TRUE(h.StartWithPort());
+        f = h.form.get();
+    }
+    std::string Stored(const std::string& form, const std::string& key) {
+        return h.store.Get("voltaro", form, key).value_or("?");
+    }
+    int Rows() const { return f->recording->store.RecordCount; }
+};
+
+enum class Close { Cancel, Escape, CloseBox };
+
+void CloseBy(Close how, QDialog* dialog, QPushButton* cancel) {
+    if (how == Close::Cancel) cancel->click();
+    if (how == Close::Escape) QTest::keyClick(dialog, Qt::Key_Escape);
+    if (how == Close::CloseBox) dialog->close();
+}
+
+TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
+    f->mScaling->trigger();
+    frmScaling& d = *f->scaling;
+    ASSERT_TRUE(d.isVisible());
+    EXPECT_FALSE(f->isEnabled());
+    EXPECT_EQ(d.windowTitle(), "GRAPH SCALING");
+    d.TextXaxis[1]->clear();
+    QTest::keyClicks(d.TextXaxis[1], "7");
+    EXPECT_EQ(d.VScroll1[1]->value(), 52);
+    d.VScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the spinner's up arrow
+    EXPECT_EQ(d.TextXaxis[1]->text(), "8");
+    d.chkStop->setChecked(true);
+    d.Command1->click();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_EQ(Stored("frmScaling", "Xaxis1"), "51");
+    EXPECT_EQ(Stored("frmScaling", "StopLO"), "1");
+    EXPECT_TRUE(f->chkStop);
+
+    f->cmdStart->click();
+    for (int s = 1; s <= 16; ++s) {
+        h.Receive(k0123);
+        h.Second();
+        EXPECT_EQ(Rows(), s / 8) << "second " << s;
+    }
+}
+
+TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
+    f->mScaling->trigger();
+    frmScaling& d = *f->scaling;
+    d.chkYaxis[2]->click();
+    EXPECT_TRUE(d.TextHigh->isEnabled());
+    d.TextHigh->setText("");
+    d.TextLow->setText("");
+    d.Command1->click();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, "Limit High < Limit Low ?");
+    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_TRUE(d.isVisible()) << "the dialog stays";
+    EXPECT_FALSE(f->isEnabled());
+    EXPECT_EQ(Stored("frmScaling", "Yaxis2"), "?");
+
+    d.TextHigh->setText("1");
+    d.TextLow->setText("5");
+    EXPECT_EQ(d.LabelMax[1]->text(), "+  5.00");
+    d.Command1->click();
+    EXPECT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_DOUBLE_EQ(f->graphRange.GraphTop, 5);
+    EXPECT_DOUBLE_EQ(f->graphRange.GraphBottom, 1);
+    EXPECT_EQ(Stored("frmScaling", "RangeMax"), "1");
+    EXPECT_EQ(Stored("frmScaling", "Yaxis2"), "True");
+
+    // Ticking the dB graph leaves "Range" the only choice.
+    f->mScaling->trigger();
+    d.chkYaxis[1]->click();
+    d.chkGraphdB->click();
+    EXPECT_TRUE(d.chkYaxis[2]->isChecked());
+    EXPECT_FALSE(d.chkYaxis[0]->isEnabled());
+    EXPECT_FALSE(d.chkYaxis[1]->isEnabled());
+}
+
+// Cancel, Escape and the close box discard the edits and give the main window back.
+TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
+    for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        f->mScaling->trigger();
+        f->scaling->chkYaxis[2]->click();
+        f->scaling->TextHigh->setText("9");
+        f->scaling->TextXaxis[0]->setText("3");
+        ASSERT_FALSE(f->isEnabled());
+        CloseBy(how, f->scaling.get(), f->scaling->Command2);
+        EXPECT_FALSE(f->scaling->isVisible());
+        EXPECT_TRUE(f->isEnabled());
+        EXPECT_EQ(f->scaling->TextHigh->text(), "4");
+        EXPECT_EQ(f->scaling->TextXaxis[0]->text(), "0");
+        EXPECT_EQ(f->graphRange.Yaxis, GraphRange::kAutoRange);
+        EXPECT_EQ(f->TextXaxis0, "0");
+
+        f->mDateTime->trigger();
+        f->dateTime->List1->setCurrentRow(16);
+        EXPECT_EQ(f->dateTime->windowTitle(), "10:00:00AM 01/15/2024") << "the sample";
+        ASSERT_FALSE(f->isEnabled());
+        CloseBy(how, f->dateTime.get(), f->dateTime->Command1);
+        EXPECT_FALSE(f->dateTime->isVisible());
+        EXPECT_TRUE(f->isEnabled());
+        // The order of an entry never confirmed does not reach the stamps.
+        EXPECT_TRUE(f->formats.DateofTime);
+        EXPECT_EQ(f->formats.FormatStamp(QDate(2024, 1, 15), QTime(10, 0, 0)), "24/01/15 10:00:00");
+
+        f->mAutoSave->trigger();
+        EXPECT_TRUE(f->autoSave->Check1->isChecked());
+        f->autoSave->Check1->setChecked(false);
+        ASSERT_FALSE(f->isEnabled());
+        CloseBy(how, f->autoSave.get(), f->autoSave->Command2);
+        EXPECT_FALSE(f->autoSave->isVisible());
+        EXPECT_TRUE(f->isEnabled());
+        EXPECT_EQ(f->settings.AutoSave, 1) << "a cancelled tick is not saved at exit";
+    }
+}
+
+TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
+    f->mDateTime->trigger();
+    f->dateTime->List1->setCurrentRow(16);
+    f->dateTime->Option1[1]->click();  // 24 hours
+    f->dateTime->Command2->click();
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_EQ(Stored("frmMain", "ListFormat"), "16");
+    EXPECT_EQ(Stored("frmMain", "DateofTime"), "False");
+    EXPECT_EQ(Stored("frmMain", "DateF"), "MM/DD/YYYY");
+    EXPECT_EQ(Stored("frmMain", "TimeF"), "HH:MM:SS");
+    f->cmdStart->click();
+    h.Receive(k0123);
+    h.Second();
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(f->recording->store.Text(1, Field::Date), "01/15/2024");
+    EXPECT_EQ(f->formats.FormatStamp(QDate(2024, 1, 15), QTime(14, 5, 3)), "14:05:03 01/15/2024");
+
+    // The 12-hour clock reopens as stored.
+    f->cmdStart->click();
+    f->mDateTime->trigger();
+    EXPECT_EQ(f->dateTime->List1->currentRow(), 16);
+    EXPECT_TRUE(f->dateTime->Option1[1]->isChecked());
+    f->dateTime->Option1[0]->click();
+    f->dateTime->Command2->click();
+    EXPECT_EQ(f->formats.TimeF, "HH:MM:SSAMPM");
+}
+
+TEST_F(SetupDialogs, AutoSaveConfirmedIsStored) {
+    f->mAutoSave->trigger();
+    EXPECT_EQ(f->autoSave->windowTitle(), "AutoSave");
+    f->autoSave->Check1->setChecked(false);
+    f->autoSave->Command1->click();
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_EQ(Stored("frmMain", "AutoSave"), "0");
+}
+
+TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
+    h.Receive(k0123);
+    ASSERT_TRUE(f->ChkdB->isEnabled());
+    f->ChkdB->click();
+    frmDeciBels& d = *f->deciBels;
+    ASSERT_TRUE(d.isVisible());
+    EXPECT_TRUE(d.OptdB[2]->isChecked()) << "Relative Mode by default";
+    d.OptdB[1]->click();
+    EXPECT_TRUE(d.Text1->isEnabled());
+    d.Text1->setText("600");
+    d.Command1->click();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(Stored("frmDeciBels", "OptdB"), "1");
+    EXPECT_EQ(Stored("frmDeciBels", "dBm"), "600");
+    EXPECT_EQ(f->recording->ImpedanceText, "600");
+    EXPECT_EQ(f->decibels.DbUnitText, "dBm") << "the panel was drawn in dBm";
+    EXPECT_FALSE(f->scaling->chkYaxis[0]->isEnabled());
+
+    // Relative Mode switches REL on.
+    f->ChkdB->click();
+    EXPECT_TRUE(f->scaling->chkYaxis[0]->isEnabled()) << "decibels off: Meter Range again";
+    f->ChkdB->click();
+    EXPECT_TRUE(d.OptdB[1]->isChecked());
+    d.OptdB[2]->click();
+    d.Command1->click();
+    EXPECT_TRUE(f->ChkREL->isChecked());
+    f->ChkdB->click();
+    EXPECT_FALSE(d.isVisible());
+
+    // Escape and the close box cancel: decibels are switched off.
+    for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
+        f->ChkdB->click();
+        ASSERT_TRUE(f->ChkdB->isChecked());
+        CloseBy(how, &d, d.Command2);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_FALSE(f->ChkdB->isChecked());
+        EXPECT_EQ(f->decibels.DbMode, "");
+    }
+}
+
+TEST_F(SetupDialogs, DbTestPrintsTheConversionTable) {
+    f->mDbTest->trigger();
+    ASSERT_TRUE(f->dbTest->isVisible());
+    f->dbTest->Command1->click();
+    const QStringList lines = f->dbTest->Output->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_TRUE(lines[0].startsWith("dBm"));
+    EXPECT_TRUE(lines[1].startsWith("0 ")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("20 ")) << lines[2].toStdString();
+}
+
+}  // namespace
+}  // namespace voltaro

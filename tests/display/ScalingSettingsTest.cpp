@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "display/ScalingSettings.h"
+
+using namespace voltaro;
+
+namespace {
+
+struct Stores {
+    MemorySettingsStore store;
+    IniFile ini{""};
+    Settings settings{store, ini};
+    std::string Get(const std::string& key) { return settings.SettingGet("frmScaling", key, "?"); }
+};
+
+}  // namespace
+
+TEST(ScalingSettings, DefaultsMangledValuesAndTheKeysStored) {
+    Stores s;
+    ScalingSettings d = ScalingSettings::Read(s.settings);
+    EXPECT_EQ(d.RangeMax, "4");
+    EXPECT_EQ(d.RangeMin, "-4");
+    EXPECT_EQ(d.SelectedYaxis(), 1);
+    EXPECT_EQ(d.MinutesText(), "0");
+    EXPECT_EQ(d.SecondsText(), "0");
+
+    // A spinner value outside its range would put the spinner nowhere: the default stands.
+    s.settings.SettingSave("frmScaling", "Xaxis0", "7000");
+    s.settings.SettingSave("frmScaling", "Xaxis1", "-1");
+    s.settings.SettingSave("frmScaling", "StopLO", "junk");
+    d = ScalingSettings::Read(s.settings);
+    EXPECT_EQ(d.Xaxis0, kMinutesMax);
+    EXPECT_EQ(d.Xaxis1, kSecondsMax);
+    EXPECT_EQ(d.StopLO, 0);
+
+    ScalingSettings c;
+    c.RangeMax = "1";
+    c.RangeMin = "";
+    c.Yaxis = {false, false, true};
+    c.GraphdB = 1;
+    c.Xaxis0 = kMinutesMax - 2;
+    c.Xaxis1 = kSecondsMax - 30;
+    c.StopLO = 1;
+    c.SaveInterval(s.settings);
+    EXPECT_EQ(s.Get("Xaxis0"), "5997");
+    EXPECT_EQ(s.Get("Xaxis1"), "29");
+    EXPECT_EQ(s.Get("StopLO"), "1");
+    EXPECT_EQ(s.Get("GraphdB"), "1");
+    EXPECT_EQ(s.Get("RangeMax"), "?") << "the limits wait until they are accepted";
+    c.SaveRange(s.settings);
+    EXPECT_EQ(s.Get("RangeMax"), "1");
+    EXPECT_EQ(s.Get("RangeMin"), "");
+    EXPECT_EQ(s.Get("Yaxis1"), "False");
+    EXPECT_EQ(s.Get("Yaxis2"), "True");
+    const ScalingSettings back = ScalingSettings::Read(s.settings);
+    EXPECT_EQ(back.SelectedYaxis(), 2);
+    EXPECT_EQ(back.MinutesText(), "2");
+    EXPECT_EQ(back.SecondsText(), "30");
+}
+
+TEST(ScalingSettings, TypedIntervalMovesTheSpinnerOnlyWithinItsRange) {
+    EXPECT_EQ(SpinnerValueFor("7", kSecondsMax), 52);
+    EXPECT_EQ(SpinnerText(kSecondsMax, 51), "8");  // the spinner moved up by one
+    EXPECT_EQ(SpinnerValueFor("59", kSecondsMax), 0);
+    EXPECT_EQ(SpinnerValueFor("abc", kSecondsMax), kSecondsMax);  // reads as 0
+    EXPECT_EQ(SpinnerValueFor("5999", kMinutesMax), 0);
+    EXPECT_FALSE(SpinnerValueFor("", kSecondsMax));
+    EXPECT_FALSE(SpinnerValueFor("60", kSecondsMax));
+    // Below zero the spinner would go past its maximum.
+    EXPECT_FALSE(SpinnerValueFor("-3", kSecondsMax));
+}
+
+TEST(ScalingSettings, YaxisChoicesWithTheGraphInDbAndDecibelsOn) {
+    struct Case {
+        bool graphdB, decibels;
+        int selected;
+        std::array<bool, 3> enabled;
+        int expectSelected;
+    };
+    const Case cases[] = {
+        {true, false, 0, {false, false, true}, 2},  // dB graph: only "Range"
+        {true, true, 1, {false, false, true}, 2},
+        {false, false, 2, {true, true, true}, 2},  // cleared: the choice stays
+        {false, true, 1, {false, true, true}, 1},  // decibels on: no "Meter Range"
+    };
+    for (const Case& c : cases) {
+        const YaxisChoices r = GraphdBChoices(c.graphdB, c.decibels, c.selected);
+        EXPECT_EQ(r.enabled, c.enabled);
+        EXPECT_EQ(r.selected, c.expectSelected);
+    }
+    const YaxisChoices confirmed = DecibelsConfirmedChoices(GraphdBChoices(false, false, 0));
+    EXPECT_EQ(confirmed.enabled, (std::array<bool, 3>{false, true, true}));
+    EXPECT_EQ(confirmed.selected, 1) << "\"Auto Range\" takes the place of \"Meter Range\"";
+}
