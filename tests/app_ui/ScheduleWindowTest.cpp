@@ -153,7 +153,8 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
     }
 }
 
-// Unchecking "AUTO Start/STOP" disarms: the start time passes without a start. With readings
+// Unchecking "AUTO Start/STOP" disarms: the start time passes without a start, and the print
+// entries are as before arming. With readings
 // held, arming offers Save as instead of a new file.
 TEST_F(AutoSchedule, UncheckingTheBoxDisarmsAndHeldReadingsAreSavedAsFirst) {
     f->cmdStart->click();
@@ -163,14 +164,17 @@ TEST_F(AutoSchedule, UncheckingTheBoxDisarmsAndHeldReadingsAreSavedAsFirst) {
     }
     f->cmdStart->click();
     ASSERT_GT(f->RecordCount(), 0);
+    f->mPrtReport->setEnabled(true);
     frmAuto& d = Open();
     SetRow(0, "01/15/2024", "10:00:10", "01/15/2024", "10:00:20");
     Ok("held.dmm");
     ASSERT_EQ(h.dialogs.asked.size(), 1u);
     EXPECT_EQ(h.dialogs.asked[0].title, "Save File As ");
     ASSERT_TRUE(d.Timer2.isActive());
+    EXPECT_FALSE(f->mPrtReport->isEnabled());
 
     f->chkAuto->click();
+    EXPECT_TRUE(f->mPrtReport->isEnabled()) << "the print entries come back with the schedule off";
     EXPECT_FALSE(d.Timer2.isActive());
     EXPECT_FALSE(f->chkAuto->isChecked());
     EXPECT_FALSE(f->chkAuto->isEnabled());
