@@ -27,6 +27,9 @@
 #include "app/frmSeleDim.h"
 #include "link/frmCommTest.h"
 #include "link/frmSetup.h"
+#include "print/Printers.h"
+#include "print/frmPrintRange.h"
+#include "print/frmReport.h"
 #include "recording/FileCommands.h"
 #include "recording/FileNames.h"
 #include "recording/frmFile.h"
@@ -139,6 +142,9 @@ void frmMain::ConnectEvents() {
     connect(mImport, &QAction::triggered, this, &frmMain::mImport_Click);
     connect(mExport, &QAction::triggered, this, &frmMain::mExport_Click);
     connect(mDeleteFile, &QAction::triggered, this, &frmMain::mDeleteFile_Click);
+    connect(mPrintGraph, &QAction::triggered, this, &frmMain::mPrintGraph_Click);
+    connect(mPrintScreen, &QAction::triggered, this, &frmMain::mPrintScreen_Click);
+    connect(mPrtReport, &QAction::triggered, this, &frmMain::mPrtReport_Click);
     connect(mExit, &QAction::triggered, this, &frmMain::mExit_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change);
 
@@ -480,8 +486,12 @@ void frmMain::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
     dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
 }
 
-void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+void frmMain::SaveDialogPlacement(QWidget* dialog, const std::string& name) {
     SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
+}
+
+void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+    SaveDialogPlacement(dialog, name);
     dialog->hide();
     DialogClosed();
 }
@@ -588,7 +598,7 @@ namespace voltaro {
 
 void frmMain::ShowFileCommands() {
     // The entries whose windows come later stay visible and disabled.
-    for (QAction* later : {mPrintScreen, mPrintGraph, mPrtReport, mScaling, mDateTime, mAutoSave, mDbTest})
+    for (QAction* later : {mScaling, mDateTime, mAutoSave, mDbTest})
         later->setEnabled(false);
 }
 
@@ -755,8 +765,9 @@ void frmMain::EndProgram(bool saveState) {
         t->stop();
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
-    const std::initializer_list<QWidget*> windows{setup.get(), seleDim.get(),  commTest.get(),
-                                                  about.get(), progress.get(), deleteFile.get()};
+    const std::initializer_list<QWidget*> windows{setup.get(),    seleDim.get(),    commTest.get(),
+                                                  about.get(),    progress.get(),   deleteFile.get(),
+                                                  printRange.get(), report.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();

@@ -19,6 +19,7 @@
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
+#include "print/ModPicShow1.h"
 #include "recording/Acquisition.h"
 #include "recording/Recording.h"
 #include "values/Alarms.h"
@@ -52,6 +53,9 @@ class MainRecordingView;
 class frmFile;
 class frmInd;
 class frmSeleDim;
+class frmPrintRange;
+class frmReport;
+class Printers;
 struct FileDialogRequest;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
@@ -221,6 +225,8 @@ public:
     std::unique_ptr<QDialog> about;
     std::unique_ptr<frmInd> progress;
     std::unique_ptr<frmFile> deleteFile;
+    std::unique_ptr<frmPrintRange> printRange;
+    std::unique_ptr<frmReport> report;
     std::unique_ptr<SerialPort> commTestPort;
     std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
@@ -259,6 +265,17 @@ public:
     void mImport_Click();
     void mExport_Click();
     void mDeleteFile_Click();
+    // --- printing ---
+    void mPrintGraph_Click();
+    void mPrintScreen_Click();
+    void mPrtReport_Click();
+    // The printed graph's preview from the print-range dialog's choices.
+    void DrawPrintPreview();
+    void PrintGraphOnPrinter();
+    PrintGraphInput PrintInput() const;
+    Printers& PrinterSet();
+    ModPicShow1 modPicShow1;
+    std::unique_ptr<Printers> ownPrinters;  // when the context gives none
     // The unsaved-data question; "2" is Cancel.
     std::string CheckSave();
     // Readings recorded or imported since the recording was last saved or read.
@@ -313,6 +330,7 @@ public:
     void DialogClosed();
     void mComm_Click();
     void ApplyDialogPlacement(QWidget* dialog, const std::string& name);
+    void SaveDialogPlacement(QWidget* dialog, const std::string& name);
     // Stores a dialog's placement, hides it and gives the main window its commands back.
     void CloseDialog(QWidget* dialog, const std::string& name);
     void SetupConfirmed();
