@@ -32,6 +32,7 @@
 #include "print/frmReport.h"
 #include "recording/FileCommands.h"
 #include "recording/FileNames.h"
+#include "recording/frmAuto.h"
 #include "recording/frmFile.h"
 #include "recording/frmInd.h"
 #include "values/Notation.h"
@@ -127,10 +128,8 @@ void frmMain::ConnectEvents() {
     connect(&AlarmTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
     connect(cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmMain::CmdStop_Click);
-    // The schedule dialog is not part of this version; the button says so.
-    connect(cmdAuto, &QPushButton::clicked, this, [this] {
-        ctx.messages->ShowMessage("Auto Start/Stop is not available in this version.", "info");
-    });
+    connect(cmdAuto, &QPushButton::clicked, this, &frmMain::cmdAuto_Click);
+    connect(chkAuto, &QCheckBox::clicked, this, &frmMain::chkAuto_Click);
     connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
     connect(mSaveAs, &QAction::triggered, this, &frmMain::mSaveAs_Click);
     connect(mSave, &QAction::triggered, this, &frmMain::mSave_Click);
@@ -651,9 +650,13 @@ void frmMain::mSave_Click() {
 
 void frmMain::mNew_Click() {
     if (CheckSave() == kAnswerCancel) return;
+    NewFile();
+}
+
+bool frmMain::NewFile() {
     RecordStore& store = recording->store;
     const auto chosen = ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
-    if (!chosen) return;
+    if (!chosen) return false;
     const std::string name = CheckFileName(*chosen);
     store.RecordingFile = name;  // the new working file goes beside it
     recording->ResetRecording();
@@ -661,6 +664,7 @@ void frmMain::mNew_Click() {
     recording->NameChosen(name);
     recordingView->RememberFile(name);
     mSave->setEnabled(false);
+    return true;
 }
 
 void frmMain::mOpen_Click() {
@@ -763,11 +767,15 @@ void frmMain::EndProgram(bool saveState) {
     for (QTimer* t : {&TimerDMM, &MainTimer, &TimerOut, &TimerRs232, &Timer3, &TimerAutoSave,
                       &TimerAlarmFlash, &AlarmTimer, &Timer1, &Timer2, &commTestPoll})
         t->stop();
+    if (autoSetup) {
+        autoSetup->Timer1.stop();
+        autoSetup->Timer2.stop();
+    }
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
-    const std::initializer_list<QWidget*> windows{setup.get(),    seleDim.get(),    commTest.get(),
-                                                  about.get(),    progress.get(),   deleteFile.get(),
-                                                  printRange.get(), report.get()};
+    const std::initializer_list<QWidget*> windows{setup.get(),      seleDim.get(),  commTest.get(),
+                                                  about.get(),      progress.get(), deleteFile.get(),
+                                                  autoSetup.get(),  printRange.get(), report.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();

@@ -50,6 +50,7 @@ class MainLinkView;
 class CommTestLinkView;
 class MainAlarmView;
 class MainRecordingView;
+class frmAuto;
 class frmFile;
 class frmInd;
 class frmSeleDim;
@@ -225,6 +226,7 @@ public:
     std::unique_ptr<QDialog> about;
     std::unique_ptr<frmInd> progress;
     std::unique_ptr<frmFile> deleteFile;
+    std::unique_ptr<frmAuto> autoSetup;
     std::unique_ptr<frmPrintRange> printRange;
     std::unique_ptr<frmReport> report;
     std::unique_ptr<SerialPort> commTestPort;
@@ -276,6 +278,27 @@ public:
     Printers& PrinterSet();
     ModPicShow1 modPicShow1;
     std::unique_ptr<Printers> ownPrinters;  // when the context gives none
+    // The new-file dialog of New: true when a name was chosen and the recording begun anew.
+    bool NewFile();
+
+    // --- the start/stop schedule ---
+    void cmdAuto_Click();
+    void chkAuto_Click();
+    void AutoOK();
+    // The schedule dialog closed: armed by OK, or cancelled (Cancel, Escape, the close box).
+    void AutoClosed(bool armed);
+    void AutoTimer2_Timer();
+    // Timer2 off and "AUTO Start/STOP" disabled (and cleared); the print entries as before arming.
+    void ScheduleOff(bool clear);
+    // The schedule found no time left: it is off and its dialog hidden.
+    void ScheduleEnded();
+    // Before arming: Save as when readings are held, otherwise the new-file dialog.
+    void CheckNewFile();
+    // True when the user cancelled.
+    bool NewFileForSchedule();
+    // The print entries' states while a schedule is armed.
+    std::optional<std::array<bool, 3>> printBeforeSchedule;
+    bool inScheduleTick = false;
     // The unsaved-data question; "2" is Cancel.
     std::string CheckSave();
     // Readings recorded or imported since the recording was last saved or read.

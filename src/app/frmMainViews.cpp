@@ -295,9 +295,7 @@ bool MainRecordingView::StopRecordOnOL() const {
 }
 
 void MainRecordingView::ScheduleEnded() {
-    QSignalBlocker quiet(f_.chkAuto);
-    f_.chkAuto->setChecked(false);
-    f_.chkAuto->setEnabled(false);
+    f_.ScheduleEnded();
 }
 
 }  // namespace voltaro

@@ -278,10 +278,12 @@ bool Recording::SaveByExtension(bool showProgress) {
 }
 
 bool Recording::SaveRecording(char separator, bool showProgress) {
+    // The file is named with the chosen separator first, so that the title and the recent-file
+    // list name the file that is written.
+    if (p_.separator.ExtDimConfirmed) store.RecordingFile = RenameExtension(store.RecordingFile, ExtDim());
     p_.view.SetTitle(store.RecordingFile);
     p_.view.RememberFile(store.RecordingFile);
     const std::string fileLine = "Save to: " + store.RecordingFile;
-    if (p_.separator.ExtDimConfirmed) store.RecordingFile = RenameExtension(store.RecordingFile, ExtDim());
     StartProgress("Save File", fileLine, showProgress);
 
     std::string lastIn, lastOut;

@@ -78,6 +78,7 @@ struct WatchedView : RecordingView {
     bool StopRecordOnOL() const override { return stopOnOL; }
     void UpdatePanel() override { ++panelUpdates; }
     void SetProgress(int, const std::string& text) override { progress.push_back(text); }
+    void RememberFile(const std::string& path) override { remembered.push_back(path); }
     void EnableProgressOk(bool on) override { progressOk.push_back(on); }
 
     std::vector<std::string> titles;
@@ -89,6 +90,7 @@ struct WatchedView : RecordingView {
     int panelUpdates = 0;
     std::vector<std::string> progress;
     std::vector<bool> progressOk;
+    std::vector<std::string> remembered;
 };
 
 // Every part a recording works with, fresh for each test, in a folder of its own.

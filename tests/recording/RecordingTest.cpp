@@ -268,6 +268,21 @@ TEST_F(RecordingTest, OpeningShowsEachPercentOnceAndFinishesOnce) {
     }
 }
 
+// With the comma confirmed as the separator, the title and the recent files name the file
+// that is written ("run,dmm"), not the name before it was renamed.
+TEST_F(RecordingTest, ASaveWithTheCommaSeparatorRemembersTheFileWritten) {
+    separator.ExtDim = ",";
+    separator.ExtDimConfirmed = true;
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    const std::string written = PathOf("run,dmm");
+    EXPECT_EQ(rec.store.RecordingFile, written);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(written)));
+    ASSERT_FALSE(view.remembered.empty());
+    for (const std::string& path : view.remembered) EXPECT_EQ(path, written);  // the first save too
+    EXPECT_EQ(view.titles.back(), written);
+}
+
 TEST_F(RecordingTest, ANameWithoutAKnownExtensionIsNeverSavedInSilence) {
     Reset("run.data");
     ASSERT_TRUE(Record("10123;008"));  // the forced save before row 1 fails and says so once
