@@ -11,6 +11,7 @@ class Beeper;
 class Clock;
 class FileDialogs;
 class MessageSeam;
+class Printers;
 class PortTable;
 class SerialPort;
 class SettingsStore;
@@ -23,6 +24,8 @@ struct ProgramContext {
     Clock* clock = nullptr;
     Beeper* beeper = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    // The printer dialog and the printer; the system's own when none is given.
+    Printers* printers = nullptr;
     // A new serial control; each window that talks to the meter owns one.
     std::function<std::unique_ptr<SerialPort>(const PortTable&)> makePort;
     // Where "Setup.ini", the trace files and "Untitled.dmm" live.

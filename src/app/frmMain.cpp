@@ -28,6 +28,9 @@
 #include "display/frmScaling.h"
 #include "link/frmCommTest.h"
 #include "link/frmSetup.h"
+#include "print/Printers.h"
+#include "print/frmPrintRange.h"
+#include "print/frmReport.h"
 #include "recording/FileCommands.h"
 #include "recording/FileNames.h"
 #include "recording/frmAuto.h"
@@ -146,6 +149,9 @@ void frmMain::ConnectEvents() {
     connect(mImport, &QAction::triggered, this, &frmMain::mImport_Click);
     connect(mExport, &QAction::triggered, this, &frmMain::mExport_Click);
     connect(mDeleteFile, &QAction::triggered, this, &frmMain::mDeleteFile_Click);
+    connect(mPrintGraph, &QAction::triggered, this, &frmMain::mPrintGraph_Click);
+    connect(mPrintScreen, &QAction::triggered, this, &frmMain::mPrintScreen_Click);
+    connect(mPrtReport, &QAction::triggered, this, &frmMain::mPrtReport_Click);
     connect(mExit, &QAction::triggered, this, &frmMain::mExit_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change);
 
@@ -488,8 +494,12 @@ void frmMain::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
     dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
 }
 
-void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+void frmMain::SaveDialogPlacement(QWidget* dialog, const std::string& name) {
     SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
+}
+
+void frmMain::CloseDialog(QWidget* dialog, const std::string& name) {
+    SaveDialogPlacement(dialog, name);
     dialog->hide();
     DialogClosed();
 }
@@ -595,8 +605,7 @@ int frmMain::RecordCount() const {
 namespace voltaro {
 
 void frmMain::ShowFileCommands() {
-    // The entries whose windows come later stay visible and disabled.
-    for (QAction* later : {mPrintScreen, mPrintGraph, mPrtReport}) later->setEnabled(false);
+    // Every entry has its window: nothing is left disabled here.
 }
 
 void frmMain::SyncTimers() {
@@ -772,8 +781,9 @@ void frmMain::EndProgram(bool saveState) {
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
     const std::initializer_list<QWidget*> windows{
-        setup.get(),     seleDim.get(), commTest.get(), about.get(),  progress.get(), deleteFile.get(),
-        autoSetup.get(), scaling.get(), deciBels.get(), dbTest.get(), dateTime.get(), autoSave.get()};
+        setup.get(),      seleDim.get(),   commTest.get(),   about.get(),   progress.get(),
+        deleteFile.get(), autoSetup.get(), printRange.get(), report.get(),  scaling.get(),
+        deciBels.get(),   dbTest.get(),    dateTime.get(),   autoSave.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();

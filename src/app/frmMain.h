@@ -19,6 +19,7 @@
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
+#include "print/ModPicShow1.h"
 #include "recording/Acquisition.h"
 #include "recording/Recording.h"
 #include "values/Alarms.h"
@@ -53,6 +54,9 @@ class frmAuto;
 class frmFile;
 class frmInd;
 class frmSeleDim;
+class frmPrintRange;
+class frmReport;
+class Printers;
 class frmScaling;
 class frmDeciBels;
 class frmDbTest;
@@ -228,6 +232,8 @@ public:
     std::unique_ptr<frmInd> progress;
     std::unique_ptr<frmFile> deleteFile;
     std::unique_ptr<frmAuto> autoSetup;
+    std::unique_ptr<frmPrintRange> printRange;
+    std::unique_ptr<frmReport> report;
     std::unique_ptr<frmScaling> scaling;
     std::unique_ptr<frmDeciBels> deciBels;
     std::unique_ptr<frmDbTest> dbTest;
@@ -271,6 +277,17 @@ public:
     void mImport_Click();
     void mExport_Click();
     void mDeleteFile_Click();
+    // --- printing ---
+    void mPrintGraph_Click();
+    void mPrintScreen_Click();
+    void mPrtReport_Click();
+    // The printed graph's preview from the print-range dialog's choices.
+    void DrawPrintPreview();
+    void PrintGraphOnPrinter();
+    PrintGraphInput PrintInput() const;
+    Printers& PrinterSet();
+    ModPicShow1 modPicShow1;
+    std::unique_ptr<Printers> ownPrinters;  // when the context gives none
     // The new-file dialog of New: true when a name was chosen and the recording begun anew.
     bool NewFile();
 
@@ -314,6 +331,8 @@ public:
     void mScaling_Click();
     void ScalingOK();
     void ScalingCancel();
+    // Every way the scaling dialog closes; the print-range dialog gets its turn back.
+    void CloseScaling();
     // The interval and the overload rule of the scaling dialog as its spinners hold them.
     void TakeScalingInterval();
     void ShowDeciBels();
@@ -361,6 +380,7 @@ public:
     void DialogClosed();
     void mComm_Click();
     void ApplyDialogPlacement(QWidget* dialog, const std::string& name);
+    void SaveDialogPlacement(QWidget* dialog, const std::string& name);
     // Stores a dialog's placement, hides it and gives the main window its commands back.
     void CloseDialog(QWidget* dialog, const std::string& name);
     void SetupConfirmed();

@@ -12,6 +12,7 @@
 #include "app/frmMain.h"
 #include "app/frmMainViews.h"
 #include "display/frmScaling.h"
+#include "print/frmPrintRange.h"
 #include "recording/frmAutoSave.h"
 #include "values/Notation.h"
 #include "values/frmDateTime.h"
@@ -69,13 +70,24 @@ void frmMain::ScalingOK() {
     }
     chosen.SaveRange(stores);
     DrawTrendGraph();
+    CloseScaling();
+}
+
+void frmMain::CloseScaling() {
     CloseDialog(scaling.get(), kScalingForm);
+    // Opened from the print-range dialog: that dialog takes over again with the new range.
+    if (printRange && printRange->isVisible()) {
+        setEnabled(false);
+        printRange->setEnabled(true);
+        printRange->raise();
+        DrawPrintPreview();
+    }
 }
 
 void frmMain::ScalingCancel() {
     ReadScalingSettings();
-    CloseDialog(scaling.get(), kScalingForm);
     DrawTrendGraph();
+    CloseScaling();
 }
 
 void frmMain::ShowDeciBels() {

@@ -10,6 +10,7 @@
 #include "app/QtSettingsStore.h"
 #include "app/frmMain.h"
 #include "link/QtSerialPort.h"
+#include "print/QtPrinters.h"
 
 int main(int argc, char** argv) {
     using namespace voltaro;
@@ -20,12 +21,14 @@ int main(int argc, char** argv) {
     MessageBoxQt messages;
     QtBeeper beeper;
     QtFileDialogs fileDialogs;
+    QtPrinters printers;
     ProgramContext ctx;
     ctx.store = &store;
     ctx.messages = &messages;
     ctx.clock = &clock;
     ctx.beeper = &beeper;
     ctx.fileDialogs = &fileDialogs;
+    ctx.printers = &printers;
     ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
     ctx.programFolder = DefaultProgramFolder();
     ctx.applicationName = ExecutableTitle();

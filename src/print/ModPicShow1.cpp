@@ -76,6 +76,10 @@ bool ModPicShow1::PrintOnPrinter(Printer& printer, PrintGraphChoices& dialog, co
     printer.SetOrientation(dialog.portrait ? PageOrientation::Portrait : PageOrientation::Landscape);
     DrawPrintGraph(printer.Page(), dialog.weight * 10, false, dialog, in, &messages);
     printer.EndDoc();
+    if (printer.Failed()) {
+        messages.ShowMessage(kPrintFailedMessage, "error");
+        return false;
+    }
     messages.ShowMessage(kPrintDoneMessage, "info");
     return true;
 }

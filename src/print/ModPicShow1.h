@@ -66,7 +66,8 @@ public:
                         const PrintGraphInput& in, MessageSeam* messages);
     // "Printer": the page in the chosen orientation, the trace ten times as wide as on the
     // screen (the printer's dots are much finer), the document ended, then the message
-    // "Print was completed sucessfully.". False, with nothing printed, for an empty range.
+    // "Print was completed sucessfully.". False, with nothing printed, for an empty range;
+    // false, with an error message in place of that one, when the printer refused the page.
     bool PrintOnPrinter(Printer& printer, PrintGraphChoices& dialog, const PrintGraphInput& in,
                         MessageSeam& messages);
 
@@ -77,5 +78,6 @@ public:
 
 inline const std::string kEmptyRangeMessage = "No readings to print in this range !";
 inline const std::string kPrintDoneMessage = "Print was completed sucessfully.";
+inline const std::string kPrintFailedMessage = "The printer could not print the graph.";
 
 }  // namespace voltaro

@@ -19,6 +19,8 @@ public:
     virtual void NewPage() = 0;
     // Sends what was drawn as one document; the next Page() begins a new one.
     virtual void EndDoc() = 0;
+    // The printer refused a page or a document: what was drawn did not go out.
+    virtual bool Failed() const { return false; }
 };
 
 }  // namespace voltaro

@@ -23,6 +23,7 @@ public:
     DrawingSurface& Page() override;
     void NewPage() override;
     void EndDoc() override;
+    bool Failed() const override { return !ok_; }
 
     // Ends the last document; true when the device took every page.
     bool Finish();

@@ -38,6 +38,9 @@ public:
         open_ = false;
     }
 
+    bool Failed() const override { return refuse; }
+
+    bool refuse = false;  // as a printer that is switched off
     std::deque<Sheet> sheets;  // a deque keeps every sheet where it is while more are added
     int documents = 0;         // documents ended
     bool a4 = false;

@@ -65,6 +65,8 @@ public:
     void Rollover();
     void ShowFileName();
     void ShowFileProgress(int done, int total);
+    // The progress window shown afresh for a long task (saving, loading, printing).
+    void StartProgress(const std::string& caption, const std::string& fileLine, bool visible);
 
     // --- the recording file ---
     bool SaveByExtension(bool showProgress);
@@ -120,7 +122,6 @@ private:
     // A failure is said once per run of failures (`failing` remembers the run); a command the
     // user gave always says it.
     void SayFailure(const std::string& message, bool always, bool& failing);
-    void StartProgress(const std::string& caption, const std::string& fileLine, bool visible);
     std::string NewChunkFile() const;
     std::string FreeNumberedName(const std::string& name) const;
     std::string StampTitle(const std::string& what) const;

@@ -13,6 +13,7 @@
 
 #include "ProgramHarness.h"
 #include "display/frmScaling.h"
+#include "print/frmPrintRange.h"
 #include "recording/frmAutoSave.h"
 #include "values/frmDateTime.h"
 #include "values/frmDeciBels.h"
@@ -141,6 +142,23 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
         EXPECT_FALSE(f->autoSave->isVisible());
         EXPECT_TRUE(f->isEnabled());
         EXPECT_EQ(f->settings.AutoSave, 1) << "a cancelled tick is not saved at exit";
+    }
+}
+
+// From the print-range dialog: the scaling dialog closes back to it, the main window stays off.
+TEST_F(SetupDialogs, ScalingOpenedFromPrintRangeGivesItBackItsTurn) {
+    for (bool ok : {true, false}) {
+        f->mPrintGraph->trigger();
+        f->printRange->cmdScaling->click();
+        ASSERT_TRUE(f->scaling->isVisible());
+        EXPECT_FALSE(f->printRange->isEnabled());
+        ok ? f->scaling->Command1->click() : (void)f->scaling->close();
+        EXPECT_FALSE(f->scaling->isVisible());
+        EXPECT_TRUE(f->printRange->isVisible());
+        EXPECT_TRUE(f->printRange->isEnabled());
+        EXPECT_FALSE(f->isEnabled());
+        f->printRange->cmdCencal->click();
+        EXPECT_TRUE(f->isEnabled());
     }
 }
 

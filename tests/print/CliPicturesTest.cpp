@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "recording/FileFormat.h"
+#include "support/PdfPages.h"
 #include "recording/RecordStore.h"
 #include "values/Formatting.h"
 
@@ -19,14 +20,6 @@ int RunCli(const QStringList& args, QString* errors = nullptr) {
     if (!p.waitForFinished(60000)) return -1;
     if (errors) *errors = QString::fromUtf8(p.readAllStandardError());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
-
-// Number of page objects in a PDF file written by Qt.
-int PdfPageCount(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
 }
 
 int Count(const QImage& img, QColor colour, QRect where) {

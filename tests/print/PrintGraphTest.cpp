@@ -202,6 +202,15 @@ TEST(PrintOnPrinter, PrintsTheChosenRangeWideAndSaysSo) {
     RecordingSurface preview;
     EXPECT_FALSE(p.print.DrawPrintGraph(preview, 1, true, dialog, p.in, &messages));
     EXPECT_TRUE(preview.ops.empty());
+
+    // A printer that refuses the page is never reported as a print completed.
+    printer.refuse = true;
+    dialog.Text2 = "30";
+    messages.asked.clear();
+    EXPECT_FALSE(p.print.PrintOnPrinter(printer, dialog, p.in, messages));
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message, kPrintFailedMessage);
+    EXPECT_EQ(messages.asked[0].kind, "error");
 }
 
 }  // namespace

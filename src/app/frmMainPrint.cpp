@@ -1,0 +1,140 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/Messages.h"
+#include "app/PictureBox.h"
+#include "app/frmMain.h"
+#include "app/frmMainViews.h"
+#include "display/QtDrawingSurface.h"
+#include "print/QtPrinter.h"
+#include "print/QtPrinters.h"
+#include "print/frmPrintRange.h"
+#include "print/frmReport.h"
+#include "print/frmTitle.h"
+
+namespace voltaro {
+
+Printers& frmMain::PrinterSet() {
+    if (ctx.printers) return *ctx.printers;
+    if (!ownPrinters) ownPrinters = std::make_unique<QtPrinters>();
+    return *ownPrinters;
+}
+
+PrintGraphInput frmMain::PrintInput() const {
+    return PrintGraphInput{.store = recording->store,
+                           .range = graphRange,
+                           .stats = stats,
+                           .RangeBottom = meterRange.RangeBottom,
+                           .decibels = ChkdB->isChecked(),
+                           .db = const_cast<Decibels*>(&decibels),
+                           .impedanceText = stores.SettingGet("frmDeciBels", "dBm", ""),
+                           .stamps = &formats};
+}
+
+void frmMain::mPrintGraph_Click() {
+    if (!printRange) {
+        printRange = std::make_unique<frmPrintRange>();
+        printRange->Form_Load(RecordCount());
+        ApplyDialogPlacement(printRange.get(), "frmPrintRange");
+        connect(printRange.get(), &frmPrintRange::scalingWanted, this, [this] {
+            printRange->setEnabled(false);
+            mScaling_Click();
+        });
+        printRange->Picbox->onResized = [this] { DrawPrintPreview(); };
+        connect(printRange.get(), &frmPrintRange::previewWanted, this, &frmMain::DrawPrintPreview);
+        connect(printRange.get(), &frmPrintRange::printWanted, this, &frmMain::PrintGraphOnPrinter);
+        connect(printRange.get(), &frmPrintRange::closed, this, [this](bool closeBox) {
+            // Printing left the recording, statistics and graph range as they were; the main
+            // window is only drawn afresh.
+            if (closeBox) {
+                ShowPanel();
+                RefreshCounters();
+                DrawTrendGraph();
+            }
+            CloseDialog(printRange.get(), "frmPrintRange");
+        });
+    }
+    setEnabled(false);
+    printRange->show();
+    printRange->raise();
+    DrawPrintPreview();
+}
+
+void frmMain::DrawPrintPreview() {
+    if (!printRange || !printRange->isVisible()) return;
+    PrintGraphChoices choices = printRange->Choices();
+    QImage& image = printRange->Picbox->Image();
+    if (image.isNull()) return;
+    {
+        QPainter painter(&image);
+        QtDrawingSurface box(painter, QRectF(image.rect()), Qt::white);
+        // A range without readings leaves the preview empty.
+        box.Clear();
+        modPicShow1.DrawPrintGraph(box, choices.weight, true, choices, PrintInput(), nullptr);
+    }
+    printRange->ShowChoices(choices);
+    printRange->Picbox->Refresh();
+}
+
+void frmMain::PrintGraphOnPrinter() {
+    printRange->setEnabled(false);
+    printRange->cmdStart->setEnabled(false);
+    PrintGraphChoices choices = printRange->Choices();
+    {
+        Printers& printers = PrinterSet();
+        QtPrinter printer(printers.Device(), printers.DocumentsShareOneFile());
+        modPicShow1.PrintOnPrinter(printer, choices, PrintInput(), *ctx.messages);
+    }
+    printRange->ShowChoices(choices);
+    printRange->setEnabled(true);
+    printRange->cmdStart->setEnabled(true);
+}
+
+void frmMain::mPrintScreen_Click() {
+    Printers& printers = PrinterSet();
+    QPrinter& device = printers.Device();
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    PrinterDialogRequest request;
+    request.title = "Print Resport";
+    if (!printers.ChoosePrinter(request, this)) return;
+
+    const QPixmap shot = grab();
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        ctx.messages->ShowMessage("The printer could not print the window.", "error");
+        return;
+    }
+    // The whole window on the page, as large as it fits, in its own proportions.
+    const QRect page = painter.viewport();
+    QSize size = shot.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), shot);
+    painter.end();
+}
+
+void frmMain::mPrtReport_Click() {
+    // Only a running recording is stopped: stopping an idle one would mark its rows unsaved.
+    if (acquisition->IsRecording()) CmdStop_Click();
+    if (!report) {
+        report = std::make_unique<frmReport>(stores, PrinterSet(), *ctx.messages, *ctx.clock);
+        ApplyDialogPlacement(report.get(), "frmReport");
+        ApplyDialogPlacement(report->title, "frmTitle");
+        report->progressShown = [this](const std::string& caption) {
+            recording->StartProgress(caption, recording->store.RecordingFile, true);
+        };
+        report->progress = [this](int done, int total) { recording->ShowFileProgress(done, total); };
+        report->progressEnded = [this] { recordingView->HideProgress(); };
+        connect(report->title, &frmTitle::closed, this,
+                [this] { SaveDialogPlacement(report->title, "frmTitle"); });
+        connect(report.get(), &frmReport::closed, this, [this] { CloseDialog(report.get(), "frmReport"); });
+    }
+    setEnabled(false);
+    report->ReadListData(recording->report, recording->store, formats, stats.Vmax, stats.Vmin);
+    report->show();
+    report->raise();
+}
+
+}  // namespace voltaro

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+#include <cstdio>
+#include <functional>
+
+#include "ProgramHarness.h"
+#include "app/PictureBox.h"
+#include "display/QtDrawingSurface.h"
+#include "print/Printers.h"
+#include "print/RecordingPrinter.h"
+#include "print/frmPrintRange.h"
+#include "print/frmReport.h"
+#include "print/frmTitle.h"
+#include "support/PdfPages.h"
+
+namespace voltaro {
+namespace {
+
+// The main window over test doubles, printing into one PDF file of its own.
+struct Printing : ::testing::Test {
+    ProgramHarness h;
+    QString pdfPath = h.folder.filePath(QStringLiteral("printed.pdf"));
+    PdfPrinters printers{pdfPath};
+    frmMain* f = nullptr;
+
+    void SetUp() override {
+        h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
+        h.ctx.printers = &printers;
+        ASSERT_TRUE(h.StartWithPort());
+        f = h.form.get();
+    }
+    void Record(int n) {
+        f->cmdStart->click();
+        for (int i = 0; i < n; ++i) {
+            char frame[10];
+            std::snprintf(frame, sizeof frame, "1%04d;008", (i * 397) % 4000);
+            h.Receive(frame);
+            h.Second();
+        }
+        f->cmdStart->click();
+    }
+    frmPrintRange& OpenPrintGraph() {
+        f->mPrintGraph->trigger();
+        return *f->printRange;
+    }
+    // What the preview must show: the printed graph of rows st + 1 .. st + n at weight 1.
+    QImage Expected(const QImage& like, int n, int st) {
+        QImage image(like.size(), like.format());
+        QPainter painter(&image);
+        QtDrawingSurface box(painter, QRectF(image.rect()), Qt::white);
+        box.Clear();
+        ModPicShow1().PrintTrendGraph(box, 1, true, n, st, f->PrintInput());
+        return image;
+    }
+    int Pages() const { return PdfPageCount(pdfPath); }
+};
+
+TEST_F(Printing, PreviewFollowsTheRangeChoice) {
+    Record(40);
+    frmPrintRange& d = OpenPrintGraph();
+    EXPECT_FALSE(f->isEnabled());
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Printer Graphs"));
+    EXPECT_EQ(d.Text2->text(), QStringLiteral("40"));
+    EXPECT_FALSE(d.Text1->isEnabled()) << "Start and End only for a range";
+    const QImage& shown = d.Picbox->Image();
+    const QImage all = Expected(shown, 40, 0);
+    EXPECT_EQ(shown, all);
+
+    d.Option1[1]->click();
+    EXPECT_TRUE(d.Text1->isEnabled());
+    d.Text1->setText(QStringLiteral("10"));
+    d.Text2->setText(QStringLiteral("20"));
+    QTest::keyClick(d.Text2, Qt::Key_Return);
+    EXPECT_EQ(shown, Expected(shown, 10, 10)) << "rows 11 to 20";
+    EXPECT_NE(shown, all);
+    EXPECT_TRUE(f->printRange->isVisible()) << "Enter draws, it presses no button";
+
+    // A Start of 0 is put right in its box; the range is then rows 2 to 20.
+    d.Text1->setText(QStringLiteral("0"));
+    d.cmdPreview->click();
+    EXPECT_EQ(d.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(shown, Expected(shown, 19, 1));
+
+    // Landscape moves the preview to the left and gives it the dialog's height.
+    d.OptPaper[1]->click();
+    EXPECT_EQ(d.Picbox->geometry(), QRect(8, 8, 416, 440));
+    EXPECT_EQ(d.Picbox->Image(), Expected(d.Picbox->Image(), 19, 1));
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
+    Record(30);
+    frmPrintRange& d = OpenPrintGraph();
+    d.Option1[1]->click();
+    d.Text1->setText(QStringLiteral("12"));
+    d.Text2->setText(QStringLiteral("12"));
+    d.cmdStart->click();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, "No readings to print in this range !");
+    EXPECT_EQ(Pages(), -1) << "nothing printed";
+
+    d.Text2->setText(QStringLiteral("25"));
+    d.cmdStart->click();
+    ASSERT_EQ(h.messages.asked.size(), 2u);
+    EXPECT_EQ(h.messages.asked[1].message, "Print was completed sucessfully.");
+    EXPECT_EQ(Pages(), 1);
+    EXPECT_TRUE(d.isEnabled());
+    EXPECT_TRUE(d.cmdStart->isEnabled());
+    EXPECT_TRUE(printers.asked.empty()) << "the graph goes to the printer in hand";
+    EXPECT_EQ(f->RecordCount(), 30);
+}
+
+TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
+    printers.answers = {std::nullopt, std::pair{1, 1}};
+    f->mPrintScreen->trigger();
+    EXPECT_EQ(Pages(), -1) << "cancelled: nothing printed";
+    EXPECT_TRUE(h.messages.asked.empty()) << "and nothing said";
+    f->mPrintScreen->trigger();
+    EXPECT_EQ(Pages(), 1);
+    ASSERT_EQ(printers.asked.size(), 2u);
+    EXPECT_EQ(printers.asked[1].title, "Print Resport");
+    EXPECT_EQ(printers.Device().pageLayout().pageSize().id(), QPageSize::A4);
+}
+
+TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
+    Record(125);
+    f->mPrtReport->trigger();
+    frmReport& r = *f->report;
+    EXPECT_FALSE(f->isEnabled());
+    EXPECT_EQ(r.windowTitle(), QStringLiteral("Print Report"));
+    const QAbstractItemModel& table = *r.ListView1->model();
+    ASSERT_EQ(table.rowCount(), 128) << "125 readings and 3 page markers";
+    EXPECT_EQ(table.index(0, 0).data().toString(), QStringLiteral("Date:"));
+    EXPECT_EQ(table.index(0, 8).data().toString(), QStringLiteral("Page:000001"));
+    EXPECT_EQ(table.index(122, 8).data().toString(), QStringLiteral("Page:000003"));
+    // The second reading, 0.397 V.
+    EXPECT_EQ(table.index(2, 2).data().toString(), QStringLiteral("+   397"));
+    EXPECT_EQ(table.index(2, 3).data().toString(), QStringLiteral("mV     dc"));
+    EXPECT_EQ(table.headerData(7, Qt::Horizontal).toString(), QStringLiteral("REL"));
+
+    // Titles: OK stores them, Cancel leaves them as stored.
+    r.mSetTitle->trigger();
+    ASSERT_TRUE(r.title->isVisible());
+    r.title->Text1[0]->setText(QStringLiteral("Bench run 7"));
+    r.title->Command1->click();
+    r.mSetTitle->trigger();
+    r.title->Text1[0]->setText(QStringLiteral("not this"));
+    r.title->Command2->click();
+    EXPECT_EQ(h.store.Get("voltaro", "frmTitle", "Title1"), "Bench run 7");
+    EXPECT_EQ(r.title->Text1[0]->text(), QStringLiteral("Bench run 7"));
+    EXPECT_TRUE(r.isEnabled());
+
+    // The titles stand centred on every page printed.
+    RecordingPrinter paper;
+    r.FromPage = 1;
+    r.ToPage = 3;
+    ASSERT_TRUE(r.PrintRep(paper));
+    ASSERT_EQ(paper.documents, 3);
+    const auto printed = paper.sheets.back().surface.Of(SurfaceOp::Print);
+    EXPECT_TRUE(std::any_of(printed.begin(), printed.end(), [](const DrawnOp& op) {
+        return op.text == std::string(94, ' ') + "Bench run 7";
+    }));
+
+    // The printer dialog offers pages 1 to 3; pages 2 and 3 go out.
+    printers.answers = {std::nullopt, std::pair{2, 3}};
+    r.mPrint->trigger();
+    EXPECT_EQ(Pages(), -1) << "cancelled: nothing printed";
+    r.mPrint->trigger();
+    ASSERT_EQ(printers.asked.size(), 2u);
+    EXPECT_EQ(printers.asked[0].title, "Print Resport");
+    EXPECT_EQ(printers.asked[0].maxPage, 3);
+    EXPECT_EQ(printers.asked[0].toPage, 3);
+    EXPECT_EQ(Pages(), 2);
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+// Every way of closing a printing window gives the main window its commands back and keeps
+// the window's placement.
+TEST_F(Printing, EveryClosePathEnablesTheMainWindow) {
+    Record(3);
+    const std::function<QWidget*()> open[] = {
+        [this] { return static_cast<QWidget*>(&OpenPrintGraph()); },
+        [this] {
+            f->mPrtReport->trigger();
+            return static_cast<QWidget*>(f->report.get());
+        },
+    };
+    const std::function<void(QWidget*)> close[] = {
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](QWidget* w) { w->close(); },
+        [this](QWidget* w) {
+            if (w == f->printRange.get())
+                f->printRange->cmdCencal->click();
+            else
+                f->report->mExit->trigger();
+        },
+    };
+    for (const auto& opener : open) {
+        for (const auto& closer : close) {
+            QWidget* w = opener();
+            SCOPED_TRACE(w->objectName().toStdString());
+            ASSERT_TRUE(w->isVisible());
+            ASSERT_FALSE(f->isEnabled());
+            closer(w);
+            EXPECT_FALSE(w->isVisible());
+            EXPECT_TRUE(f->isEnabled());
+            EXPECT_TRUE(h.store.Get("voltaro", w->objectName().toStdString(), "Left").has_value());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace voltaro
