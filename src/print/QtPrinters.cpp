@@ -4,8 +4,14 @@
 
 namespace voltaro {
 
+QPrinter& QtPrinters::Device() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 bool QtPrinters::ChoosePrinter(PrinterDialogRequest& request, QWidget* parent) {
-    QPrintDialog dialog(&printer_, parent);
+    QPrinter& printer = Device();
+    QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromLatin1(request.title.c_str()));
     // No selection and no printing to a file: only printers are offered.
     QAbstractPrintDialog::PrintDialogOptions options =
@@ -14,18 +20,18 @@ bool QtPrinters::ChoosePrinter(PrinterDialogRequest& request, QWidget* parent) {
         options |= QAbstractPrintDialog::PrintPageRange;
         dialog.setMinMax(request.minPage, request.maxPage);
         dialog.setFromTo(request.fromPage, request.toPage);
-        printer_.setPrintRange(QPrinter::PageRange);
+        printer.setPrintRange(QPrinter::PageRange);
     }
     dialog.setOptions(options);
     if (dialog.exec() != QDialog::Accepted) return false;
-    if (request.pages && printer_.printRange() == QPrinter::PageRange && printer_.fromPage() > 0) {
-        request.fromPage = printer_.fromPage();
-        request.toPage = printer_.toPage();
+    if (request.pages && printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        request.fromPage = printer.fromPage();
+        request.toPage = printer.toPage();
     } else {
         request.fromPage = request.minPage;
         request.toPage = request.maxPage;
     }
-    request.copies = printer_.copyCount();
+    request.copies = printer.copyCount();
     return true;
 }
 

@@ -1,18 +1,20 @@
 #pragma once
 
+#include <memory>
+
 #include "print/Printers.h"
 
 namespace voltaro {
 
-// The system's printers through the platform's printer dialog.
+// The system's printers through the platform's printer dialog. The printer is looked up on
+// first use, so that a slow print service never delays the program's start.
 class QtPrinters : public Printers {
 public:
-    QtPrinters() : printer_(QPrinter::HighResolution) {}
     bool ChoosePrinter(PrinterDialogRequest& request, QWidget* parent) override;
-    QPrinter& Device() override { return printer_; }
+    QPrinter& Device() override;
 
 private:
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace voltaro

@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <cstdio>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "app/PictureBox.h"
 #include "display/QtDrawingSurface.h"
 #include "print/Printers.h"
+#include "print/QtPrinters.h"
 #include "print/RecordingPrinter.h"
 #include "print/frmPrintRange.h"
 #include "print/frmReport.h"
@@ -181,6 +184,28 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     EXPECT_EQ(printers.asked[0].toPage, 3);
     EXPECT_EQ(Pages(), 2);
     EXPECT_TRUE(h.messages.asked.empty());
+}
+
+// The platform's printer dialog with the report's request: its title and pages; Cancel gives
+// nothing to print.
+TEST(QtPrinters, DialogOffersThePagesAskedFor) {
+    QtPrinters printers;
+    PrinterDialogRequest request{
+        .title = "Print Resport", .pages = true, .minPage = 1, .maxPage = 3, .fromPage = 1, .toPage = 3};
+    QString title;
+    int maxPage = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            title = d->windowTitle();
+            maxPage = d->maxPage();
+            d->reject();
+        }
+    });
+    answer.start(10);
+    EXPECT_FALSE(printers.ChoosePrinter(request, nullptr));
+    EXPECT_EQ(title, QStringLiteral("Print Resport"));
+    EXPECT_EQ(maxPage, 3);
 }
 
 // Every way of closing a printing window gives the main window its commands back and keeps
