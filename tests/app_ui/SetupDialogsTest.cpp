@@ -69,6 +69,13 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
         h.Second();
         EXPECT_EQ(Rows(), s / 8) << "second " << s;
     }
+    // "Stop Record on OL input": an overload due for recording ends the recording.
+    for (int s = 1; s <= 8; ++s) {
+        h.Receive("14000;108");
+        h.Second();
+    }
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(f->cmdStart->text(), "START");
 }
 
 TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
