@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
+
 namespace voltaro {
 
 frmSeleDim::frmSeleDim(QWidget* parent) : QDialog(parent) {
@@ -21,10 +23,7 @@ frmSeleDim::frmSeleDim(QWidget* parent) : QDialog(parent) {
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
     auto* all = new QVBoxLayout(this);
     all->addWidget(Label1);
     all->addWidget(Option1[0]);

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "app/DialogButtons.h"
 #include "display/GraphRange.h"
 
 namespace voltaro {
@@ -94,10 +95,7 @@ frmScaling::frmScaling(GraphRange& range, QWidget* parent) : QDialog(parent), ra
     all->addWidget(Frame3, 0, 0);
     all->addWidget(Frame1, 0, 1, 2, 1);
     all->addWidget(Frame2, 1, 0);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
     all->addLayout(buttons, 2, 0, 1, 2);
 }
 

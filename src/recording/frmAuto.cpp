@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/DialogButtons.h"
 #include "app/QtCaption.h"
 
 namespace voltaro {
@@ -53,10 +54,7 @@ frmAuto::frmAuto(const Clock& clock, ScheduleHost& host, QWidget* parent)
     }
     grid->addWidget(Label5, 7, 1, 1, 4);
     grid->addWidget(Label4, 8, 0, 1, 5);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout* buttons = ButtonRow(Command1, cmdCancel);
     grid->addLayout(buttons, 9, 0, 1, 5);
 
     Timer1.setInterval(500);

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
+
 namespace voltaro {
 
 frmAutoSave::frmAutoSave(QWidget* parent) : QDialog(parent) {
@@ -17,10 +19,7 @@ frmAutoSave::frmAutoSave(QWidget* parent) : QDialog(parent) {
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     connect(Command1, &QPushButton::clicked, this, &frmAutoSave::confirmed);
     connect(Command2, &QPushButton::clicked, this, &frmAutoSave::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
     auto* all = new QVBoxLayout(this);
     all->addWidget(Label2);
     all->addWidget(Check1);

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "values/DateTimeFormat.h"
 
 namespace voltaro {
@@ -32,10 +33,7 @@ frmDateTime::frmDateTime(QWidget* parent) : QDialog(parent) {
     auto* clock = new QHBoxLayout;
     clock->addWidget(Option1[0]);
     clock->addWidget(Option1[1]);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command1);
+    QHBoxLayout* buttons = ButtonRow(Command2, Command1);
     auto* all = new QVBoxLayout(this);
     all->addWidget(List1);
     all->addLayout(clock);

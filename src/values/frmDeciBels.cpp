@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "values/Decibels.h"
 
 namespace voltaro {
@@ -35,10 +36,7 @@ frmDeciBels::frmDeciBels(QWidget* parent) : QDialog(parent) {
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     connect(Command1, &QPushButton::clicked, this, &frmDeciBels::confirmed);
     connect(Command2, &QPushButton::clicked, this, &frmDeciBels::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
     all->addLayout(buttons);
 }
 

@@ -152,16 +152,6 @@ TEST_F(AcquisitionTest, TheWatchdogEndsWithTheRecordingAndItsReset) {
     EXPECT_EQ(beeper.count, 0);
 }
 
-// Message boxes that let a timer tick while they wait, as a modal box does.
-struct WaitingMessages : ScriptedMessages {
-    std::string ShowMessage(const std::string& message, const std::string& kind) override {
-        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
-        if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
-        return answer;
-    }
-    std::function<void()> whileWaiting;
-};
-
 TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice) {
     WaitingMessages waiting;
     Recording r{{reading, decoder, window, stats, alarms, formats, separator, clock, waiting, beeper, view},

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Beeper.h"
@@ -63,6 +65,16 @@ struct NoAlarmView : AlarmView {
     void SetLoColour(Rgb) override {}
     void SetStopVisible(bool) override {}
     void SetAlarmTimer(bool) override {}
+};
+
+// Message boxes that let a timer tick while they wait, as a modal box does.
+struct WaitingMessages : ScriptedMessages {
+    std::string ShowMessage(const std::string& message, const std::string& kind) override {
+        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
+        if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
+        return answer;
+    }
+    std::function<void()> whileWaiting;
 };
 
 // The main window as far as a test looks at it.

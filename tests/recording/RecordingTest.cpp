@@ -237,7 +237,8 @@ TEST_F(RecordingTest, AnOpenedFileLeavesNoRowOfTheLongerRecordingBefore) {
             for (int f = 0; f < kFieldCount; ++f) {
                 const Field field = static_cast<Field>(f);
                 if (field == Field::Type || field == Field::RelRef) continue;  // kept by a reset
-                ASSERT_EQ(rec.store.Get(row, field), blank.Get(row, field)) << "row " << row << " field " << f;
+                ASSERT_EQ(rec.store.Get(row, field), blank.Get(row, field))
+                    << "row " << row << " field " << f;
             }
         }
     }
@@ -486,16 +487,6 @@ TEST_F(RecordingTest, AFreshRecordingNeverReplacesAFileOfItsName) {
     EXPECT_EQ(b.rec.store.RecordingFile, PathOf("run.dmm"));
     EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), 333u);
 }
-
-// Message boxes that let a timer tick while they wait, as a modal box does.
-struct WaitingMessages : ScriptedMessages {
-    std::string ShowMessage(const std::string& message, const std::string& kind) override {
-        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
-        if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
-        return answer;
-    }
-    std::function<void()> whileWaiting;
-};
 
 TEST_F(RecordingTest, AnAutosaveTickWhileTheSaysWhereBoxWaitsLeavesTheOlderFileAlone) {
     WaitingMessages waiting;
