@@ -22,16 +22,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The X server picks a free display number itself and writes it to the file; it must not
+# reset when the last program closes, or the next start finds no display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "measure.sh: the virtual X server did not start" >&2; exit 1; }
+export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME/voltaro" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 # Only the main window: the decimal-point question is answered for good.
 printf '[frmMain]\nSeleDim=1\n' >"$XDG_CONFIG_HOME/voltaro/voltaro.conf"
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$build/bin/voltaro-meter" --link "$work/meter" >/dev/null 2>&1 &
 pids+=($!)
@@ -47,10 +50,14 @@ ms() { date +%s%3N; }
 startups=()
 for run in $(seq "$runs"); do
   t0=$(ms)
-  "$work/program/voltaro" >/dev/null 2>&1 &
+  "$work/program/voltaro" >"$work/program.log" 2>&1 &
   pid=$!
   until xwininfo -name "$title" 2>/dev/null | grep -q 'IsViewable'; do
-    kill -0 "$pid" 2>/dev/null || { echo "measure.sh: the program ended at start" >&2; exit 1; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "measure.sh: the program ended at start (run $run); it said:" >&2
+      tail -5 "$work/program.log" >&2
+      exit 1
+    fi
     sleep 0.01
   done
   startups+=($(($(ms) - t0)))
