@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <optional>
 #include <vector>
 
 #include "values/Conversions.h"
@@ -28,22 +30,30 @@ std::vector<std::string> NumberParts(const std::string& text) {
     return parts;
 }
 
+// A run of digits as a number from 0 to 9999; none for anything longer or larger, so that a
+// typed or stored "99999999999" is simply not a date.
+std::optional<int> SmallNumber(std::string_view digits) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size() || value < 0 || value > 9999) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 QDate ParseTypedDate(const std::string& text) {
     const auto p = NumberParts(text);
     if (p.size() != 3) return {};
-    int y, m, d;
-    if (p[0].size() == 4) {
-        y = std::stoi(p[0]);
-        m = std::stoi(p[1]);
-        d = std::stoi(p[2]);
-    } else {
-        if (p[0].size() > 2 || p[1].size() > 2 || (p[2].size() != 2 && p[2].size() != 4)) return {};
-        m = std::stoi(p[0]);
-        d = std::stoi(p[1]);
-        y = std::stoi(p[2]);
-        if (p[2].size() == 2) y += 2000;
+    const bool yearFirst = p[0].size() == 4;
+    if (!yearFirst && (p[0].size() > 2 || p[1].size() > 2 || (p[2].size() != 2 && p[2].size() != 4))) {
+        return {};
     }
-    return QDate(y, m, d);  // invalid for a day or month out of range
+    const auto y = SmallNumber(yearFirst ? p[0] : p[2]);
+    const auto m = SmallNumber(yearFirst ? p[1] : p[0]);
+    const auto d = SmallNumber(yearFirst ? p[2] : p[1]);
+    if (!y || !m || !d) return {};
+    const int year = !yearFirst && p[2].size() == 2 ? *y + 2000 : *y;
+    return QDate(year, *m, *d);  // invalid for a day or month out of range
 }
 
 QTime ParseTypedTime(const std::string& text) {
@@ -52,7 +62,8 @@ QTime ParseTypedTime(const std::string& text) {
     for (int i : {0, 1, 3, 4, 6, 7}) {
         if (!std::isdigit(static_cast<unsigned char>(t[static_cast<size_t>(i)]))) return {};
     }
-    return QTime(std::stoi(t.substr(0, 2)), std::stoi(t.substr(3, 2)), std::stoi(t.substr(6, 2)));
+    const auto twoDigits = [&t](size_t at) { return (t[at] - '0') * 10 + (t[at + 1] - '0'); };
+    return QTime(twoDigits(0), twoDigits(3), twoDigits(6));  // invalid for 25:00:00 and the like
 }
 
 bool AllFilled(const Schedule::Row& r) {

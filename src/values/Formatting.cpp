@@ -70,7 +70,12 @@ std::string FormatMask(double value, int minIntDigits, int decimals, int signifi
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
         if (std::isdigit(static_cast<unsigned char>(*p))) digits.push_back(*p);
-    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    int exponent = 0;
+    if (*p == 'e') {
+        const char* e = p + 1;
+        if (*e == '+') ++e;  // from_chars takes no plus sign
+        std::from_chars(e, buf + std::strlen(buf), exponent);
+    }
     // Shift so that the digits count units of the last kept decimal.
     const int shift = exponent - static_cast<int>(digits.size()) + 1 + decimals;
     std::string scaled;

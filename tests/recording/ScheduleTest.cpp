@@ -37,13 +37,32 @@ protected:
     Schedule schedule{clock, host};
 };
 
-TEST(DateTimeStd, WritesTypedDatesAndTimesInTheStandardForm) {
-    EXPECT_EQ(DateTimeStd("12/08/2006", "14:05:00"), "12/08/2006 14:05:00");
-    EXPECT_EQ(DateTimeStd("12/8/06", "14:05:00xx"), "12/08/2006 14:05:00");
-    EXPECT_EQ(DateTimeStd("12/8/6", "14:05:00"), "");      // date shorter than 6
-    EXPECT_EQ(DateTimeStd("12/08/2006", "9:05:00"), "");   // time shorter than 8
-    EXPECT_EQ(DateTimeStd("13/08/2006", "14:05:00"), "");  // month/day/year only
-    EXPECT_EQ(DateTimeStd("12/08/2006", "25:05:00"), "");
+// Typed and stored dates and times: the standard form, or empty for anything that is not one.
+// Numbers too long for an int must read as "not a date", not end the program.
+TEST(DateTimeStd, WritesTypedDatesAndTimesInTheStandardFormOrNothing) {
+    const struct {
+        const char* date;
+        const char* time;
+        const char* expected;
+    } cases[] = {
+        {"12/08/2006", "14:05:00", "12/08/2006 14:05:00"},
+        {"12/8/06", "14:05:00xx", "12/08/2006 14:05:00"},
+        {"2006/12/08", "14:05:00", "12/08/2006 14:05:00"},
+        {"12/8/6", "14:05:00", ""},       // date shorter than 6
+        {"12/08/2006", "9:05:00", ""},    // time shorter than 8
+        {"13/08/2006", "14:05:00", ""},   // month/day/year only
+        {"12/08/2006", "25:05:00", ""},
+        {"12/08/2006", "14:5x:00", ""},
+        {"2024/01/99999999999", "14:05:00", ""},
+        {"99999999999/01/01", "14:05:00", ""},
+        {"2024/99999999999999999999/01", "14:05:00", ""},
+        {"1/1/99999", "14:05:00", ""},
+        {"12/08/2006", "99:99:99", ""},
+        {"--/--/----", "14:05:00", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateTimeStd(c.date, c.time), c.expected) << c.date << " " << c.time;
+    }
 }
 
 TEST_F(ScheduleTest, SevenDaysIsTheLimit) {
