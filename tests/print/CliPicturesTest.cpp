@@ -70,7 +70,29 @@ TEST(CliPanel, DrawsTheCellsAndTheBargraphOfAFrame) {
 
     EXPECT_EQ(RunCli({"panel", "13999;008"}, &errors), 2);
     EXPECT_TRUE(errors.contains("--out"));
-    EXPECT_EQ(RunCli({"panel", "13999;008", "--out", dir.filePath("missing/x.png")}), 1);
+}
+
+// An output that cannot be written is refused with the system's reason before anything is
+// drawn, so no drawing warning comes before the message.
+TEST(CliOutputs, AnOutputThatCannotBeWrittenIsRefusedWithItsReason) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("run.dmm");
+    WriteRecording(file, 70);
+    const QString missing = dir.filePath("missing/out.pdf"), folder = dir.path();
+    const QStringList commands[] = {{"report", file, "--out", missing},
+                                    {"graph", file, "--out", missing},
+                                    {"graph", file, "--out", dir.filePath("missing/out.png")},
+                                    {"panel", "13999;008", "--out", dir.filePath("missing/out.png")},
+                                    {"report", file, "--out", folder}};
+    const char* reasons[] = {"No such file or directory", "No such file or directory",
+                             "No such file or directory", "No such file or directory", "Is a directory"};
+    for (size_t i = 0; i < std::size(commands); ++i) {
+        QString errors;
+        EXPECT_EQ(RunCli(commands[i], &errors), 1) << i;
+        EXPECT_TRUE(errors.contains("cannot write") && errors.contains(reasons[i])) << errors.toStdString();
+        EXPECT_FALSE(errors.contains("QPainter")) << errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing")));
 }
 
 TEST(CliGraph, PngAndPdfPagesAndRefusedRanges) {

@@ -23,5 +23,33 @@ TEST(QtPrinter, PageSurfaceFillsThePrintableArea) {
     EXPECT_TRUE(printer.Finish());
 }
 
+// A device that refuses the document: every page is reported failed, and nothing is drawn into
+// the inactive painter (which Qt would answer with a warning for every stroke).
+TEST(QtPrinter, RefusedDeviceFailsAndDrawsNothing) {
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("missing/one.pdf"));
+    static QStringList inactive;
+    inactive.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        if (m.contains("not active")) inactive << m;
+    });
+    bool finished = true;
+    {
+        QtPrinter printer(writer, false, 10);
+        for (int page = 0; page < 2; ++page) {
+            DrawingSurface& surface = printer.Page();
+            surface.SetScale(0, 0, 120, 130);
+            surface.Line(0, 0, 120, 130, kBlack);
+            surface.Print("Page");
+            printer.EndDoc();
+            EXPECT_TRUE(printer.Failed()) << page;
+        }
+        finished = printer.Finish();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_FALSE(finished);
+    EXPECT_TRUE(inactive.isEmpty()) << inactive.join('\n').toStdString();
+}
+
 }  // namespace
 }  // namespace voltaro
