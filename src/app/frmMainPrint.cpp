@@ -30,7 +30,9 @@ const std::string kPdfFilter = "PDF Files (*.pdf)|*.pdf";
 std::string ProposedPdf(QPrinter& device, const std::string& recordingFile) {
     if (!device.outputFileName().isEmpty()) return QFile::encodeName(device.outputFileName()).toStdString();
     const QFileInfo recording(QFile::decodeName(recordingFile.c_str()));
-    return QFile::encodeName(recording.dir().filePath(recording.completeBaseName() + ".pdf")).toStdString();
+    const QString name =
+        recording.completeBaseName().isEmpty() ? QStringLiteral("graph") : recording.completeBaseName();
+    return QFile::encodeName(recording.dir().filePath(name + ".pdf")).toStdString();
 }
 
 // Asks for the PDF file the printer in hand writes; false when the dialog was cancelled.
@@ -113,7 +115,8 @@ void frmMain::PrintGraphOnPrinter() {
     Printers& printers = PrinterSet();
     std::string start = choices.Text1;
     const bool anything =
-        ModPicShow1::ChoosePrintRange(choices.allData, start, choices.Text2, RecordCount(), nullptr).has_value();
+        ModPicShow1::ChoosePrintRange(choices.allData, start, choices.Text2, RecordCount(), nullptr)
+            .has_value();
     if (anything) {
         // Without a printer, or with a PDF file as the printer in hand, the graph goes into a
         // file named here, so that no file is written over unasked.

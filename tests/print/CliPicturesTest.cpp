@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "recording/FileFormat.h"
-#include "support/PdfPages.h"
 #include "recording/RecordStore.h"
+#include "support/PdfPages.h"
 #include "values/Formatting.h"
 
 namespace voltaro {

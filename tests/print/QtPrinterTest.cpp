@@ -30,9 +30,10 @@ TEST(QtPrinter, RefusedDeviceFailsAndDrawsNothing) {
     QPdfWriter writer(dir.filePath("missing/one.pdf"));
     static QStringList inactive;
     inactive.clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
-        if (m.contains("not active")) inactive << m;
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+            if (m.contains("not active")) inactive << m;
+        });
     bool finished = true;
     {
         QtPrinter printer(writer, false, 10);

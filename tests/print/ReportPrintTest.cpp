@@ -112,8 +112,8 @@ TEST(ReportPrint, PagesAreThoseOfThePageMarkers) {
         int readings, chunk;
         std::pair<int, int> pages;
     };
-    for (const Case& c : {Case{30000, 0, {1, 500}}, Case{61, 1, {501, 502}}, Case{60, 0, {1, 1}},
-                          Case{0, 0, {0, 0}}}) {
+    for (const Case& c :
+         {Case{30000, 0, {1, 500}}, Case{61, 1, {501, 502}}, Case{60, 0, {1, 1}}, Case{0, 0, {0, 0}}}) {
         ReportRig rig(c.readings);
         rig.store.ChunkCount = c.chunk;
         EXPECT_EQ(ReportPrint::PageNumbers(rig.report.ReadListData(rig.store, rig.stamps, 0, 0)), c.pages)
