@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "print/OutputFile.h"
 #include "print/QtPrinter.h"
 
 namespace voltaro {
@@ -50,6 +54,25 @@ TEST(QtPrinter, RefusedDeviceFailsAndDrawsNothing) {
     qInstallMessageHandler(previous);
     EXPECT_FALSE(finished);
     EXPECT_TRUE(inactive.isEmpty()) << inactive.join('\n').toStdString();
+}
+
+// What keeps an output from being written, in the system's words; the check leaves no file
+// of its own and keeps one that was there.
+TEST(OutputFileProblem, NamesTheReasonAndLeavesTheFolderAsItWas) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    QFile kept(dir.filePath("kept.pdf"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("%PDF") == 4);
+    kept.close();
+    EXPECT_EQ(OutputFileProblem(folder + "/missing/out.pdf"),
+              "folder '" + folder + "/missing': No such file or directory");
+    EXPECT_EQ(OutputFileProblem(folder + "/kept.pdf/out.pdf"),
+              "folder '" + folder + "/kept.pdf': Not a directory");
+    EXPECT_EQ(OutputFileProblem(folder), "'" + folder + "': Is a directory");
+    EXPECT_EQ(OutputFileProblem(folder + "/new.pdf"), "");
+    EXPECT_EQ(OutputFileProblem(folder + "/kept.pdf"), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
+    EXPECT_EQ(QFileInfo(kept).size(), 4);
 }
 
 }  // namespace
