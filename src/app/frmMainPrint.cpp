@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/FileDialogs.h"
 #include "app/Messages.h"
 #include "app/PictureBox.h"
 #include "app/frmMain.h"
@@ -15,6 +18,35 @@
 #include "print/frmTitle.h"
 
 namespace voltaro {
+
+namespace {
+
+const std::string kScreenFailedMessage = "The printer could not print the window.";
+const std::string kPrintFileTitle = "Print to PDF File";
+const std::string kPdfFilter = "PDF Files (*.pdf)|*.pdf";
+
+// The PDF file a printout is proposed to go into: the one chosen last, or one named after the
+// recording beside it.
+std::string ProposedPdf(QPrinter& device, const std::string& recordingFile) {
+    if (!device.outputFileName().isEmpty()) return QFile::encodeName(device.outputFileName()).toStdString();
+    const QFileInfo recording(QFile::decodeName(recordingFile.c_str()));
+    const QString name =
+        recording.completeBaseName().isEmpty() ? QStringLiteral("graph") : recording.completeBaseName();
+    return QFile::encodeName(recording.dir().filePath(name + ".pdf")).toStdString();
+}
+
+// Asks for the PDF file the printer in hand writes; false when the dialog was cancelled.
+bool ChoosePrintFile(FileDialogs& dialogs, Printers& printers, const std::string& recordingFile) {
+    QPrinter& device = printers.Device();
+    const auto chosen =
+        dialogs.AskSaveName({kPrintFileTitle, kPdfFilter, 1, "", ProposedPdf(device, recordingFile)});
+    if (!chosen) return false;
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QFile::decodeName(chosen->c_str()));
+    return true;
+}
+
+}  // namespace
 
 Printers& frmMain::PrinterSet() {
     if (ctx.printers) return *ctx.printers;
@@ -79,11 +111,27 @@ void frmMain::DrawPrintPreview() {
 }
 
 void frmMain::PrintGraphOnPrinter() {
+    PrintGraphChoices choices = printRange->Choices();
+    Printers& printers = PrinterSet();
+    std::string start = choices.Text1;
+    const bool anything =
+        ModPicShow1::ChoosePrintRange(choices.allData, start, choices.Text2, RecordCount(), nullptr)
+            .has_value();
+    if (anything) {
+        // Without a printer, or with a PDF file as the printer in hand, the graph goes into a
+        // file named here, so that no file is written over unasked.
+        if (printers.PrintsToFile() &&
+            !ChoosePrintFile(*ctx.fileDialogs, printers, recording->store.RecordingFile))
+            return;
+        const std::string problem = printers.OutputProblem();
+        if (!problem.empty()) {
+            ctx.messages->ShowMessage(kPrintFailedMessage + "\n" + problem, "error");
+            return;
+        }
+    }
     printRange->setEnabled(false);
     printRange->cmdStart->setEnabled(false);
-    PrintGraphChoices choices = printRange->Choices();
     {
-        Printers& printers = PrinterSet();
         QtPrinter printer(printers.Device(), printers.DocumentsShareOneFile());
         modPicShow1.PrintOnPrinter(printer, choices, PrintInput(), *ctx.messages);
     }
@@ -100,11 +148,16 @@ void frmMain::mPrintScreen_Click() {
     PrinterDialogRequest request;
     request.title = "Print Resport";
     if (!printers.ChoosePrinter(request, this)) return;
+    const std::string problem = printers.OutputProblem();
+    if (!problem.empty()) {
+        ctx.messages->ShowMessage(kScreenFailedMessage + "\n" + problem, "error");
+        return;
+    }
 
     const QPixmap shot = grab();
     QPainter painter;
     if (!painter.begin(&device)) {
-        ctx.messages->ShowMessage("The printer could not print the window.", "error");
+        ctx.messages->ShowMessage(kScreenFailedMessage, "error");
         return;
     }
     // The whole window on the page, as large as it fits, in its own proportions.
@@ -112,7 +165,7 @@ void frmMain::mPrintScreen_Click() {
     QSize size = shot.size();
     size.scale(page.size(), Qt::KeepAspectRatio);
     painter.drawPixmap(QRect(page.topLeft(), size), shot);
-    painter.end();
+    if (!painter.end()) ctx.messages->ShowMessage(kScreenFailedMessage, "error");
 }
 
 void frmMain::mPrtReport_Click() {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFile>
 #include <QPrinter>
 #include <deque>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "print/OutputFile.h"
 
 class QWidget;
 
@@ -34,6 +37,15 @@ public:
     bool DocumentsShareOneFile() {
         return Device().outputFormat() == QPrinter::PdfFormat && !Device().outputFileName().isEmpty();
     }
+    // The printer in hand writes a PDF file: the one chosen in the dialog, or none yet where
+    // no printer is installed.
+    bool PrintsToFile() { return Device().outputFormat() == QPrinter::PdfFormat; }
+    // Why the printer in hand cannot take a printout ("" when it can): its PDF file cannot be
+    // written, or no file is named.
+    std::string OutputProblem() {
+        if (!PrintsToFile()) return "";
+        return OutputFileProblem(QFile::encodeName(Device().outputFileName()).toStdString());
+    }
 };
 
 // Printers that print into one PDF file, the dialog answered from a script: each answer the
@@ -55,6 +67,11 @@ public:
         return true;
     }
     QPrinter& Device() override { return printer_; }
+    // As the system's printer on a machine without any: a PDF printer with no file named.
+    void NoPrinterInstalled() {
+        printer_.setOutputFileName(QString());
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+    }
 
     std::deque<std::optional<std::pair<int, int>>> answers;
     std::vector<PrinterDialogRequest> asked;

@@ -11,7 +11,8 @@ namespace voltaro {
 
 // The printer seam over a QPrinter or a QPdfWriter. A PDF file is one document whatever the
 // caller ends, so `EndDoc` there starts a new page of the same file; on a real printer each
-// ended document goes out as a job of its own.
+// ended document goes out as a job of its own. Once the device has refused a page, every
+// later page is drawn nowhere and the printer stays failed.
 class QtPrinter : public Printer {
 public:
     // margins in millimetres around the printable page.
@@ -38,6 +39,9 @@ private:
     PageOrientation orientation_ = PageOrientation::Portrait;
     QPainter painter_;
     std::unique_ptr<QtDrawingSurface> surface_;
+    // Takes the drawing of a page the device refused, so that nothing is drawn into an
+    // inactive painter.
+    std::unique_ptr<DrawingSurface> discard_;
     bool pageOpen_ = false;
     bool ok_ = true;
     int pages_ = 0;

@@ -13,9 +13,11 @@ bool QtPrinters::ChoosePrinter(PrinterDialogRequest& request, QWidget* parent) {
     QPrinter& printer = Device();
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromLatin1(request.title.c_str()));
-    // No selection and no printing to a file: only printers are offered.
-    QAbstractPrintDialog::PrintDialogOptions options =
-        QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
+    // No selection. Printing to a PDF file is always offered, so that a machine without a
+    // printer can print too.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies |
+                                                       QAbstractPrintDialog::PrintToFile;
     if (request.pages) {
         options |= QAbstractPrintDialog::PrintPageRange;
         dialog.setMinMax(request.minPage, request.maxPage);

@@ -21,6 +21,17 @@ int ReportPrint::PageNumberOf(const std::string& pageText) {
     return static_cast<int>(Val(std::string_view(pageText).substr(at + 5)));
 }
 
+std::pair<int, int> ReportPrint::PageNumbers(const std::vector<ReportLine>& lines) {
+    std::pair<int, int> pages{0, 0};
+    for (const ReportLine& line : lines) {
+        if (!line.IsPageMarker()) continue;
+        const int p = PageNumberOf(line.col[7]);
+        pages.first = pages.first == 0 ? p : std::min(pages.first, p);
+        pages.second = std::max(pages.second, p);
+    }
+    return pages;
+}
+
 DrawingSurface& ReportPrint::Page(Printer& printer) {
     DrawingSurface& page = printer.Page();
     if (!pageStarted_) {
@@ -116,6 +127,7 @@ int ReportPrint::PrintRep(Printer& printer, const std::vector<ReportLine>& lines
             PrintZones(printer, fields);
         }
         if (job.progress) job.progress(i + 1, total);
+        if (printer.Failed()) break;
     }
     if (printed > 0) {
         printer.EndDoc();

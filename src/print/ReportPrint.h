@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "print/Printer.h"
@@ -32,14 +33,15 @@ inline constexpr std::array<const char*, 9> kPrintedColumnTitles{
 class ReportPrint {
 public:
     // Prints the pages of the table whose page numbers lie in the chosen range; returns the
-    // number of pages printed.
+    // number of pages printed. A printer that fails ends the printout there.
     int PrintRep(Printer& printer, const std::vector<ReportLine>& lines, const ReportPrintJob& job);
     // The head of a page: file name, date, time and page text, the three centred titles and
     // the column titles.
     void PrintHead(Printer& printer, const ReportPrintJob& job, const std::string& pageText);
 
-    // The pages the printer dialog offers for a table of `lineCount` lines: 1 .. this.
-    static int DialogMaxPage(int lineCount) { return lineCount / 63 + 1; }
+    // The pages the table holds, by the numbers its page markers carry: the first and the
+    // last (a later chunk's pages go on from the earlier chunks'); 0, 0 without a marker.
+    static std::pair<int, int> PageNumbers(const std::vector<ReportLine>& lines);
     // The page number of a page marker's text ("Page:000002" is 2).
     static int PageNumberOf(const std::string& pageText);
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QTreeView>
@@ -113,17 +114,30 @@ void frmReport::mSetTitle_Click() {
 }
 
 void frmReport::mPrint_Click() {
+    // The pages offered are those the table holds, numbered as their markers are: a later
+    // chunk's pages go on from the earlier chunks'.
+    const auto [firstPage, lastPage] = ReportPrint::PageNumbers(Lines());
+    if (firstPage == 0) {
+        messages_.ShowMessage("The report holds no readings to print.", "info");
+        return;
+    }
     PrinterDialogRequest request;
     request.title = "Print Resport";
     request.pages = true;
-    request.minPage = 1;
-    request.maxPage = static_cast<int>(Lines().size()) / LinesPerPage + 1;
+    request.minPage = firstPage;
+    request.maxPage = lastPage;
     request.fromPage = request.minPage;
     request.toPage = request.maxPage;
+    printers_.Device().setDocName(QFileInfo(Latin1(recordingFile_)).completeBaseName());
     if (!printers_.ChoosePrinter(request, this)) return;
     FromPage = request.fromPage;
     ToPage = request.toPage;
     Copies = request.copies;
+    const std::string problem = printers_.OutputProblem();
+    if (!problem.empty()) {
+        messages_.ShowMessage(kReportFailedMessage + "\n" + problem, "error");
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool ok = false;
     {
@@ -131,7 +145,10 @@ void frmReport::mPrint_Click() {
         ok = PrintRep(printer) && printer.Finish();
     }
     QApplication::restoreOverrideCursor();
-    if (!ok) messages_.ShowMessage("The printer could not print the report.", "error");
+    if (!ok)
+        messages_.ShowMessage(kReportFailedMessage, "error");
+    else if (PagesPrinted == 0)
+        messages_.ShowMessage("No report page lies in the pages chosen.", "info");
 }
 
 bool frmReport::PrintRep(Printer& printer) {
@@ -144,7 +161,7 @@ bool frmReport::PrintRep(Printer& printer) {
     job.stamps = formats_;
     job.progress = progress;
     if (progressShown) progressShown("Print - " + recordingFile_);
-    ReportPrint().PrintRep(printer, Lines(), job);
+    PagesPrinted = ReportPrint().PrintRep(printer, Lines(), job);
     if (progressEnded) progressEnded();
     return !printer.Failed();
 }

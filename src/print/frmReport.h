@@ -21,6 +21,8 @@ class ReportTableModel;
 class Settings;
 class frmTitle;
 
+inline const std::string kReportFailedMessage = "The printer could not print the report.";
+
 // "Print Report": the readings report as a table, printed page by page under the titles of
 // "Set Title". Not modal: the main window waits, disabled, until it closes.
 class frmReport : public QDialog {
@@ -36,10 +38,9 @@ public:
     QAction* mExit = nullptr;
     QTreeView* ListView1 = nullptr;
     frmTitle* title = nullptr;
-    // Lines of a printed page, for the page numbers the printer dialog offers.
-    int LinesPerPage = 63;
-    // What the printer dialog chose.
+    // What the printer dialog chose, and the pages of the last printout.
     int FromPage = 1, ToPage = 1, Copies = 1;
+    int PagesPrinted = 0;
 
     // Rebuilds the table from the recording.
     void ReadListData(Report& report, const RecordStore& store, const DateTimeFormat& formats, double vmax,

@@ -111,7 +111,9 @@ TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
     EXPECT_EQ(h.messages.asked[0].message, "No readings to print in this range !");
     EXPECT_EQ(Pages(), -1) << "nothing printed";
 
+    // The printer in hand writes a PDF file: its name is asked for, never written over unasked.
     d.Text2->setText(QStringLiteral("25"));
+    h.dialogs.answers = {pdfPath.toStdString()};
     d.cmdStart->click();
     ASSERT_EQ(h.messages.asked.size(), 2u);
     EXPECT_EQ(h.messages.asked[1].message, "Print was completed sucessfully.");
@@ -119,7 +121,32 @@ TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
     EXPECT_TRUE(d.isEnabled());
     EXPECT_TRUE(d.cmdStart->isEnabled());
     EXPECT_TRUE(printers.asked.empty()) << "the graph goes to the printer in hand";
+    ASSERT_EQ(h.dialogs.asked.size(), 1u) << "an empty range asks for no file";
+    EXPECT_EQ(h.dialogs.asked[0].initialName, pdfPath.toStdString());
     EXPECT_EQ(f->RecordCount(), 30);
+}
+
+// Without a printer the graph goes into a PDF file named in the save dialog; a file that
+// cannot be written is named in the failure, with the system's reason.
+TEST_F(Printing, PrintGraphWithoutAPrinterAsksForAPdfFile) {
+    printers.NoPrinterInstalled();
+    Record(30);
+    frmPrintRange& d = OpenPrintGraph();
+    const QString missing = h.folder.filePath(QStringLiteral("missing"));
+    h.dialogs.answers = {std::nullopt, pdfPath.toStdString(), (missing + "/graph.pdf").toStdString()};
+    d.cmdStart->click();
+    EXPECT_EQ(Pages(), -1) << "cancelled: nothing printed";
+    EXPECT_TRUE(h.messages.asked.empty()) << "and nothing said";
+    d.cmdStart->click();
+    EXPECT_EQ(Pages(), 1);
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, kPrintDoneMessage);
+    d.cmdStart->click();
+    ASSERT_EQ(h.dialogs.asked.size(), 3u);
+    ASSERT_EQ(h.messages.asked.size(), 2u);
+    EXPECT_EQ(h.messages.asked[1].message,
+              kPrintFailedMessage + "\nfolder '" + missing.toStdString() + "': No such file or directory");
+    EXPECT_TRUE(d.cmdStart->isEnabled());
 }
 
 TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
@@ -186,19 +213,36 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     EXPECT_TRUE(h.messages.asked.empty());
 }
 
-// The platform's printer dialog with the report's request: its title and pages; Cancel gives
-// nothing to print.
+// In a later chunk the pages are numbered on from the earlier chunks': those are offered, and
+// the pages chosen among them are printed.
+TEST_F(Printing, ReportOfALaterChunkOffersAndPrintsItsOwnPages) {
+    Record(61);
+    f->recording->store.ChunkCount = 1;
+    f->mPrtReport->trigger();
+    printers.answers = {std::pair{501, 502}};
+    f->report->mPrint->trigger();
+    ASSERT_EQ(printers.asked.size(), 1u);
+    EXPECT_EQ(std::pair(printers.asked[0].minPage, printers.asked[0].maxPage), std::pair(501, 502));
+    EXPECT_EQ(Pages(), 2);
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+// The platform's printer dialog with the report's request: its title and pages, and a PDF file
+// as a printer; Cancel gives nothing to print.
 TEST(QtPrinters, DialogOffersThePagesAskedFor) {
     QtPrinters printers;
     PrinterDialogRequest request{
         .title = "Print Resport", .pages = true, .minPage = 1, .maxPage = 3, .fromPage = 1, .toPage = 3};
     QString title;
     int maxPage = 0;
+    bool toPdf = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
             title = d->windowTitle();
             maxPage = d->maxPage();
+            for (const QComboBox* c : d->findChildren<QComboBox*>())
+                toPdf = toPdf || c->findText(QStringLiteral("Print to File (PDF)")) >= 0;
             d->reject();
         }
     });
@@ -206,6 +250,7 @@ TEST(QtPrinters, DialogOffersThePagesAskedFor) {
     EXPECT_FALSE(printers.ChoosePrinter(request, nullptr));
     EXPECT_EQ(title, QStringLiteral("Print Resport"));
     EXPECT_EQ(maxPage, 3);
+    EXPECT_TRUE(toPdf) << "a PDF file is offered, also where no printer is installed";
 }
 
 // Every way of closing a printing window gives the main window its commands back and keeps

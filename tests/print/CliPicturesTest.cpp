@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "recording/FileFormat.h"
-#include "support/PdfPages.h"
 #include "recording/RecordStore.h"
+#include "support/PdfPages.h"
 #include "values/Formatting.h"
 
 namespace voltaro {
@@ -70,7 +70,27 @@ TEST(CliPanel, DrawsTheCellsAndTheBargraphOfAFrame) {
 
     EXPECT_EQ(RunCli({"panel", "13999;008"}, &errors), 2);
     EXPECT_TRUE(errors.contains("--out"));
-    EXPECT_EQ(RunCli({"panel", "13999;008", "--out", dir.filePath("missing/x.png")}), 1);
+}
+
+// An output that cannot be written is refused with the system's reason before anything is
+// drawn, so no drawing warning comes before the message.
+TEST(CliOutputs, AnOutputThatCannotBeWrittenIsRefusedWithItsReason) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("run.dmm");
+    WriteRecording(file, 70);
+    const QString pdf = dir.filePath("missing/out.pdf"), png = dir.filePath("missing/out.png");
+    const QStringList commands[] = {{"report", file, "--out", pdf},
+                                    {"graph", file, "--out", pdf},
+                                    {"graph", file, "--out", png},
+                                    {"panel", "13999;008", "--out", png}};
+    for (const QStringList& command : commands) {
+        QString errors;
+        EXPECT_EQ(RunCli(command, &errors), 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(errors.contains("cannot write '" + command.last() + "': folder '" +
+                                    dir.filePath("missing") + "': No such file or directory"))
+            << errors.toStdString();
+        EXPECT_FALSE(errors.contains("QPainter")) << errors.toStdString();
+    }
 }
 
 TEST(CliGraph, PngAndPdfPagesAndRefusedRanges) {

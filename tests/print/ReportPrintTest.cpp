@@ -105,10 +105,21 @@ TEST(PrintRep, AFullSheetGoesOnOnTheNextOne) {
     EXPECT_EQ(readingLines, 60);
 }
 
-TEST(ReportPrint, DialogPagesAndPageNumbers) {
-    EXPECT_EQ(std::vector<int>({ReportPrint::DialogMaxPage(130), ReportPrint::DialogMaxPage(62),
-                                ReportPrint::DialogMaxPage(63), ReportPrint::PageNumberOf("Page:000501")}),
-              std::vector<int>({3, 1, 2, 501}));
+// The pages a table holds are those its markers carry: a full chunk has 500 of them, and a
+// later chunk's pages go on from 501.
+TEST(ReportPrint, PagesAreThoseOfThePageMarkers) {
+    struct Case {
+        int readings, chunk;
+        std::pair<int, int> pages;
+    };
+    for (const Case& c :
+         {Case{30000, 0, {1, 500}}, Case{61, 1, {501, 502}}, Case{60, 0, {1, 1}}, Case{0, 0, {0, 0}}}) {
+        ReportRig rig(c.readings);
+        rig.store.ChunkCount = c.chunk;
+        EXPECT_EQ(ReportPrint::PageNumbers(rig.report.ReadListData(rig.store, rig.stamps, 0, 0)), c.pages)
+            << c.readings << " readings in chunk " << c.chunk;
+    }
+    EXPECT_EQ(ReportPrint::PageNumberOf("Page:000501"), 501);
 }
 
 }  // namespace

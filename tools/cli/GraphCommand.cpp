@@ -10,6 +10,7 @@
 #include "display/GraphRange.h"
 #include "display/QtDrawingSurface.h"
 #include "print/ModPicShow1.h"
+#include "print/OutputFile.h"
 #include "print/QtPrinter.h"
 #include "values/Formatting.h"
 
@@ -92,6 +93,10 @@ int RunGraph(const std::vector<std::string>& args) {
     }
     if (file.empty()) return Usage("no recording file given");
     if (out.empty()) return Usage("--out is needed");
+
+    // Said before anything is read or drawn, with the system's reason.
+    if (const std::string problem = OutputFileProblem(out); !problem.empty())
+        return Fail("cannot write '" + out + "': " + problem);
 
     HeadlessRecording h;
     if (!h.rec.OpenFile(file).loaded) return 1;

@@ -7,6 +7,7 @@
 #include "display/ModShow.h"
 #include "display/QtDrawingSurface.h"
 #include "link/Decoder.h"
+#include "print/OutputFile.h"
 #include "values/Decibels.h"
 #include "values/Formatting.h"
 #include "values/Statistics.h"
@@ -66,6 +67,12 @@ int RunPanel(const std::vector<std::string>& args) {
     }
     if (!haveFrame) return Usage("no frame given");
     if (out.empty()) return Usage("--out is needed");
+
+    // Said before anything is drawn, with the system's reason.
+    if (const std::string problem = OutputFileProblem(out); !problem.empty()) {
+        std::fprintf(stderr, "voltaro-cli panel: cannot write '%s': %s\n", out.c_str(), problem.c_str());
+        return 1;
+    }
 
     Reading reading = DecodeFrameText(frame);
     ModShow panel;

@@ -6,6 +6,7 @@
 
 #include "RecordingFileCommands.h"
 #include "Subcommands.h"
+#include "print/OutputFile.h"
 #include "print/QtPrinter.h"
 #include "print/ReportPrint.h"
 
@@ -72,6 +73,10 @@ int RunReport(const std::vector<std::string>& args) {
     }
     if (file.empty()) return Usage("no recording file given");
     if (out.empty()) return Usage("--out is needed");
+
+    // Said before anything is read or drawn, with the system's reason.
+    if (const std::string problem = OutputFileProblem(out); !problem.empty())
+        return Fail("cannot write '" + out + "': " + problem);
 
     HeadlessRecording h;
     if (!h.rec.OpenFile(file).loaded) return 1;
