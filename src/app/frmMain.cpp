@@ -730,6 +730,7 @@ void frmMain::mExport_Click() {
 void frmMain::mDeleteFile_Click() {
     if (!deleteFile) {
         deleteFile = std::make_unique<frmFile>(*ctx.messages);
+        deleteFile->Refusal = [this](const std::string& path) { return recording->DeleteRefusal(path); };
         ApplyDialogPlacement(deleteFile.get(), "frmFile");
         connect(deleteFile.get(), &frmFile::folderChanged, this,
                 [this](const std::string& folder) { settings.Path = folder; });

@@ -89,6 +89,14 @@ public:
     // save writes the whole table over it.
     void NameChosen(const std::string& path);
 
+    // The files that hold readings of the open recording: deleting or overwriting one loses
+    // them. After a reset none but the new chunk's is, until a save, a load or a chosen name.
+    enum class OwnFile { None, Recording, Earlier, Chunk };
+    // Which of them `path` names (any spelling of the same file).
+    OwnFile OwnFileOf(const std::string& path) const;
+    // Delete File's refusal of one of them, saying why; "" for any other file.
+    std::string DeleteRefusal(const std::string& path) const;
+
     // --- autosave and the report ---
     // The autosave timer's tick; a forced save when AutoSaveTick was set to 3. True when
     // nothing was due or the recording and its report were both saved.
@@ -136,6 +144,8 @@ private:
     std::string programFolder_;
     bool debugMode_;
     std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
+    // The recording's files before its rollovers, oldest first.
+    std::vector<std::string> earlierFiles_;
     bool saveFailing_ = false;
     // A save, or its message box, is in progress.
     bool saving_ = false;
