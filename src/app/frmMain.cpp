@@ -707,6 +707,7 @@ bool frmMain::HoldsUnsavedRows() const {
 void frmMain::OpenRecording(const std::string& path) {
     const bool unsaved = mSave->isEnabled();
     const LoadResult r = recording->OpenFile(path);
+    recordingView->EnableFileCommands(true);
     // A file read whole is on disk as it is; a file that was not read left the rows held as
     // they were.
     mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);

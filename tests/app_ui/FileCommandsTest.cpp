@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
@@ -236,6 +237,43 @@ TEST_F(FileMenu, ExportWritesTheTitleLineAndTheReportLines) {
         f->windowTitle().toStdString(),
         "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000004");
     EXPECT_EQ(Rows(), 3);
+}
+
+// However a recording stops, and after Open, every File command that works on the table is
+// offered again.
+TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
+    Record(2);
+    SaveAs(Path("other.dmm"));
+    enum Stop { StopButton, StartButton, Overload, Watchdog, Schedule };
+    const QAction* commands[] = {f->mNew,    f->mOpen,   f->mClose,     f->mImport,
+                                 f->mExport, f->mSaveAs, f->mPrtReport, f->mDeleteFile};
+    auto offered = [&](const char* when) {
+        EXPECT_TRUE(f->mfile->isEnabled()) << when;
+        for (const QAction* a : commands) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString() << when;
+    };
+    for (Stop how : {StopButton, StartButton, Overload, Watchdog, Schedule}) {
+        SCOPED_TRACE("stopped by " + std::to_string(how));
+        f->cmdStart->click();
+        h.Receive("10123;008");
+        h.Second();
+        ASSERT_FALSE(f->mNew->isEnabled());
+        if (how == StopButton) f->cmdStop->click();
+        if (how == StartButton) f->cmdStart->click();
+        if (how == Overload) {
+            f->chkStop = true;  // "Stop Record on OL input"
+            h.Receive("14000;108");
+            h.Second();
+            f->chkStop = false;
+        }
+        if (how == Watchdog) Fire(f->TimerOut);
+        if (how == Schedule) f->acquisition->ScheduledStop();
+        ASSERT_EQ(f->cmdStart->text(), "START");
+        offered(" after the stop");
+        h.messages.answers = {kAnswerNo};
+        Run(f->mOpen, {Path("other.dmm")});
+        ASSERT_EQ(Rows(), 2);
+        offered(" after Open");
+    }
 }
 
 // Delete File: the main window waits while it is open, and gets its commands back however it
