@@ -102,7 +102,7 @@ std::string Recording::DeleteRefusal(const std::string& path) const {
     const OwnFile own = OwnFileOf(path);
     if (own == OwnFile::None) return "";
     const char* why = own == OwnFile::Recording ? "It is the file of the open recording."
-                      : own == OwnFile::Earlier ? "It holds earlier readings of the open recording."
+                      : own == OwnFile::Earlier ? "It holds readings of the open recording."
                                                 : "It is a working file of the open recording.";
     return "Can't delete " + path + kCrLf + why;
 }
@@ -503,6 +503,7 @@ LoadResult Recording::OpenFile(const std::string& path) {
         store.RecordingFile = previous;
     } else if (r.readError || r.rowsLeftOut > 0) {
         // Saving the rows read over the file they came from would cut it short.
+        earlierFiles_.push_back(path);
         store.RecordingFile = FreeNumberedName(path);
         if (r.readError) SayDamaged(path, r.rowsRead);
     }

@@ -91,6 +91,7 @@ public:
 
     // The files that hold readings of the open recording: deleting or overwriting one loses
     // them. After a reset none but the new chunk's is, until a save, a load or a chosen name.
+    // Earlier: written before a rollover, or read only in part.
     enum class OwnFile { None, Recording, Earlier, Chunk };
     // Which of them `path` names (any spelling of the same file).
     OwnFile OwnFileOf(const std::string& path) const;
@@ -144,7 +145,8 @@ private:
     std::string programFolder_;
     bool debugMode_;
     std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
-    // The recording's files before its rollovers, oldest first.
+    // Files that hold readings of the recording but are written no more: the files before its
+    // rollovers, and a file it was read from only in part.
     std::vector<std::string> earlierFiles_;
     bool saveFailing_ = false;
     // A save, or its message box, is in progress.

@@ -584,7 +584,7 @@ TEST_F(RecordingTest, ExportRefusesTheRecordingsOwnFilesAndAStaleReport) {
 // After two rollovers: the file being written, the two before it and the report's working files
 // of all three chunks hold readings of the recording, under any spelling of their names. A reset
 // lets them all go.
-TEST_F(RecordingTest, TheOwnFilesOfARecordingThatRolledOverTwice) {
+TEST_F(RecordingTest, TheFilesThatHoldReadingsOfTheOpenRecording) {
     using Own = Recording::OwnFile;
     for (const char* frame : {"10123;008", "10456;008", "10789;008"}) {
         ASSERT_TRUE(Record(frame));  // the first reading of a chunk saves it and its report
@@ -605,6 +605,16 @@ TEST_F(RecordingTest, TheOwnFilesOfARecordingThatRolledOverTwice) {
     for (const auto& [path, own] : table) EXPECT_EQ(rec.OwnFileOf(path), own) << path;
     rec.ResetRecording();
     for (const auto& [path, own] : table) EXPECT_EQ(rec.OwnFileOf(path), Own::None) << path;
+
+    // A file read only in part holds readings its follow-on file will not.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    std::string bytes = Slurp(rec.store.RecordingFile);
+    bytes.replace(2 * 111 + 20, 60, std::string(60, '\xFF'));
+    Put(PathOf("bad.dmm"), bytes);
+    ASSERT_TRUE(rec.OpenFile(PathOf("bad.dmm")).readError);
+    EXPECT_EQ(rec.OwnFileOf(PathOf("bad.dmm")), Own::Earlier);
+    EXPECT_EQ(rec.OwnFileOf(PathOf("bad001.dmm")), Own::Recording);
     EXPECT_EQ(rec.OwnFileOf(rec.store.ChunkFile), Own::Chunk);
 }
 
