@@ -707,6 +707,7 @@ bool frmMain::HoldsUnsavedRows() const {
 void frmMain::OpenRecording(const std::string& path) {
     const bool unsaved = mSave->isEnabled();
     const LoadResult r = recording->OpenFile(path);
+    recordingView->EnableFileCommands(true);
     // A file read whole is on disk as it is; a file that was not read left the rows held as
     // they were.
     mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
@@ -730,6 +731,7 @@ void frmMain::mExport_Click() {
 void frmMain::mDeleteFile_Click() {
     if (!deleteFile) {
         deleteFile = std::make_unique<frmFile>(*ctx.messages);
+        deleteFile->Refusal = [this](const std::string& path) { return recording->DeleteRefusal(path); };
         ApplyDialogPlacement(deleteFile.get(), "frmFile");
         connect(deleteFile.get(), &frmFile::folderChanged, this,
                 [this](const std::string& folder) { settings.Path = folder; });

@@ -59,6 +59,11 @@ void frmMain::mScaling_Click() {
 }
 
 void frmMain::ScalingOK() {
+    // An interval the spinners cannot hold is refused aloud; it never closes as if it were taken.
+    if (!scaling->TakeTypedInterval()) {
+        ctx.messages->ShowMessage(kIntervalMessage, "error");
+        return;
+    }
     const ScalingSettings chosen = scaling->Current();
     chosen.SaveInterval(stores);
     TakeScalingInterval();

@@ -150,14 +150,19 @@ void MainRecordingView::SetRecordingControls(bool recording) {
 }
 
 void MainRecordingView::EnableFileCommands(bool on) {
-    for (QAction* a :
-         {f_.mSave, f_.mSaveAs, f_.mOpen, f_.mNew, f_.mClose, f_.mImport, f_.mExport, f_.mDeleteFile})
+    if (!on) {
+        f_.mSave->setEnabled(false);
+        f_.mSaveAs->setEnabled(false);
+    }
+    for (QAction* a : {f_.mOpen, f_.mNew, f_.mClose, f_.mImport, f_.mExport, f_.mDeleteFile})
         a->setEnabled(on);
+    // An armed schedule keeps the print entries off and gives them their state when it ends.
+    if (f_.printBeforeSchedule) {
+        (*f_.printBeforeSchedule)[2] = on;
+    } else {
+        f_.mPrtReport->setEnabled(on);
+    }
     f_.ShowFileCommands();
-}
-
-void MainRecordingView::EnableOpen(bool on) {
-    f_.mOpen->setEnabled(on);
 }
 
 void MainRecordingView::SetStartCaption(const std::string& caption) {

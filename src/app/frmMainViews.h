@@ -56,7 +56,6 @@ public:
     void EnableRecordingMenus(bool held) override;
     void SetRecordingControls(bool recording) override;
     void EnableFileCommands(bool on) override;
-    void EnableOpen(bool on) override;
     void SetStartCaption(const std::string& caption) override;
     void ShowProgress(const std::string& caption, const std::string& fileLine, bool visible) override;
     void SetProgress(int percent, const std::string& text) override;

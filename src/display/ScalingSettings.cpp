@@ -1,5 +1,6 @@
 #include "display/ScalingSettings.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "app/Settings.h"
@@ -17,6 +18,17 @@ std::optional<int> SpinnerValueFor(const std::string& text, int max) {
     // A negative number would push the spinner past its maximum.
     if (!(v >= 0 && v <= max)) return std::nullopt;
     return max - static_cast<int>(v);
+}
+
+std::optional<int> TypedIntervalValue(const std::string& text, int max) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return 0;
+    const size_t last = text.find_last_not_of(' ');
+    int value = 0;
+    const char* end = text.data() + last + 1;
+    const auto [stop, error] = std::from_chars(text.data() + first, end, value);
+    if (error != std::errc() || stop != end || value < 0 || value > max) return std::nullopt;
+    return value;
 }
 
 ScalingSettings ScalingSettings::Read(const Settings& settings) {

@@ -18,6 +18,11 @@ std::string SpinnerText(int max, int value);
 // The spinner value for a typed number; nothing for an empty text or a number outside 0 to
 // `max` (the spinner then keeps its value).
 std::optional<int> SpinnerValueFor(const std::string& text, int max);
+// A typed interval field as OK takes it: a whole number from 0 to `max`, blanks around it
+// allowed, an empty box 0. Nothing for any other text, which OK refuses with kIntervalMessage.
+std::optional<int> TypedIntervalValue(const std::string& text, int max);
+inline const std::string kIntervalMessage = "The recording interval is 0 to " + std::to_string(kMinutesMax) +
+                                            " minutes and 0 to " + std::to_string(kSecondsMax) + " seconds.";
 
 // What the "GRAPH SCALING" dialog keeps in the per-user store.
 struct ScalingSettings {

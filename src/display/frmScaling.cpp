@@ -131,6 +131,24 @@ ScalingSettings frmScaling::Current() const {
     return s;
 }
 
+bool frmScaling::TakeTypedInterval() {
+    std::array<int, 2> typed{};
+    for (int i = 0; i < 2; ++i) {
+        const auto value = TypedIntervalValue(Latin1Text(TextXaxis[i]), kSpinnerMax[i]);
+        if (!value) {
+            TextXaxis[i]->setFocus();
+            TextXaxis[i]->selectAll();
+            return false;
+        }
+        typed[i] = *value;
+    }
+    for (int i = 0; i < 2; ++i) {
+        VScroll1[i]->setValue(kSpinnerMax[i] - typed[i]);
+        VScroll1_Change(i);  // the box shows the number taken ("007" as 7, empty as 0)
+    }
+    return true;
+}
+
 void frmScaling::ShowScalingLabels() {
     LabelMax[0]->setText(Latin1(range_.Labels[0]));
     LabelMin[0]->setText(Latin1(range_.Labels[1]));

@@ -50,6 +50,9 @@ public:
     void ReadVal(const ScalingSettings& stored);
     // The controls as they would be stored.
     ScalingSettings Current() const;
+    // The typed minutes and seconds onto their spinners. False, with the first box at fault
+    // selected, when one holds no whole number in its spinner's range.
+    bool TakeTypedInterval();
     void ShowScalingLabels();
     // The decibel dialog was confirmed: "Meter Range" is no choice any more.
     void DecibelsConfirmed();

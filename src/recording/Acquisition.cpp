@@ -109,7 +109,6 @@ void Acquisition::StopRecording() {
     StartCaption = "START";
     p_.view.SetStartCaption(StartCaption);
     CmdStop_Click();
-    p_.view.EnableFileCommands(true);
 }
 
 void Acquisition::CmdStop_Click() {
@@ -125,7 +124,8 @@ void Acquisition::CmdStop_Click() {
     MainTimerEnabled = false;
     Running = false;
     p_.view.EnableRecordingMenus(p_.recording.store.RecordCount != 0);
-    p_.view.EnableOpen(true);
+    // Every way a recording stops gives the table's File commands back.
+    p_.view.EnableFileCommands(true);
     p_.view.TimersChanged();
 }
 

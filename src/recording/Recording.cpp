@@ -86,6 +86,27 @@ void Recording::NameChosen(const std::string& path) {
     unchosenFile_.clear();
 }
 
+Recording::OwnFile Recording::OwnFileOf(const std::string& path) const {
+    // A name a reset left may hold another recording, which the next save passes by.
+    if (unchosenFile_ != store.RecordingFile && SameFile(path, store.RecordingFile))
+        return OwnFile::Recording;
+    for (const std::string& earlier : earlierFiles_)
+        if (SameFile(path, earlier)) return OwnFile::Earlier;
+    if (SameFile(path, store.ChunkFile)) return OwnFile::Chunk;
+    for (const std::string& chunk : store.ListTemp)
+        if (SameFile(path, chunk)) return OwnFile::Chunk;
+    return OwnFile::None;
+}
+
+std::string Recording::DeleteRefusal(const std::string& path) const {
+    const OwnFile own = OwnFileOf(path);
+    if (own == OwnFile::None) return "";
+    const char* why = own == OwnFile::Recording ? "It is the file of the open recording."
+                      : own == OwnFile::Earlier ? "It holds readings of the open recording."
+                                                : "It is a working file of the open recording.";
+    return "Can't delete " + path + kCrLf + why;
+}
+
 void Recording::KeepOtherRecording() {
     if (store.SavedCount != 0 || unchosenFile_.empty() || store.RecordingFile != unchosenFile_) return;
     unchosenFile_.clear();
@@ -196,6 +217,7 @@ void Recording::ResetRecording(int rowsToFill) {
     store.ChunkFile = NewChunkFile();
     store.ChunkCount = 0;
     store.ListTemp.clear();
+    earlierFiles_.clear();
     store.SavedCount = 0;
     // Whatever already has this name is not this table's to replace.
     unchosenFile_ = store.RecordingFile;
@@ -203,6 +225,7 @@ void Recording::ResetRecording(int rowsToFill) {
 
 void Recording::Rollover() {
     store.RecordCount = 0;
+    earlierFiles_.push_back(store.RecordingFile);
     store.RecordingFile = FreeNumberedName(store.RecordingFile);
     store.ListTemp.push_back(store.ChunkFile);
     store.ChunkFile = NewChunkFile();
@@ -480,6 +503,7 @@ LoadResult Recording::OpenFile(const std::string& path) {
         store.RecordingFile = previous;
     } else if (r.readError || r.rowsLeftOut > 0) {
         // Saving the rows read over the file they came from would cut it short.
+        earlierFiles_.push_back(path);
         store.RecordingFile = FreeNumberedName(path);
         if (r.readError) SayDamaged(path, r.rowsRead);
     }
@@ -511,17 +535,13 @@ void Recording::SayDamaged(const std::string& path, int rowsRead) {
 }
 
 bool Recording::ExportReadings(const std::string& exportFile) {
+    if (OwnFileOf(exportFile) != OwnFile::None) {
+        p_.messages.ShowMessage(
+            "Can't export to " + exportFile + kCrLf + "It is a working file of the recording.", "error");
+        return false;
+    }
     std::vector<std::string> chunks = store.ListTemp;
     chunks.push_back(store.ChunkFile);
-    chunks.push_back(store.RecordingFile);
-    for (const std::string& own : chunks) {
-        if (SameFile(exportFile, own)) {
-            p_.messages.ShowMessage(
-                "Can't export to " + exportFile + kCrLf + "It is a working file of the recording.", "error");
-            return false;
-        }
-    }
-    chunks.pop_back();
     // An export without the current chunk's lines would pass for a whole one.
     if (!SaveReport(true)) return false;
     return voltaro::ExportReadings(exportFile, chunks, debugMode_, p_.messages,

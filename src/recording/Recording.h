@@ -89,6 +89,15 @@ public:
     // save writes the whole table over it.
     void NameChosen(const std::string& path);
 
+    // The files that hold readings of the open recording: deleting or overwriting one loses
+    // them. After a reset none but the new chunk's is, until a save, a load or a chosen name.
+    // Earlier: written before a rollover, or read only in part.
+    enum class OwnFile { None, Recording, Earlier, Chunk };
+    // Which of them `path` names (any spelling of the same file).
+    OwnFile OwnFileOf(const std::string& path) const;
+    // Delete File's refusal of one of them, saying why; "" for any other file.
+    std::string DeleteRefusal(const std::string& path) const;
+
     // --- autosave and the report ---
     // The autosave timer's tick; a forced save when AutoSaveTick was set to 3. True when
     // nothing was due or the recording and its report were both saved.
@@ -136,6 +145,9 @@ private:
     std::string programFolder_;
     bool debugMode_;
     std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
+    // Files that hold readings of the recording but are written no more: the files before its
+    // rollovers, and a file it was read from only in part.
+    std::vector<std::string> earlierFiles_;
     bool saveFailing_ = false;
     // A save, or its message box, is in progress.
     bool saving_ = false;

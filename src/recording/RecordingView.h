@@ -36,9 +36,9 @@ public:
     virtual void EnableRecordingMenus(bool) {}
     // While recording the File menu (mfile) and the graph scroll bar are off, cmdStop is on.
     virtual void SetRecordingControls(bool /*recording*/) {}
-    // mSave, mSaveAs, mOpen, mNew, mClose, mImport, mExport, mPrtReport, mDeleteFile.
+    // mOpen, mNew, mClose, mImport, mExport, mPrtReport, mDeleteFile; off also mSave and
+    // mSaveAs, which otherwise follow the rows held (EnableRecordingMenus).
     virtual void EnableFileCommands(bool) {}
-    virtual void EnableOpen(bool) {}
     // The START/STOP button's caption.
     virtual void SetStartCaption(const std::string&) {}
 

@@ -129,6 +129,11 @@ std::string frmFile::FullName() const {
 void frmFile::Command1_Click() {
     const std::string full = FullName();
     if (full.empty() || !QFileInfo(QString::fromStdString(full)).isFile()) return;
+    // A file that holds readings of the open recording stays, and the box says why.
+    if (const std::string why = Refusal ? Refusal(full) : std::string(); !why.empty()) {
+        messages_.ShowMessage(why, "error");
+        return;
+    }
     if (messages_.ShowMessage(DeleteQuestion(full), "yesno") != kAnswerYes) return;
     if (!QFile::remove(QString::fromStdString(full))) {
         messages_.ShowMessage("Can't delete " + full, "error");

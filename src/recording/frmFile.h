@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -31,6 +32,8 @@ public:
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;  // "Delete"
     QPushButton* Command2 = nullptr;  // "Cancel"
+    // Why a file may not be deleted ("" when it may); set by the main window.
+    std::function<std::string(const std::string&)> Refusal;
 
     // Shows `path` when it is a folder (and names the dialog after it), otherwise `fallback`;
     // the first file type; an empty name box.

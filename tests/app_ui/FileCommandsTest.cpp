@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
@@ -238,12 +239,48 @@ TEST_F(FileMenu, ExportWritesTheTitleLineAndTheReportLines) {
     EXPECT_EQ(Rows(), 3);
 }
 
+// However a recording stops, and after Open, every File command that works on the table is
+// offered again.
+TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
+    Record(2);
+    SaveAs(Path("other.dmm"));
+    enum Stop { StopButton, StartButton, Overload, Watchdog, Schedule };
+    const QAction* commands[] = {f->mNew,    f->mOpen,   f->mClose,     f->mImport,
+                                 f->mExport, f->mSaveAs, f->mPrtReport, f->mDeleteFile};
+    auto offered = [&](const char* when) {
+        EXPECT_TRUE(f->mfile->isEnabled()) << when;
+        for (const QAction* a : commands) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString() << when;
+    };
+    for (Stop how : {StopButton, StartButton, Overload, Watchdog, Schedule}) {
+        SCOPED_TRACE("stopped by " + std::to_string(how));
+        f->cmdStart->click();
+        h.Receive("10123;008");
+        h.Second();
+        ASSERT_FALSE(f->mNew->isEnabled());
+        if (how == StopButton) f->cmdStop->click();
+        if (how == StartButton) f->cmdStart->click();
+        if (how == Overload) {
+            f->chkStop = true;  // "Stop Record on OL input"
+            h.Receive("14000;108");
+            h.Second();
+            f->chkStop = false;
+        }
+        if (how == Watchdog) Fire(f->TimerOut);
+        if (how == Schedule) f->acquisition->ScheduledStop();
+        ASSERT_EQ(f->cmdStart->text(), "START");
+        offered(" after the stop");
+        h.messages.answers = {kAnswerNo};
+        Run(f->mOpen, {Path("other.dmm")});
+        ASSERT_EQ(Rows(), 2);
+        offered(" after Open");
+    }
+}
+
 // Delete File: the main window waits while it is open, and gets its commands back however it
-// closes. The recording's own file deleted under it is written whole again at the next save.
+// closes. The open recording's file is not deleted, and the box says why.
 TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
     Record(2);
     SaveAs(Path("run.dmm"));
-    Record(1, 10);
     QDir(QString::fromStdString(h.ctx.programFolder)).mkdir(QStringLiteral("sub"));
     for (const char* name : {"a.csv", "sub/c.csv"})
         QFile(QString::fromStdString(Path(name))).open(QIODevice::WriteOnly);
@@ -262,18 +299,26 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
         if (how == Cancel) {
             EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
             EXPECT_EQ(d.File1->count(), 1) << "Csv File (*.csv)";
-            EXPECT_EQ(listed(d.File1, "a.csv").size(), 1);
-            d.Combo1->setCurrentIndex(1);
-            emit d.File1->itemClicked(listed(d.File1, "run.dmm").at(0));
+            ASSERT_EQ(listed(d.File1, "a.csv").size(), 1);
+            emit d.File1->itemClicked(listed(d.File1, "a.csv").at(0));
             for (const std::string& answer : {kAnswerNo, kAnswerYes}) {
                 h.messages.answers = {answer};
                 d.Command1->click();
             }
             ASSERT_EQ(h.messages.asked.size(), 2u);
-            EXPECT_EQ(h.messages.asked[0].message, "'" + Path("run.dmm") + "'\r\nDo you want Delete it ?");
+            EXPECT_EQ(h.messages.asked[0].message, "'" + Path("a.csv") + "'\r\nDo you want Delete it ?");
             EXPECT_EQ(h.messages.asked[0].kind, "yesno");
-            EXPECT_TRUE(listed(d.File1, "run.dmm").empty());
+            EXPECT_TRUE(listed(d.File1, "a.csv").empty());
             EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+
+            d.Combo1->setCurrentIndex(1);
+            emit d.File1->itemClicked(listed(d.File1, "run.dmm").at(0));
+            d.Command1->click();
+            ASSERT_EQ(h.messages.asked.size(), 3u);
+            EXPECT_EQ(h.messages.asked[2].message,
+                      "Can't delete " + Path("run.dmm") + "\r\nIt is the file of the open recording.");
+            EXPECT_EQ(h.messages.asked[2].kind, "error");
+            EXPECT_EQ(listed(d.File1, "run.dmm").size(), 1);
 
             // Another folder: its files, and the next file dialogs start there.
             emit d.Dir1->itemActivated(d.Dir1->findItems("sub", Qt::MatchEndsWith).at(0));
@@ -286,8 +331,6 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
         EXPECT_FALSE(d.isVisible());
         EXPECT_TRUE(f->isEnabled());
     }
-    f->mSave->trigger();
-    EXPECT_EQ(Contents(Path("run.dmm")).size(), 4 * 111);
 }
 
 }  // namespace

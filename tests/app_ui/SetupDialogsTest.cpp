@@ -78,6 +78,24 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
     EXPECT_EQ(f->cmdStart->text(), "START");
 }
 
+// A typed interval the spinners cannot hold: OK says the range and stays; nothing is stored, and
+// the dialog shows the stored interval when it opens again.
+TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
+    f->mScaling->trigger();
+    frmScaling& d = *f->scaling;
+    d.TextXaxis[0]->clear();
+    QTest::keyClicks(d.TextXaxis[0], "-5");
+    d.Command1->click();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].message, kIntervalMessage);
+    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(Stored("frmScaling", "Xaxis0"), "?");
+    d.close();
+    f->mScaling->trigger();
+    EXPECT_EQ(d.TextXaxis[0]->text(), "0");
+}
+
 TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
     f->mScaling->trigger();
     frmScaling& d = *f->scaling;

@@ -71,6 +71,31 @@ TEST(ScalingSettings, TypedIntervalMovesTheSpinnerOnlyWithinItsRange) {
     EXPECT_FALSE(SpinnerValueFor("-3", kSecondsMax));
 }
 
+TEST(ScalingSettings, OkTakesOnlyAWholeIntervalWithinTheSpinnersRange) {
+    const struct {
+        const char* text;
+        int max;
+        std::optional<int> taken;
+    } cases[] = {
+        {"7", kSecondsMax, 7},
+        {" 12 ", kSecondsMax, 12},
+        {"", kSecondsMax, 0},
+        {"  ", kMinutesMax, 0},
+        {"59", kSecondsMax, 59},
+        {"5999", kMinutesMax, 5999},
+        {"60", kSecondsMax, std::nullopt},
+        {"6000", kMinutesMax, std::nullopt},
+        {"-5", kMinutesMax, std::nullopt},
+        {"-5", kSecondsMax, std::nullopt},
+        {"2.5", kSecondsMax, std::nullopt},
+        {"abc", kSecondsMax, std::nullopt},
+        {"3x", kSecondsMax, std::nullopt},
+        {"99999999999999999999", kMinutesMax, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TypedIntervalValue(c.text, c.max), c.taken) << '"' << c.text << '"';
+    EXPECT_EQ(kIntervalMessage, "The recording interval is 0 to 5999 minutes and 0 to 59 seconds.");
+}
+
 TEST(ScalingSettings, YaxisChoicesWithTheGraphInDbAndDecibelsOn) {
     struct Case {
         bool graphdB, decibels;

@@ -581,6 +581,43 @@ TEST_F(RecordingTest, ExportRefusesTheRecordingsOwnFilesAndAStaleReport) {
     EXPECT_EQ(messages.asked.back().message.rfind("Can't save " + PathOf("gone/chunk.tmp"), 0), 0u);
 }
 
+// After two rollovers: the file being written, the two before it and the report's working files
+// of all three chunks hold readings of the recording, under any spelling of their names. A reset
+// lets them all go.
+TEST_F(RecordingTest, TheFilesThatHoldReadingsOfTheOpenRecording) {
+    using Own = Recording::OwnFile;
+    for (const char* frame : {"10123;008", "10456;008", "10789;008"}) {
+        ASSERT_TRUE(Record(frame));  // the first reading of a chunk saves it and its report
+        if (rec.store.ChunkCount < 2) rec.Rollover();
+    }
+    ASSERT_EQ(rec.store.RecordingFile, PathOf("run002.dmm"));
+    ASSERT_EQ(rec.store.ListTemp.size(), 2u);
+    Put(PathOf("other.dmm"), "another recording");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(PathOf("run002.dmm")), dir.filePath("link.dmm")));
+    const std::pair<std::string, Own> table[] = {
+        {PathOf("run002.dmm"), Own::Recording}, {PathOf("link.dmm"), Own::Recording},
+        {PathOf("run.dmm"), Own::Earlier},      {PathOf("sub/../run001.dmm"), Own::Earlier},
+        {rec.store.ListTemp[0], Own::Chunk},    {rec.store.ListTemp[1], Own::Chunk},
+        {rec.store.ChunkFile, Own::Chunk},      {PathOf("run003.dmm"), Own::None},
+        {PathOf("other.dmm"), Own::None},
+    };
+    for (const auto& [path, own] : table) EXPECT_EQ(rec.OwnFileOf(path), own) << path;
+    rec.ResetRecording();
+    for (const auto& [path, own] : table) EXPECT_EQ(rec.OwnFileOf(path), Own::None) << path;
+
+    // A file read only in part holds readings its follow-on file will not.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    std::string bytes = Slurp(rec.store.RecordingFile);
+    bytes.replace(2 * 111 + 20, 60, std::string(60, '\xFF'));
+    Put(PathOf("bad.dmm"), bytes);
+    ASSERT_TRUE(rec.OpenFile(PathOf("bad.dmm")).readError);
+    EXPECT_EQ(rec.OwnFileOf(PathOf("bad.dmm")), Own::Earlier);
+    EXPECT_EQ(rec.OwnFileOf(PathOf("bad001.dmm")), Own::Recording);
+    EXPECT_EQ(rec.OwnFileOf(rec.store.ChunkFile), Own::Chunk);
+}
+
 TEST_F(RecordingTest, NamesWithoutRoomForANumberAndFilesAtTheRoot) {
     rec.store.RecordingFile = "ab";
     rec.Rollover();
