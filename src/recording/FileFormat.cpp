@@ -234,12 +234,15 @@ private:
 }  // namespace
 
 HeaderInfo ReadHeader(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe under a recording's name must not hang the program until a writer
+    // comes along.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return {Layout::None, ',', errno};
-    struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
         close(fd);
-        return {Layout::None, ',', EISDIR};
+        return {Layout::None, ',', folder ? EISDIR : 0};
     }
     char head[4096];
     size_t n = 0;

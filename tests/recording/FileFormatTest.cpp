@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,8 @@ TEST_F(FileFormatTest, ForeignFilesAreNotRecordings) {
     Put(PathOf("text.dmm"), "just,a,few,items\r\n");
     EXPECT_EQ(ReadHeader(PathOf("text.dmm")).layout, Layout::None);
     EXPECT_EQ(ReadHeader(PathOf("missing.dmm")).layout, Layout::None);
+    ASSERT_EQ(mkfifo(PathOf("pipe.dmm").c_str(), 0600), 0);
+    EXPECT_EQ(ReadHeader(PathOf("pipe.dmm")).layout, Layout::None);  // at once, with no writer
 }
 
 // A damaged stretch costs only its own lines: reading picks up again at the next intact line.
