@@ -80,7 +80,10 @@ std::string DiagnoseOpenFailure(const std::string& path, bool lockRefused) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return OpenErrorCause(errno, {});
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return OpenErrorCause(errno, GroupName(st.st_gid));
+    if (fd < 0) {
+        const int err = errno;  // before the group lookup sets it
+        return OpenErrorCause(err, GroupName(st.st_gid));
+    }
     termios line{};
     const bool terminal = tcgetattr(fd, &line) == 0;
     const int err = errno;

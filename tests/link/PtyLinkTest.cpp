@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <QTemporaryDir>
 #include <random>
@@ -180,7 +182,37 @@ TEST(QtSerialPortLayer, PortsThatCannotOpenStayClosedAndSayWhy) {
         EXPECT_EQ(port.InBufferCount(), 0);
         EXPECT_EQ(port.Input(), "");
     }
-    // Permission cannot be taken away from every user that runs the tests; its words can.
+}
+
+// A device without read and write permission for the user, seen by a user other than root
+// (root is let in anyway): the cause is permission, with how to get it from the device's group.
+TEST(QtSerialPortLayer, APermissionRefusalSaysHowToGetAccess) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ASSERT_EQ(chmod(pty.device().c_str(), 0), 0);
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        PortTable table;
+        table.Set(1, pty.device());
+        QtSerialPort port(table);
+        port.SetPortOpen(true);
+        const std::string said = port.PortOpen() ? "opened" : port.OpenError();
+        _exit(write(pipeFds[1], said.data(), said.size()) == static_cast<ssize_t>(said.size()) ? 0 : 4);
+    }
+    close(pipeFds[1]);
+    std::string said;
+    char buf[512];
+    for (ssize_t n; (n = read(pipeFds[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(said.rfind("permission denied", 0), 0u) << said;
+    // The words for a device of a group the user can join, and of root's.
     EXPECT_EQ(OpenErrorCause(EACCES, "dialout"),
               "permission denied; the device belongs to the group dialout: to get access, join it "
               "(sudo usermod -aG dialout $USER), then log out and in again");
