@@ -332,6 +332,7 @@ ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderIn
     }
     FileWindow file(f, pos, static_cast<size_t>(kLinesPerBlock) * static_cast<size_t>(len));
     int row = offset;
+    long long lineNo = 1;  // pos / len, counted rather than divided for each line
     while (file.Hold(pos, len)) {
         if (row >= kMaxRows) {
             out.linesLeftOut = static_cast<int>(std::clamp<long long>((size - pos) / len, 0, 1 << 30));
@@ -345,10 +346,11 @@ ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderIn
             const long long end = file.Hold(next, len) ? next : file.End();
             out.damagedLines += static_cast<int>(std::max<long long>(1, (end - pos + len / 2) / len));
             pos = next;
+            lineNo = pos / len;
             continue;
         }
         ++row;
-        if (progress) progress(static_cast<int>(std::min<long long>(pos / len, total)), total);
+        if (progress) progress(static_cast<int>(std::min<long long>(lineNo, total)), total);
         store.RecordCount = row;
         if (old) {
             for (int fi = 0; fi < kFieldCount; ++fi) {
@@ -363,6 +365,7 @@ ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderIn
         }
         ++out.rowsRead;
         pos += len;
+        ++lineNo;
         if (onRow) onRow(row);
     }
     std::fclose(f);
