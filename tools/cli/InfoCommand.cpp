@@ -56,7 +56,8 @@ int RunInfo(const std::vector<std::string>& args) {
     std::printf("layout    %s\n", LayoutText(ReadHeader(path)).c_str());
     std::printf("readings  %d", s.RecordCount);
     if (r.rowsLeftOut > 0) std::printf(" (%d more beyond the table's 30000)", r.rowsLeftOut);
-    if (r.damagedLines > 0) std::printf(" (%d damaged lines skipped)", r.damagedLines);
+    if (r.damagedLines > 0)
+        std::printf(" (%d damaged line%s skipped)", r.damagedLines, r.damagedLines == 1 ? "" : "s");
     std::printf("\n");
     if (s.RecordCount == 0) return 0;
     const auto stamp = [&](int row) { return s.Text(row, Field::Date) + " " + s.Text(row, Field::Time); };
