@@ -2,6 +2,8 @@
 
 #include <QSerialPort>
 
+#include "link/PortDevice.h"
+
 namespace voltaro {
 
 namespace {
@@ -84,13 +86,35 @@ void QtSerialPort::SetPortOpen(bool open) {
         if (serial_->isOpen()) serial_->close();
         return;
     }
-    if (serial_->isOpen() || !params_) return;
+    if (serial_->isOpen()) return;
+    openError_.clear();
+    if (!params_) {
+        openError_ = "the line settings " + settings_ + " are not of the form 2400,O,7,1";
+        return;
+    }
     const std::string device = table_.Device(port_);
-    if (device.empty()) return;
+    if (device.empty()) {
+        openError_ = "no device for COM" + std::to_string(port_);
+        return;
+    }
+    const std::string path = DevicePath(device);
+    openError_ = RefusedAsMeterPort(path);
+    if (!openError_.empty()) return;
     serial_->setPortName(QString::fromStdString(device));
     ApplyParams();
     serial_->clearError();
-    if (!serial_->open(QIODevice::ReadWrite)) serial_->clearError();
+    if (serial_->open(QIODevice::ReadWrite)) return;
+    // A program killed while it held the line can leave its settings half-changed (odd parity
+    // without parity on), and the driver then refuses every open: set the line raw and retry.
+    if (serial_->error() == QSerialPort::UnsupportedOperationError && ResetLineToRaw(path)) {
+        serial_->clearError();
+        if (serial_->open(QIODevice::ReadWrite)) return;
+    }
+    const QSerialPort::SerialPortError error = serial_->error();
+    const std::string said = serial_->errorString().toStdString();
+    serial_->clearError();
+    openError_ = DiagnoseOpenFailure(path, error == QSerialPort::PermissionError);
+    if (openError_.empty()) openError_ = said.empty() ? "the port refused to open" : said;
 }
 
 void QtSerialPort::Pull() {

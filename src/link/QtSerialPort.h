@@ -30,6 +30,8 @@ public:
 
     // The device behind the current port number.
     std::string Device() const { return table_.Device(port_); }
+    // Why the last open failed, in words for a person; "" after an open that succeeded.
+    const std::string& OpenError() const { return openError_; }
 
 private:
     void ApplyParams();
@@ -42,6 +44,7 @@ private:
     std::string settings_ = "9600,N,8,1";
     std::optional<LineParams> params_ = LineParams{9600, Parity::None, 8, StopBits::One};
     int inputLen_ = 0;
+    std::string openError_;
 };
 
 }  // namespace voltaro

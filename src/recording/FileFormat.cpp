@@ -195,14 +195,69 @@ WriteOutcome WriteBeside(const std::string& path, Fill fill) {
     return {true, {}};
 }
 
+// A file read front to back in blocks, through a window of bytes that always holds whole
+// lines: a line that straddles two blocks is moved to the front before the next block is read.
+class FileWindow {
+public:
+    // `at`: where the file stands; block: bytes read at a time, at least one line.
+    FileWindow(std::FILE* f, long long at, size_t block) : f_(f), buf_(block), start_(at), end_(at) {}
+
+    // Makes bytes pos .. pos + n of the file readable through At; false when the file ends
+    // first. pos goes neither back before what was held last nor beyond its end.
+    bool Hold(long long pos, int n) {
+        if (pos >= start_ && pos + n <= end_) return true;
+        if (eof_) return false;
+        const long long keep = std::max<long long>(0, end_ - pos);
+        if (keep > 0) std::memmove(buf_.data(), buf_.data() + (pos - start_), static_cast<size_t>(keep));
+        start_ = pos;
+        end_ = pos + keep;
+        while (end_ - start_ < static_cast<long long>(buf_.size()) && !eof_) {
+            const size_t room = buf_.size() - static_cast<size_t>(end_ - start_);
+            const size_t got = std::fread(buf_.data() + (end_ - start_), 1, room, f_);
+            end_ += static_cast<long long>(got);
+            if (got < room) eof_ = true;
+        }
+        return pos + n <= end_;
+    }
+    const char* At(long long pos) const { return buf_.data() + (pos - start_); }
+    // Where the file ended, once Hold has said so.
+    long long End() const { return end_; }
+
+private:
+    std::FILE* f_;
+    std::vector<char> buf_;
+    long long start_;
+    long long end_;
+    bool eof_ = false;
+};
+
 }  // namespace
 
 HeaderInfo ReadHeader(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {};
+    // Not blocking: a pipe under a recording's name must not hang the program until a writer
+    // comes along.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return {Layout::None, ',', errno};
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        close(fd);
+        return {Layout::None, ',', folder ? EISDIR : 0};
+    }
     char head[4096];
-    const size_t n = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
+    size_t n = 0;
+    while (n < sizeof head) {
+        const ssize_t got = read(fd, head + n, sizeof head - n);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int err = errno;
+            close(fd);
+            return {Layout::None, ',', err};
+        }
+        if (got == 0) break;
+        n += static_cast<size_t>(got);
+    }
+    close(fd);
     for (char sep : {',', ' '}) {
         if (n >= kLineLength && IsCurrentLine(head, sep) && head[kNulOffset] == '\0' &&
             HasTitles(head, Layout::Current)) {
@@ -261,49 +316,57 @@ ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderIn
         return out;
     }
     const int len = LineLengthOf(header.layout);
+    const bool old = header.layout == Layout::Old;
+    const auto intact = [&](const char* line) {
+        return old ? IsOldLine(line, header.separator) : IsCurrentLine(line, header.separator);
+    };
     struct stat st;
     const long long size = fstat(fileno(f), &st) == 0 ? static_cast<long long>(st.st_size) : 0;
-    const long long lines = size / len - 1;
-    out.linesInFile = lines > 0 ? static_cast<int>(std::min<long long>(lines, 1 << 30)) : 0;
-    if (progress) progress(0, out.linesInFile);
-    std::vector<char> buf(static_cast<size_t>(kLinesPerBlock) * static_cast<size_t>(len));
-    if (std::fseek(f, len, SEEK_SET) != 0) out.linesInFile = 0;
-    int i = 0;
-    bool tableFull = false;
-    while (i < out.linesInFile && !out.lineError && !tableFull) {
-        const int want = std::min(kLinesPerBlock, out.linesInFile - i);
-        const size_t got = std::fread(buf.data(), static_cast<size_t>(len), static_cast<size_t>(want), f);
-        if (got == 0) break;  // the file ended early
-        for (size_t k = 0; k < got; ++k) {
-            const int row = offset + i + 1;
-            if (row > kMaxRows) {
-                tableFull = true;
-                break;
-            }
-            if (progress) progress(i + 1, out.linesInFile);
-            const char* line = buf.data() + k * static_cast<size_t>(len);
-            if (header.layout == Layout::Old ? !IsOldLine(line, header.separator)
-                                             : !IsCurrentLine(line, header.separator)) {
-                out.lineError = true;
-                break;
-            }
-            store.RecordCount = row;
-            if (header.layout == Layout::Old) {
-                for (int fi = 0; fi < kFieldCount; ++fi) {
-                    const Field fld = static_cast<Field>(fi);
-                    if (fld != Field::Type) store.Set(row, fld, FieldIn(line, fld, Layout::Old));
-                }
-            } else {
-                char* dst = store.MutableLine(row);
-                std::memcpy(dst, line, kLineLength);
-                for (int off : kSeparatorOffsets) dst[off] = ',';
-                dst[kNulOffset] = '\0';
-            }
-            ++out.rowsRead;
-            ++i;
-            if (onRow) onRow(row);
+    const int total = static_cast<int>(std::clamp<long long>(size / len - 1, 0, 1 << 30));
+    if (progress) progress(0, total);
+    long long pos = len;  // the header line is not a reading
+    if (std::fseek(f, pos, SEEK_SET) != 0) {
+        std::fclose(f);
+        out.openError = true;
+        return out;
+    }
+    FileWindow file(f, pos, static_cast<size_t>(kLinesPerBlock) * static_cast<size_t>(len));
+    int row = offset;
+    long long lineNo = 1;  // pos / len, counted rather than divided for each line
+    while (file.Hold(pos, len)) {
+        if (row >= kMaxRows) {
+            out.linesLeftOut = static_cast<int>(std::clamp<long long>((size - pos) / len, 0, 1 << 30));
+            break;
         }
-        if (static_cast<int>(got) < want && !out.lineError && !tableFull) break;
+        const char* line = file.At(pos);
+        if (!intact(line)) {
+            // Skip to the next intact line: it ends at a CR LF, wherever the damage ended.
+            long long next = pos + 1;
+            while (file.Hold(next, len) && !intact(file.At(next))) ++next;
+            const long long end = file.Hold(next, len) ? next : file.End();
+            out.damagedLines += static_cast<int>(std::max<long long>(1, (end - pos + len / 2) / len));
+            pos = next;
+            lineNo = pos / len;
+            continue;
+        }
+        ++row;
+        if (progress) progress(static_cast<int>(std::min<long long>(lineNo, total)), total);
+        store.RecordCount = row;
+        if (old) {
+            for (int fi = 0; fi < kFieldCount; ++fi) {
+                const Field fld = static_cast<Field>(fi);
+                if (fld != Field::Type) store.Set(row, fld, FieldIn(line, fld, Layout::Old));
+            }
+        } else {
+            char* dst = store.MutableLine(row);
+            std::memcpy(dst, line, kLineLength);
+            for (int off : kSeparatorOffsets) dst[off] = ',';
+            dst[kNulOffset] = '\0';
+        }
+        ++out.rowsRead;
+        pos += len;
+        ++lineNo;
+        if (onRow) onRow(row);
     }
     std::fclose(f);
     store.RecordCount = offset + out.rowsRead;

@@ -14,6 +14,7 @@ enum class Layout { None, Current, Old };
 struct HeaderInfo {
     Layout layout = Layout::None;
     char separator = ',';
+    int error = 0;  // errno when the file could not be read at all (a folder: EISDIR)
 };
 
 // Reads the first line of a file and tells whether it is a recording and in which layout:
@@ -50,9 +51,9 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
 
 struct ReadOutcome {
-    int rowsRead = 0;        // whole lines taken into the table
-    int linesInFile = 0;     // reading lines the file holds (whole lines only)
-    bool lineError = false;  // a line was not a record of the layout; reading stopped there
+    int rowsRead = 0;      // whole lines taken into the table
+    int damagedLines = 0;  // lines that were not records of the layout, skipped
+    int linesLeftOut = 0;  // whole lines behind the last one that fitted into the table
     bool openError = false;
 };
 
@@ -61,7 +62,10 @@ struct ReadOutcome {
 int ReadingLinesIn(const std::string& path, const HeaderInfo& header);
 
 // Reads the reading lines of a file in the given layout into rows offset + 1 onward, up to
-// row 30000. onRow(row) runs after each row has been filled (the row is then in the table and
+// row 30000. A stretch that is not a line of the layout (a short line, garbled bytes) is
+// skipped up to the next intact line, which ends at a CR LF; it counts as the number of lines
+// its length comes to, at least one. A last line cut short counts as nothing, as the end of
+// the file. onRow(row) runs after each row has been filled (the row is then in the table and
 // RecordCount is row), before the next line is read.
 ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderInfo& header, int offset,
                      const std::function<void(int row)>& onRow, const ProgressFn& progress);

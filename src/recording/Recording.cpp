@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "app/ProgramFolder.h"
 #include "display/GraphRange.h"
@@ -342,6 +343,11 @@ LoadResult Recording::OpenByExtension(int offset) {
         p_.messages.ShowMessage("Can't find " + store.RecordingFile, "error");
         return {};
     }
+    // A folder or a file without read permission is no recording of any name.
+    if (const int err = ReadHeader(store.RecordingFile).error; err != 0) {
+        p_.messages.ShowMessage("Can't open " + store.RecordingFile + kCrLf + std::strerror(err), "error");
+        return {};
+    }
     p_.view.EnableRecordingMenus(store.RecordCount != 0);
     p_.view.EnableSave(true);
     const std::string ext = ExtensionOf(store.RecordingFile, ExtDim());
@@ -438,9 +444,10 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     if (store.RecordCount < rowsToFill) store.ClearRows(store.RecordCount + 1, rowsToFill);
     res.loaded = true;
     res.rowsRead = r.rowsRead;
-    res.readError = r.lineError;
-    res.rowsLeftOut = r.lineError ? 0 : std::max(0, r.linesInFile - r.rowsRead);
-    if (r.lineError && oldReader) {
+    res.damagedLines = r.damagedLines;
+    res.readError = r.damagedLines > 0;
+    res.rowsLeftOut = r.linesLeftOut;
+    if (res.readError && oldReader) {
         p_.view.HideProgress();
         p_.messages.ShowMessage("File type error!" + kCrLf + "Read Error!", "error");
     }
@@ -505,7 +512,7 @@ LoadResult Recording::OpenFile(const std::string& path) {
         // Saving the rows read over the file they came from would cut it short.
         earlierFiles_.push_back(path);
         store.RecordingFile = FreeNumberedName(path);
-        if (r.readError) SayDamaged(path, r.rowsRead);
+        if (r.readError) SayDamaged(path, r);
     }
     ShowFileName();
     return r;
@@ -522,16 +529,20 @@ LoadResult Recording::ImportReadings(const std::string& path) {
         store.RecordingFile = previous;
         store.SavedCount = std::min(previousSaved, store.RecordCount);
         ShowFileName();
-        if (r.readError) SayDamaged(path, r.rowsRead);
+        if (r.readError) SayDamaged(path, r);
     }
     if (r.rowsRead > 0) p_.view.EnableSave(true);
     return r;
 }
 
-void Recording::SayDamaged(const std::string& path, int rowsRead) {
-    p_.messages.ShowMessage(path + " is damaged: " + std::to_string(rowsRead) + " readings were read." +
-                                kCrLf + "The next save goes to " + store.RecordingFile + ".",
-                            "error");
+void Recording::SayDamaged(const std::string& path, const LoadResult& r) {
+    const std::string skipped = r.damagedLines == 1
+                                    ? "1 damaged line was skipped."
+                                    : std::to_string(r.damagedLines) + " damaged lines were skipped.";
+    std::string message =
+        path + " is damaged: " + std::to_string(r.rowsRead) + " readings were read, " + skipped;
+    if (!readOnly) message += kCrLf + "The next save goes to " + store.RecordingFile + ".";
+    p_.messages.ShowMessage(message, "error");
 }
 
 bool Recording::ExportReadings(const std::string& exportFile) {

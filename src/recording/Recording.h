@@ -44,8 +44,9 @@ struct RecordingParts {
 struct LoadResult {
     bool loaded = false;  // the file was a recording and its rows were read
     int rowsRead = 0;
-    int rowsLeftOut = 0;  // whole lines that did not fit behind row 30000
-    bool readError = false;
+    int rowsLeftOut = 0;     // whole lines that did not fit behind row 30000
+    bool readError = false;  // damaged lines were skipped
+    int damagedLines = 0;
 };
 
 // The recording: the table of rows and its working files, saving, loading, the report's
@@ -108,6 +109,9 @@ public:
     RecordStore store;
     Report report;
     bool FileLoaded = false;
+    // Files are only read, never saved (the command-line tools): what a load says leaves out
+    // where the next save would go.
+    bool readOnly = false;
     QDate LatestDate;  // date and time of the latest reading
     QTime LatestTime;
     std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
@@ -137,7 +141,7 @@ private:
     // A fresh table about to be saved over a file it neither came from nor was told to
     // replace takes the next free numbered name, and says so.
     void KeepOtherRecording();
-    void SayDamaged(const std::string& path, int rowsRead);
+    void SayDamaged(const std::string& path, const LoadResult& r);
     static bool SameFile(const std::string& a, const std::string& b);
     char ExtDim() const;
 

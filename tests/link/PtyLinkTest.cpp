@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <QTemporaryDir>
 #include <random>
@@ -7,6 +9,7 @@
 #include "LinkDoubles.h"
 #include "PtyPair.h"
 #include "link/FrameReader.h"
+#include "link/PortDevice.h"
 #include "link/QtSerialPort.h"
 
 using namespace voltaro;
@@ -145,18 +148,100 @@ TEST_F(PtyFixture, DeviceThatVanishesReadsAsClosed) {
     EXPECT_FALSE(port.PortOpen());
 }
 
-TEST(QtSerialPortLayer, PortsThatCannotOpenStayClosed) {
+// A port that does not open stays closed and says why, in the system's terms.
+TEST(QtSerialPortLayer, PortsThatCannotOpenStayClosedAndSayWhy) {
+    QTemporaryDir dir;
+    const std::string plainFile = dir.filePath("file").toStdString();
+    QFile(QString::fromStdString(plainFile)).open(QIODevice::WriteOnly);
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
     PortTable table;
     table.Set(1, "/nonexistent/ttyVoltaro");
-    table.Set(2, "/dev/null");  // not a terminal
+    table.Set(2, "/dev/null");  // a character device, but not a terminal
+    table.Set(3, plainFile);
+    table.Set(4, "tty");  // the controlling terminal, under the name the serial layer resolves
+    table.Set(5, pty.device());
+    QtSerialPort holder(table);  // the pty is taken by another port first
+    holder.SetCommPort(5);
+    holder.SetPortOpen(true);
+    ASSERT_TRUE(holder.PortOpen());
+    const std::pair<int, const char*> cases[] = {
+        {0, "no device for COM0"},
+        {1, "no such device"},
+        {2, "not a serial device"},
+        {3, "not a serial device (not a character device)"},
+        {4, "the terminal the program runs in"},
+        {5, "busy"},
+    };
     QtSerialPort port(table);
-    for (int n : {0, 1, 2, 11}) {
+    for (const auto& [n, cause] : cases) {
         port.SetCommPort(n);
         port.SetPortOpen(true);
         EXPECT_FALSE(port.PortOpen()) << n;
+        EXPECT_NE(port.OpenError().find(cause), std::string::npos) << n << ": " << port.OpenError();
         EXPECT_EQ(port.InBufferCount(), 0);
         EXPECT_EQ(port.Input(), "");
     }
+}
+
+// A device without read and write permission for the user, seen by a user other than root
+// (root is let in anyway): the cause is permission, with how to get it from the device's group.
+TEST(QtSerialPortLayer, APermissionRefusalSaysHowToGetAccess) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ASSERT_EQ(chmod(pty.device().c_str(), 0), 0);
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        PortTable table;
+        table.Set(1, pty.device());
+        QtSerialPort port(table);
+        port.SetPortOpen(true);
+        const std::string said = port.PortOpen() ? "opened" : port.OpenError();
+        _exit(write(pipeFds[1], said.data(), said.size()) == static_cast<ssize_t>(said.size()) ? 0 : 4);
+    }
+    close(pipeFds[1]);
+    std::string said;
+    char buf[512];
+    for (ssize_t n; (n = read(pipeFds[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(said.rfind("permission denied", 0), 0u) << said;
+    // The words for a device of a group the user can join, and of root's.
+    EXPECT_EQ(OpenErrorCause(EACCES, "dialout"),
+              "permission denied; the device belongs to the group dialout: to get access, join it "
+              "(sudo usermod -aG dialout $USER), then log out and in again");
+    EXPECT_EQ(OpenErrorCause(EACCES, "root"), "permission denied (Permission denied)");
+}
+
+// A reader killed while it held the line leaves odd parity without parity on, and the driver
+// then refuses the settings of every later open until the line is set raw again.
+TEST(QtSerialPortLayer, OpensALineAKilledReaderLeftHalfChanged) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    const int fd = open(pty.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios line{};
+    ASSERT_EQ(tcgetattr(fd, &line), 0);
+    line.c_iflag |= IGNPAR;
+    line.c_cflag |= CLOCAL | PARODD;
+    ASSERT_EQ(tcsetattr(fd, TCSANOW, &line), 0);
+    close(fd);
+    PortTable table;
+    table.Set(2, pty.device());
+    QtSerialPort port(table);
+    port.SetCommPort(2);
+    port.SetSettings("2400,O,7,1");
+    port.SetPortOpen(true);
+    ASSERT_TRUE(port.PortOpen()) << port.OpenError();
+    EXPECT_EQ(port.OpenError(), "");
+    ASSERT_TRUE(pty.Send("abc"));
+    EXPECT_TRUE(WaitFor([&] { return port.InBufferCount() >= 3; }));
 }
 
 TEST(QtSerialPortLayer, RefusedSettingsKeepThePortClosed) {

@@ -84,6 +84,38 @@ TEST(MeterBinary, SteadyValueOverARealPtyWithLinkRemovedOnExit) {
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
 
+// What a reader killed while it held the line left behind (odd parity without parity on,
+// echo and line editing) does not stay: the meter puts the line back to raw.
+TEST(MeterBinary, KeepsTheLineRawWhateverAKilledReaderLeft) {
+    QProcess meter;
+    const std::string device = StartMeter(meter, {"--function", "vdc", "--value", "1.234"});
+    ASSERT_FALSE(device.empty()) << meter.readAllStandardError().toStdString();
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios left{};
+    ASSERT_EQ(tcgetattr(fd, &left), 0);
+    left.c_iflag |= IGNPAR | ICRNL;
+    left.c_lflag |= ECHO | ICANON;
+    left.c_cflag |= CLOCAL | PARODD;
+    ASSERT_EQ(tcsetattr(fd, TCSANOW, &left), 0);
+    close(fd);
+    const auto raw = [&] {
+        termios now{};
+        const int f = open(device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+        const bool got = f >= 0 && tcgetattr(f, &now) == 0;
+        if (f >= 0) close(f);
+        return got && (now.c_iflag & (IGNPAR | ICRNL)) == 0 && (now.c_lflag & (ECHO | ICANON)) == 0 &&
+               (now.c_cflag & PARODD) == 0;
+    };
+    bool back = raw();
+    for (int waits = 0; !back && waits < 100; ++waits) {  // a few frames' time, ten seconds at most
+        usleep(100000);
+        back = raw();
+    }
+    EXPECT_TRUE(back);
+    Stop(meter);
+}
+
 TEST(MeterBinary, BadCommandLinesAreRefusedWithAMessage) {
     QProcess meter;
     meter.start(VOLTARO_METER_EXE, {"--function", "ohm", "--range", "9"});

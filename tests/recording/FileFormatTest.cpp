@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -124,32 +125,43 @@ TEST_F(FileFormatTest, ForeignFilesAreNotRecordings) {
     Put(PathOf("text.dmm"), "just,a,few,items\r\n");
     EXPECT_EQ(ReadHeader(PathOf("text.dmm")).layout, Layout::None);
     EXPECT_EQ(ReadHeader(PathOf("missing.dmm")).layout, Layout::None);
+    ASSERT_EQ(mkfifo(PathOf("pipe.dmm").c_str(), 0600), 0);
+    EXPECT_EQ(ReadHeader(PathOf("pipe.dmm")).layout, Layout::None);  // at once, with no writer
 }
 
-TEST_F(FileFormatTest, DamagedFilesGiveWholeLinesOnlyAndKeepWhatWasRead) {
-    const std::string path = WriteThree("bad.dmm");
+// A damaged stretch costs only its own lines: reading picks up again at the next intact line.
+TEST_F(FileFormatTest, DamagedLinesAreSkippedAndCounted) {
+    for (int r = 1; r <= 5; ++r) FillRow(store, r, "1012" + std::to_string(r) + ";008", "0.12");
+    const std::string path = PathOf("bad.dmm");
+    ASSERT_TRUE(WriteRows(store, path, ',', 0, 5, nullptr, nullptr).ok);
     const std::string good = Slurp(path);
-
-    Put(path, good.substr(0, 444 - 50));  // cut inside the last line
-    RecordStore a;
-    ReadOutcome r = ReadRows(a, path, ReadHeader(path), 0, nullptr, nullptr);
-    EXPECT_EQ(r.rowsRead, 2);
-    EXPECT_FALSE(r.lineError);
-
-    std::string garbled = good;
-    garbled.replace(222 + 5, 200, std::string(200, '\x07'));  // line 2 loses its separators
-    Put(path, garbled);
-    RecordStore b;
-    r = ReadRows(b, path, ReadHeader(path), 0, nullptr, nullptr);
-    EXPECT_EQ(r.rowsRead, 1);
-    EXPECT_TRUE(r.lineError);
-    EXPECT_EQ(b.RecordCount, 1);
-
-    Put(path, good.substr(0, 111));
-    RecordStore c;
-    r = ReadRows(c, path, ReadHeader(path), 0, nullptr, nullptr);
-    EXPECT_EQ(r.rowsRead, 0);
-    EXPECT_EQ(c.RecordCount, 0);
+    const auto line = [](int n) { return static_cast<size_t>(n) * 111; };  // where line n starts
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<int> rows;  // the rows of the file that are read, in order
+        int damaged;
+    };
+    const Case cases[] = {
+        {"last line cut short", good.substr(0, line(6) - 50), {1, 2, 3, 4}, 0},
+        {"short line", good.substr(0, line(2) + 40) + good.substr(line(2) + 90), {1, 3, 4, 5}, 1},
+        {"line without its CR LF", good.substr(0, line(3) - 30) + good.substr(line(3)), {1, 3, 4, 5}, 1},
+        {"two garbled lines", std::string(good).replace(line(2) + 5, 200, 200, '\x07'), {1, 4, 5}, 2},
+        {"a byte too many", good.substr(0, line(4) + 50) + "x" + good.substr(line(4) + 50), {1, 2, 3, 5}, 1},
+        {"nothing intact", good.substr(0, 111) + std::string(5 * 111, '\r'), {}, 5},
+        {"header only", good.substr(0, 111), {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(path, c.bytes);
+        RecordStore s;
+        const ReadOutcome r = ReadRows(s, path, ReadHeader(path), 0, nullptr, nullptr);
+        EXPECT_EQ(r.damagedLines, c.damaged);
+        ASSERT_EQ(s.RecordCount, static_cast<int>(c.rows.size()));
+        ASSERT_EQ(r.rowsRead, s.RecordCount);
+        for (size_t i = 0; i < c.rows.size(); ++i)
+            EXPECT_EQ(std::string(s.Line(static_cast<int>(i) + 1), 111), good.substr(line(c.rows[i]), 111));
+    }
 }
 
 TEST_F(FileFormatTest, FailedWholeSaveLeavesTheOldFileAsItWas) {

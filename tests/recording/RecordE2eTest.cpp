@@ -147,6 +147,49 @@ TEST(RecordE2e, APortThatDoesNotOpenOrAFileThatIsNotThereIsAnError) {
     EXPECT_NE(cli.readAllStandardError().indexOf("Can't find"), -1);
 }
 
+// info and export read past a damaged line, say on stderr how many lines they skipped, and
+// fail only when no line could be read.
+TEST(RecordE2e, DamagedLinesAreSkippedAndSaidAndOnlyNothingReadFails) {
+    QTemporaryDir dir;
+    RecordStore two;
+    for (int row = 1; row <= 2; ++row) {
+        two.Set(row, Field::Date, "2024/01/15");
+        two.Set(row, Field::Time, "10:00:0" + std::to_string(row));
+        two.Set(row, Field::Notes, "10123;008");
+    }
+    two.RecordCount = 2;
+    const std::string whole = dir.filePath("whole.dmm").toStdString();
+    ASSERT_TRUE(WriteRows(two, whole, ',', 0, 2, nullptr, nullptr).ok);
+    QFile w(QString::fromStdString(whole));
+    ASSERT_TRUE(w.open(QIODevice::ReadOnly));
+    const std::string good = w.readAll().toStdString();
+    const std::map<QString, std::string> files = {
+        {"partly.dmm", good.substr(0, 222) + "2024/01/15,10:00\r\n" + good.substr(222)},
+        {"nothing.dmm", good.substr(0, 111) + good.substr(111, 60) + "\r\n" + std::string(200, '?') + "\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        f.close();
+        for (const QString command : {"info", "export"}) {
+            SCOPED_TRACE((command + " " + name).toStdString());
+            QStringList args = {command, dir.filePath(name)};
+            if (command == "export") args << "--out" << dir.filePath(name + ".csv");
+            QProcess cli;
+            cli.start(Bin("voltaro-cli"), args);
+            ASSERT_TRUE(cli.waitForFinished(30000));
+            const QByteArray err = cli.readAllStandardError();
+            const bool partly = name == "partly.dmm";
+            EXPECT_EQ(cli.exitCode(), partly ? 0 : 1) << err.toStdString();
+            EXPECT_TRUE(err.contains(partly ? "2 readings were read, 1 damaged line was skipped."
+                                            : "0 readings were read, 2 damaged lines were skipped."))
+                << err.toStdString();
+            EXPECT_FALSE(err.contains("next save")) << err.toStdString();
+        }
+    }
+}
+
 TEST(RecordE2e, AnExistingOrUnnumberableOutIsRefused) {
     QTemporaryDir dir;
     const QString old = dir.filePath("old.dmm");

@@ -183,9 +183,13 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
     EXPECT_EQ(messages.asked[1].kind, "error");
     EXPECT_EQ(rec.store.RecordCount, 1);
     EXPECT_EQ(rec.store.RecordingFile, own);
+    // A folder, or a file that cannot be read, says the system's reason.
+    EXPECT_FALSE(rec.OpenFile(dir.path().toStdString()).loaded);
+    EXPECT_EQ(messages.asked.back().message, "Can't open " + dir.path().toStdString() + "\r\nIs a directory");
+    EXPECT_EQ(rec.store.RecordCount, 1);
 
-    // A garbled line: the rows before it stay, and the user learns how many were read and
-    // where the next save goes (".csv" also says "Read Error!").
+    // A garbled line is skipped: the rows around it are read, and the user learns how many
+    // were read and skipped and where the next save goes (".csv" also says "Read Error!").
     for (int i = 0; i < 4; ++i) ASSERT_TRUE(Record("10456;008"));
     ASSERT_TRUE(rec.SaveByExtension(false));
     std::string bytes = Slurp(own);
@@ -195,7 +199,7 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
         RecordingRig b;
         const LoadResult r = b.rec.OpenFile(PathOf(name));
         EXPECT_TRUE(r.readError) << name;
-        EXPECT_EQ(b.rec.store.RecordCount, 2) << name;
+        EXPECT_EQ(b.rec.store.RecordCount, 4) << name;
         const bool csv = std::string(name) == "bad.csv";
         ASSERT_EQ(b.messages.asked.size(), csv ? 2u : 1u) << name;
         if (csv) {
@@ -204,19 +208,21 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
         // Saving would cut the file short: the rows read go to a new numbered file.
         const std::string next = PathOf(csv ? "bad001.csv" : "bad001.dmm");
         EXPECT_EQ(b.rec.store.RecordingFile, next);
-        EXPECT_EQ(b.messages.asked.back().message, PathOf(name) + " is damaged: 2 readings were read.\r\n" +
-                                                       "The next save goes to " + next + ".");
+        EXPECT_EQ(b.messages.asked.back().message,
+                  PathOf(name) + " is damaged: 4 readings were read, 1 damaged line was skipped.\r\n" +
+                      "The next save goes to " + next + ".");
         EXPECT_EQ(b.messages.asked.back().kind, "error");
     }
     // Import says it too; the recording keeps its own file.
     rec.ImportReadings(PathOf("bad.dmm"));
-    EXPECT_EQ(rec.store.RecordCount, 7);
+    EXPECT_EQ(rec.store.RecordCount, 9);
     EXPECT_EQ(messages.asked.back().message,
-              PathOf("bad.dmm") + " is damaged: 2 readings were read.\r\nThe next save goes to " + own + ".");
+              PathOf("bad.dmm") + " is damaged: 4 readings were read, 1 damaged line was skipped." +
+                  "\r\nThe next save goes to " + own + ".");
 }
 
 // Opening a file over a longer recording keeps no row of that recording beyond the rows read,
-// also when the file ends at a damaged line (the rows a load is about to fill are not cleared
+// also when a damaged line was skipped (the rows a load is about to fill are not cleared
 // first, so those it could not fill must be).
 TEST_F(RecordingTest, AnOpenedFileLeavesNoRowOfTheLongerRecordingBefore) {
     for (int i = 0; i < 50; ++i) ASSERT_TRUE(Record("10123;008"));
@@ -227,7 +233,7 @@ TEST_F(RecordingTest, AnOpenedFileLeavesNoRowOfTheLongerRecordingBefore) {
     bytes[20 * 111 + 10] = 'x';  // line 20 loses a separator
     Put(PathOf("damaged.dmm"), bytes);
     const RecordStore blank;
-    for (const auto& [name, held] : {std::pair{"short.dmm", 10}, {"damaged.dmm", 19}}) {
+    for (const auto& [name, held] : {std::pair{"short.dmm", 10}, {"damaged.dmm", 49}}) {
         SCOPED_TRACE(name);
         ASSERT_EQ(rec.OpenFile(longer).rowsRead, 50);
         rec.OpenFile(PathOf(name));

@@ -14,8 +14,9 @@ const char kHelp[] =
     "Writes the readings report of a recording file as the program's Export Readings command\n"
     "writes it: a title line, then one comma-separated line for every reading, page marker and\n"
     "switch of an option, with the line numbers first.\n\n"
-    "Exits with status 1 when the file cannot be read as a recording or the export cannot be\n"
-    "written, 2 on a wrong argument.\n";
+    "Damaged lines of the recording are skipped and counted on stderr.\n\n"
+    "Exits with status 1 when the file cannot be read as a recording, no line of it could be\n"
+    "read or the export cannot be written, 2 on a wrong argument.\n";
 
 }  // namespace
 
@@ -45,7 +46,8 @@ int RunExport(const std::vector<std::string>& args) {
         return 2;
     }
     HeadlessRecording h;
-    if (!h.rec.OpenFile(in).loaded) return 1;
+    const LoadResult r = h.rec.OpenFile(in);
+    if (!r.loaded || (r.rowsRead == 0 && r.damagedLines > 0)) return 1;
     // The report's working file goes to a folder of its own, not beside the recording.
     QTemporaryDir work;
     h.rec.store.ChunkFile = work.filePath(QStringLiteral("report.tmp")).toStdString();

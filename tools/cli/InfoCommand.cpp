@@ -19,7 +19,9 @@ const char kHelp[] =
     "Describes a recording file: its layout, the number of readings, the first and last time\n"
     "stamps, and the highest, lowest and average reading with their units. The readings are\n"
     "decoded from the frames the file keeps, as the program does when it opens the file.\n\n"
-    "Exits with status 1 when the file cannot be read as a recording, 2 on a wrong argument.\n";
+    "Damaged lines are skipped and counted on stderr.\n\n"
+    "Exits with status 1 when the file cannot be read as a recording or no line of it could be\n"
+    "read, 2 on a wrong argument.\n";
 
 std::string LayoutText(const HeaderInfo& h) {
     if (h.layout == Layout::Old) return "older 104-byte lines";
@@ -48,13 +50,14 @@ int RunInfo(const std::vector<std::string>& args) {
     const std::string path = args[0];
     HeadlessRecording h;
     const LoadResult r = h.rec.OpenFile(path);
-    if (!r.loaded) return 1;
+    if (!r.loaded || (r.rowsRead == 0 && r.damagedLines > 0)) return 1;
     const RecordStore& s = h.rec.store;
     std::printf("file      %s\n", Latin1ToUtf8(path).c_str());
     std::printf("layout    %s\n", LayoutText(ReadHeader(path)).c_str());
     std::printf("readings  %d", s.RecordCount);
     if (r.rowsLeftOut > 0) std::printf(" (%d more beyond the table's 30000)", r.rowsLeftOut);
-    if (r.readError) std::printf(" (reading stopped at a damaged line)");
+    if (r.damagedLines > 0)
+        std::printf(" (%d damaged line%s skipped)", r.damagedLines, r.damagedLines == 1 ? "" : "s");
     std::printf("\n");
     if (s.RecordCount == 0) return 0;
     const auto stamp = [&](int row) { return s.Text(row, Field::Date) + " " + s.Text(row, Field::Time); };

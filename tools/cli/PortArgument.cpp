@@ -25,4 +25,9 @@ PortChoice ChoosePort(const std::string& portArg, const std::string& folder) {
     return c;
 }
 
+std::string CannotOpenText(const std::string& portArg, const std::string& device, const std::string& cause) {
+    const std::string what = device.empty() || device == portArg ? portArg : portArg + " (" + device + ")";
+    return "cannot open " + what + (cause.empty() ? "" : ": " + cause);
+}
+
 }  // namespace voltaro::cli

@@ -18,4 +18,7 @@ struct PortChoice {
 };
 PortChoice ChoosePort(const std::string& portArg, const std::string& folder);
 
+// "cannot open PORT (DEVICE): CAUSE", the device named when the argument was a port number.
+std::string CannotOpenText(const std::string& portArg, const std::string& device, const std::string& cause);
+
 }  // namespace voltaro::cli

@@ -81,12 +81,7 @@ int RunRead(const std::vector<std::string>& args) {
     FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
     QtSerialPort port(table);
     reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
-    if (!port.PortOpen()) {
-        const std::string what = device.empty()      ? portArg
-                                 : portArg == device ? device
-                                                     : portArg + " (" + device + ")";
-        return Fail(1, "cannot open " + what);
-    }
+    if (!port.PortOpen()) return Fail(1, CannotOpenText(portArg, device, port.OpenError()));
 
     int printed = 0;
     int status = 0;

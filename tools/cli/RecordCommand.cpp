@@ -195,11 +195,7 @@ int RunRecord(const std::vector<std::string>& args) {
     // The name was given on the command line, with --force when it was taken.
     rec.NameChosen(rec.store.RecordingFile);
     reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
-    if (!port.PortOpen()) {
-        const std::string device = table.Device(portNumber);
-        return Fail(1, "cannot open " +
-                           (device.empty() || device == portArg ? portArg : portArg + " (" + device + ")"));
-    }
+    if (!port.PortOpen()) return Fail(1, CannotOpenText(portArg, table.Device(portNumber), port.OpenError()));
 
     // The main window's timers.
     QTimer timerDMM, mainTimer, timerOut, timerAutoSave, stopper;

@@ -26,7 +26,10 @@ struct SilentAlarmView : AlarmView {
 
 // A recording with no window around it, for the commands that read recording files.
 struct HeadlessRecording {
-    HeadlessRecording() { rec.store.RecordingFile = "Untitled.dmm"; }
+    HeadlessRecording() {
+        rec.store.RecordingFile = "Untitled.dmm";
+        rec.readOnly = true;
+    }
 
     Reading reading;
     LinkView noWindow;

@@ -59,6 +59,7 @@ public:
         char name[256] = {};
         if (openpty(&master_, &slave_, name, &raw, nullptr) != 0)
             return std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+        tcgetattr(slave_, &raw_);
         fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
         fcntl(master_, F_SETFD, FD_CLOEXEC);
         fcntl(slave_, F_SETFD, FD_CLOEXEC);
@@ -78,9 +79,23 @@ public:
         return {};
     }
 
+    // A reader killed while it held the line leaves the settings it gave (odd parity, echo,
+    // line editing) behind, and the next reader's open or its bytes suffer for it: put the line
+    // back to raw whenever it is not.
+    void KeepRaw() {
+        termios now{};
+        if (tcgetattr(slave_, &now) != 0) return;
+        constexpr tcflag_t kShape = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+        if (now.c_iflag != raw_.c_iflag || now.c_oflag != raw_.c_oflag || now.c_lflag != raw_.c_lflag ||
+            (now.c_cflag & kShape) != (raw_.c_cflag & kShape)) {
+            tcsetattr(slave_, TCSANOW, &raw_);
+        }
+    }
+
     // Sends what it can without waiting; a full line drops the rest, as a meter talking to
     // nobody would.
     void Send(const std::string& bytes, int staleBytes) {
+        KeepRaw();
         int waiting = 0;
         if (ioctl(slave_, FIONREAD, &waiting) == 0 && waiting > staleBytes) tcflush(slave_, TCIFLUSH);
         size_t done = 0;
@@ -116,6 +131,7 @@ private:
 
     int master_ = -1;
     int slave_ = -1;
+    termios raw_{};
     std::string device_;
     std::string link_;
 };
