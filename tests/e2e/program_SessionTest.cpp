@@ -38,7 +38,7 @@ struct LiveProgram {
         h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
         IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
         ASSERT_TRUE(h.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(h.form->labRs232->isVisible(), 15000);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return h.form->labRs232->isVisible(); }, 15000));
     }
     ~LiveProgram() {
         meter.terminate();
@@ -58,11 +58,11 @@ TEST(ProgramSession, SigtermDuringARecordingLeavesEveryReadingShownInTheFile) {
     QSignalSpy ended(&form, &frmMain::programEnded);
 
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(p.Rows() >= 4, 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= 4; }, 30000));
     const int shown = form.labBcntx->text().toInt();
     ASSERT_GT(shown, 0);
     ASSERT_EQ(::kill(::getpid(), SIGTERM), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, 10000));
 
     EXPECT_TRUE(p.h.messages.asked.empty());
     EXPECT_FALSE(form.MSComm->PortOpen());
@@ -100,9 +100,9 @@ TEST(ProgramSession, ARecordingStartedWhileANoticeIsPendingRecordsDuringTheWait)
     watch.start(100);
 
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(form.StatusNotice->isVisible(), 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StatusNotice->isVisible(); }, 30000));
     const int atNotice = p.Rows();
-    QTRY_VERIFY_WITH_TIMEOUT(p.Rows() >= atNotice + 3, 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= atNotice + 3; }, 30000));
     EXPECT_TRUE(form.StatusNotice->isVisible()) << "the notice is still there";
     EXPECT_FALSE(boxShown);
     EXPECT_TRUE(form.StatusNotice->text().contains("Untitled001.dmm"));
