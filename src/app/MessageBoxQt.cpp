@@ -9,36 +9,38 @@ namespace voltaro {
 
 std::string MessageBoxQt::ShowMessage(const std::string& message, const std::string& kind) {
     const MessageKind k = KindOf(kind);
-    auto box = std::make_unique<QMessageBox>(parent_);
-    box->setWindowTitle(QString::fromStdString(k.title));
+    auto owned = std::make_unique<QMessageBox>(parent_);
+    QMessageBox& box = *owned;
+    box.setWindowTitle(QString::fromStdString(k.title));
     QString text = QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    box->setText(text);
+    box.setText(text);
     switch (k.icon) {
-        case MessageIcon::Critical: box->setIcon(QMessageBox::Critical); break;
-        case MessageIcon::Information: box->setIcon(QMessageBox::Information); break;
-        case MessageIcon::Exclamation: box->setIcon(QMessageBox::Warning); break;
-        case MessageIcon::Question: box->setIcon(QMessageBox::Question); break;
+        case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
     switch (k.buttons) {
-        case MessageButtons::Ok: box->setStandardButtons(QMessageBox::Ok); break;
-        case MessageButtons::YesNo: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         case MessageButtons::YesNoCancel:
-            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            box->setEscapeButton(QMessageBox::Cancel);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
     if (k.buttons == MessageButtons::Ok) {
         // The answer is known: no nested event loop holds the caller (a tick, a save) until
         // someone comes to the screen.
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::ApplicationModal);
-        box->show();
-        shown_.erase(std::remove_if(shown_.begin(), shown_.end(), [](const auto& b) { return !b; }), shown_.end());
-        shown_.emplace_back(box.release());
+        box.setAttribute(Qt::WA_DeleteOnClose);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        shown_.erase(std::remove_if(shown_.begin(), shown_.end(), [](const auto& b) { return !b; }),
+                     shown_.end());
+        shown_.emplace_back(owned.release());
         return kAnswerOk;
     }
-    const int pressed = box->exec();
+    const int pressed = box.exec();
     switch (pressed) {
         case QMessageBox::Yes: return kAnswerYes;
         case QMessageBox::No: return kAnswerNo;

@@ -765,7 +765,8 @@ bool frmMain::EndSession() {
     if (unsaved) {
         saved = recording->SaveByExtension(false);
         if (!saved)
-            std::fprintf(stderr, "voltaro: the readings could not be saved to %s\n", store.RecordingFile.c_str());
+            std::fprintf(stderr, "voltaro: the readings could not be saved to %s\n",
+                         store.RecordingFile.c_str());
     }
     EndProgram(true);
     return saved;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <signal.h>
 
 #include <QFile>
@@ -115,7 +114,8 @@ TEST(RecordE2e, EverySignalToEndEndsTheRecordingWithASave) {
         SCOPED_TRACE(number);
         QTemporaryDir dir;
         const QString out = dir.filePath("run.txt");
-        Meter meter(dir.filePath("sent.txt"), {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
+        Meter meter(dir.filePath("sent.txt"),
+                    {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
         ASSERT_FALSE(meter.device.isEmpty());
         QProcess cli;
         cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out});

@@ -472,7 +472,8 @@ TEST_F(RecordingTest, AFreshRecordingNeverReplacesAFileOfItsName) {
     // Said as a notice: no box waits for an answer in the middle of a recording's save.
     EXPECT_TRUE(messages.asked.empty());
     ASSERT_EQ(view.notices.size(), 1u);
-    EXPECT_EQ(view.notices[0], PathOf("run.dmm") + " holds another recording.\r\nThis recording is saved to " +
+    EXPECT_EQ(view.notices[0], PathOf("run.dmm") +
+                                   " holds another recording.\r\nThis recording is saved to " +
                                    PathOf("run002.dmm") + ".");
     // A name chosen through Save as or New is written over: its dialog asked first.
     rec.NameChosen(PathOf("run.dmm"));
