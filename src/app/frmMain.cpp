@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/FileDialogs.h"
 #include "app/Icons.h"
@@ -116,6 +117,7 @@ void frmMain::ConnectEvents() {
     connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmMain::VScroll1_Change);
     connect(Image1, &ClickableLabel::clicked, this, &frmMain::Image1_Click);
+    connect(StatusNotice, &ClickableLabel::clicked, StatusNotice, &QWidget::hide);
     connect(mContents, &QAction::triggered, this, &frmMain::mContents_Click);
     connect(mAbout, &QAction::triggered, this, &frmMain::mAbout_Click);
     connect(mComm, &QAction::triggered, this, &frmMain::mComm_Click);
@@ -753,6 +755,30 @@ std::string frmMain::CheckSave() {
 void frmMain::mExit_Click() {
     if (CheckSave() == kAnswerCancel) return;
     EndProgram(true);
+}
+
+bool frmMain::EndSession() {
+    if (Ended) return true;
+    const RecordStore& store = recording->store;
+    // A table read from its file and not added to is there already; saving it would only
+    // rewrite the file.
+    const bool unsaved = store.RecordCount > store.SavedCount && (RowsRecorded || mSave->isEnabled());
+    bool saved = true;
+    if (unsaved) {
+        saved = recording->SaveByExtension(false);
+        if (!saved)
+            std::fprintf(stderr, "voltaro: the readings could not be saved to %s\n",
+                         store.RecordingFile.c_str());
+    }
+    EndProgram(true);
+    return saved;
+}
+
+void frmMain::ShowNotice(const std::string& text) {
+    StatusNotice->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("  ")));
+    StatusNotice->setToolTip(StatusNotice->text());
+    StatusNotice->show();
+    StatusNotice->raise();
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {

@@ -140,6 +140,7 @@ public:
     QPushButton* CmdHelp = nullptr;
     QFrame* StatusBar1 = nullptr;
     std::array<QLabel*, 3> StatusPanel{};  // panels 1 to 3; panel 3 shows the serial input
+    ClickableLabel* StatusNotice = nullptr;  // over the panels while a notice is shown
     ClickableLabel* Image1 = nullptr;      // the logo
 
     // --- menus (shown only as pop-ups of the three buttons) ---
@@ -222,6 +223,7 @@ public:
     std::unique_ptr<Recording> recording;
     std::unique_ptr<Acquisition> acquisition;
     bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
+    bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
 
     // --- the other windows ---
     // Windows of their own, not children: disabling the main window must leave them working.
@@ -321,6 +323,13 @@ public:
     // The dialogs' first filter for the extension of the recording's file.
     int RecordingFilterIndex() const;
     void mExit_Click();
+    // The session ends (a signal to end, the session manager): nobody may be there to answer,
+    // so readings not yet in the file go to it without a question, as Save would put them; then
+    // the program ends. False when that save failed.
+    bool EndSession();
+    // A notice that needs no answer: shown across the status bar until clicked, while the
+    // recording goes on.
+    void ShowNotice(const std::string& text);
     // Saves placement and settings and ends the program.
     void EndProgram(bool saveState);
     // Follows the timers of the acquisition's states.

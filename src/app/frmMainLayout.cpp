@@ -177,6 +177,13 @@ void frmMain::BuildGraph() {
         StatusPanel[i]->setFrameShadow(QFrame::Sunken);
         StatusPanel[i]->setIndent(3);
     }
+    // A notice that needs no answer covers the panels until it is clicked.
+    StatusNotice = Place(new ClickableLabel(StatusBar1), "StatusNotice", 0, 0, kDesignWidthTwips, 300, 8);
+    StatusNotice->setFrameShape(QFrame::Panel);
+    StatusNotice->setFrameShadow(QFrame::Sunken);
+    StatusNotice->setIndent(3);
+    StatusNotice->setAutoFillBackground(true);
+    StatusNotice->setVisible(false);
 }
 
 void frmMain::BuildMenus() {

@@ -124,6 +124,10 @@ void MainRecordingView::SetTitle(const std::string& title) {
     f_.setWindowTitle(QString::fromStdString(title));
 }
 
+void MainRecordingView::ShowNotice(const std::string& text) {
+    f_.ShowNotice(text);
+}
+
 void MainRecordingView::RememberFile(const std::string& path) {
     f_.setWindowTitle(QString::fromStdString(path));
     f_.settings.Path = FolderOf(path);
@@ -193,6 +197,7 @@ void MainRecordingView::HideProgress() {
 }
 
 void MainRecordingView::RecordingReset() {
+    f_.RowsRecorded = false;
     f_.mSaveAs->setEnabled(false);
     for (QCheckBox* box : {f_.ChkREL, f_.ChkAVG, f_.chkMAX, f_.chkMIN}) {
         QSignalBlocker quiet(box);
@@ -246,6 +251,7 @@ void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
 }
 
 void MainRecordingView::ReadingRecorded(int recordCount) {
+    f_.RowsRecorded = true;
     {
         // The scroll bar follows the newest reading; the graph is redrawn below once.
         QSignalBlocker quiet(f_.HScroll1);

@@ -51,6 +51,7 @@ class MainRecordingView : public RecordingView {
 public:
     explicit MainRecordingView(frmMain& form) : f_(form) {}
     void SetTitle(const std::string& title) override;
+    void ShowNotice(const std::string& text) override;
     void RememberFile(const std::string& path) override;
     void EnableSave(bool on) override;
     void EnableRecordingMenus(bool held) override;

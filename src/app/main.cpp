@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QProcess>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 #include "app/Clock.h"
+#include "app/EndSignals.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBoxQt.h"
 #include "app/ProgramFolder.h"
@@ -48,8 +50,17 @@ int main(int argc, char** argv) {
     const bool loaded = form.Form_Load();
     if (!loaded) {
         QApplication::restoreOverrideCursor();
+        messages.WaitUntilPressed();
         return 1;
     }
+    // A kill, a logout or a shutdown ends the program as the close box would, but saves the
+    // readings without asking, since nobody may be there to answer; so does the end of the
+    // session and any other way out of the event loop.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, &form, &frmMain::EndSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.EndSession(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmMain::EndSession);
     form.show();
     QApplication::restoreOverrideCursor();
     form.ShowStartDialogs();

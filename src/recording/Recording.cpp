@@ -112,13 +112,12 @@ void Recording::KeepOtherRecording() {
     if (store.SavedCount != 0 || unchosenFile_.empty() || store.RecordingFile != unchosenFile_) return;
     unchosenFile_.clear();
     if (!Exists(store.RecordingFile)) return;
-    // The new name holds before the box waits for the user, so nothing said meanwhile can
-    // reach the older file.
+    // A notice, not a box: nothing waits for an answer, least of all a recording whose first
+    // save this is.
     const std::string older = store.RecordingFile;
     store.RecordingFile = FreeNumberedName(older);
-    p_.messages.ShowMessage(older + " holds another recording." + kCrLf + "This recording is saved to " +
-                                store.RecordingFile + ".",
-                            "info");
+    p_.view.ShowNotice(older + " holds another recording." + kCrLf + "This recording is saved to " +
+                       store.RecordingFile + ".");
 }
 
 void Recording::SayFailure(const std::string& message, bool always, bool& failing) {

@@ -27,6 +27,8 @@ public:
 
     // The main window's caption.
     virtual void SetTitle(const std::string&) {}
+    // A notice that needs no answer, said where it keeps nothing waiting (the status bar).
+    virtual void ShowNotice(const std::string&) {}
     // "Path" becomes the file's folder and the file moves to the top of the recent-file list.
     virtual void RememberFile(const std::string&) {}
     // mSave.

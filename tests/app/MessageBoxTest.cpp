@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -26,15 +27,34 @@ std::string Answer(const std::string& message, const std::string& kind,
 
 }  // namespace
 
-TEST(MessageBoxQt, ErrorBoxHasOneOkButton) {
-    const std::string answer = Answer("All Ports in Use!", "ERROR", [](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Error Message"));
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+// A box with only OK has its answer already: it stays up, modal, until it is pressed, while the
+// caller (a recording tick, a save) goes on.
+TEST(MessageBoxQt, ABoxWithOnlyOkIsShownAndWaitsForNothing) {
+    const struct {
+        const char* kind;
+        const char* title;
+        QMessageBox::Icon icon;
+    } kinds[] = {{"ERROR", "Error Message", QMessageBox::Critical},
+                 {"info", "Message", QMessageBox::Information},
+                 {"exc", "Exclamation", QMessageBox::Warning}};
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        // Presses OK once the event loop runs: inside the box, were it to wait.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        MessageBoxQt boxes(nullptr);
+        EXPECT_EQ(boxes.ShowMessage("All Ports in Use!", k.kind), "1");
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "still up when the answer is back";
+        EXPECT_EQ(box->windowTitle(), QString::fromLatin1(k.title));
+        EXPECT_EQ(box->icon(), k.icon);
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
         EXPECT_EQ(box->text(), QStringLiteral("All Ports in Use!"));
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(answer, "1");
+        boxes.WaitUntilPressed();
+        EXPECT_TRUE(!box || !box->isVisible());
+    }
 }
 
 TEST(MessageBoxQt, YesNoCancelAnswers) {

@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include "ProgramHarness.h"
 #include "app/PictureBox.h"
@@ -97,6 +99,30 @@ TEST_F(Recording, NoIntervalRecordsEveryTickThatHasANewReading) {
     EXPECT_EQ(f->recording->store.Text(2, Field::ValueText), "0.124");
     EXPECT_EQ(f->labBcntx->text(), "2");
     EXPECT_EQ(f->HScroll1->value(), 2);
+}
+
+// The older file's notice needs no answer: it goes to the status bar, and no box holds the
+// recording's first save while every tick goes on recording.
+TEST_F(Recording, AnOlderFileOfTheNameIsANoticeInTheStatusBarWhileEveryTickRecords) {
+    const QString older = QString::fromStdString(h.ctx.programFolder + "/Untitled.dmm");
+    QFile put(older);
+    ASSERT_TRUE(put.open(QIODevice::WriteOnly));
+    put.write("an older recording");
+    put.close();
+    Begin(0);
+    f->cmdStart->click();
+    for (int i = 0; i < 3; ++i) {
+        h.Receive(k0123);
+        h.Second();
+    }
+    EXPECT_EQ(Rows(), 3);
+    EXPECT_TRUE(h.messages.asked.empty());
+    EXPECT_TRUE(f->StatusNotice->isVisible());
+    EXPECT_EQ(f->StatusNotice->text(), older + " holds another recording.  This recording is saved to " +
+                                           QString::fromStdString(h.ctx.programFolder) + "/Untitled001.dmm.");
+    EXPECT_EQ(QFileInfo(older).size(), 18) << "the older file is left as it was";
+    QTest::mouseClick(f->StatusNotice, Qt::LeftButton);
+    EXPECT_FALSE(f->StatusNotice->isVisible());
 }
 
 TEST_F(Recording, FiveSecondIntervalCountsDownInTheCaption) {
@@ -252,6 +278,39 @@ TEST_F(Leaving, AnswersOnExitAndOnTheCloseBox) {
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << "Yes saves through Save as, with .dmm added";
             EXPECT_EQ(saved.size(), 4 * 111) << "the header line and three rows";
         }
+    }
+}
+
+// A signal to end or the end of the session: nobody may be there to answer, so the readings
+// are saved to the recording's file without a question, the port is closed and the program
+// ends, whether the recording runs, was stopped (with the Save entry greyed after the first
+// reading) or holds nothing.
+TEST_F(Leaving, TheEndOfTheSessionSavesWithoutAskingAndEnds) {
+    const struct {
+        const char* state;
+        int rows;
+        bool running;
+    } cases[] = {{"recording", 3, true}, {"stopped after one reading", 1, false}, {"empty", 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        Session run;
+        run.Begin(0);
+        run.f->cmdStart->click();
+        for (int i = 0; i < c.rows; ++i) {
+            run.h.Receive(k0123);
+            run.h.Second();
+        }
+        if (!c.running) run.f->cmdStart->click();
+        ASSERT_EQ(run.Rows(), c.rows);
+        EXPECT_TRUE(run.f->EndSession());
+        EXPECT_TRUE(run.h.messages.asked.empty());
+        EXPECT_TRUE(run.h.dialogs.asked.empty());
+        EXPECT_TRUE(run.f->Ended);
+        EXPECT_FALSE(run.h.MainPort().PortOpen());
+        EXPECT_FALSE(run.f->MainTimer.isActive());
+        EXPECT_TRUE(run.h.store.Get("voltaro", "frmMain", "Width").has_value()) << "the settings are saved";
+        const QFileInfo file(QString::fromStdString(run.h.ctx.programFolder + "/Untitled.dmm"));
+        EXPECT_EQ(file.exists() ? file.size() : 0, c.rows ? (c.rows + 1) * 111 : 0);
     }
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,6 +104,30 @@ TEST_F(BuiltProgram, WithTheSimulatorOnComTwoTheMainWindowShows) {
     WriteSetup("[Ports]\r\nCOM2=" + dir.filePath("meter").toUtf8() + "\r\n");
     Run();
     EXPECT_TRUE(Shows(folder + "/Untitled.dmm"));
+}
+
+// A kill, a hang-up (a logout) or Ctrl-C ends the program as its close box would, without a
+// question: the window's place is saved and the exit is a clean one.
+TEST_F(BuiltProgram, ASignalToEndSavesAndExitsCleanly) {
+    meter.start(Bin("voltaro-meter"), {"--link", dir.filePath("meter")});
+    ASSERT_TRUE(meter.waitForReadyRead(10000));
+    WriteSetup("[Ports]\r\nCOM2=" + dir.filePath("meter").toUtf8() + "\r\n");
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(number);
+        QFile fresh(dir.filePath("config/voltaro/voltaro.conf"));
+        ASSERT_TRUE(fresh.open(QIODevice::WriteOnly));
+        fresh.write("[frmMain]\nSeleDim=1\n");
+        fresh.close();
+        Run();
+        ASSERT_TRUE(Shows(folder + "/Untitled.dmm"));
+        ::kill(static_cast<pid_t>(program.processId()), number);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        QFile conf(dir.filePath("config/voltaro/voltaro.conf"));
+        ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(conf.readAll().contains("Width=")) << "the window's place is saved";
+    }
 }
 
 }  // namespace

@@ -160,8 +160,7 @@ TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice
     Acquisition a{{r, reader, port, decoder, window, reading, alarms, formats, clock, beeper, waiting, view},
                   dir.path().toStdString(),
                   false};
-    Put(PathOf("held.dmm"), "an older recording");
-    r.store.RecordingFile = PathOf("held.dmm");
+    r.store.RecordingFile = PathOf("held.xyz");  // a type no save can write: its box says so
     r.ResetRecording();
     a.cmdStart_Click();
     for (int i = 0; i < 2; ++i) {
@@ -169,7 +168,7 @@ TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice
         a.TimerDMMTick();
     }
     waiting.whileWaiting = [&] { a.MainTimerTick(); };
-    a.MainTimerTick();  // the first row saves the empty table, and the box says where
+    a.MainTimerTick();  // the first row saves the empty table, and the box says it failed
     ASSERT_EQ(waiting.asked.size(), 1u);
     EXPECT_EQ(r.store.RecordCount, 1);
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QFile>
 #include <QProcess>
@@ -106,30 +107,36 @@ TEST(RecordE2e, RowsRecordedFromThePtyAreTheFramesTheMeterSent) {
     EXPECT_EQ(csv[2].substr(0, 7), "000002,");
 }
 
-TEST(RecordE2e, SigtermEndsTheRecordingWithASave) {
-    QTemporaryDir dir;
-    const QString out = dir.filePath("run.txt");
-    Meter meter(dir.filePath("sent.txt"), {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
-    ASSERT_FALSE(meter.device.isEmpty());
-    QProcess cli;
-    cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out});
-    // Wait for the first save (the header line, before row 1), then a few more readings.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (QFile(out).size() < 111 && std::chrono::steady_clock::now() < giveUp) QThread::msleep(100);
-    QThread::msleep(3000);
-    cli.terminate();
-    ASSERT_TRUE(cli.waitForFinished(30000));
-    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    const qint64 size = QFile(out).size();
-    EXPECT_EQ(size % 111, 0);
-    EXPECT_GE(size, 2 * 111);  // the rows since the first save were saved on the way out
-    RecordStore store;
-    ReadBack(out.toStdString(), store);
-    EXPECT_EQ(ReadHeader(out.toStdString()).separator, ' ');
-    for (int row = 1; row <= store.RecordCount; ++row) {
-        EXPECT_EQ(store.Text(row, Field::Notes), "11234;008");
-        EXPECT_EQ(store.Text(row, Field::ValueText), "1.234");
+// A kill, a hang-up (the terminal closed, a logout) and Ctrl-C each end the recording with a
+// last save and a clean exit.
+TEST(RecordE2e, EverySignalToEndEndsTheRecordingWithASave) {
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(number);
+        QTemporaryDir dir;
+        const QString out = dir.filePath("run.txt");
+        Meter meter(dir.filePath("sent.txt"),
+                    {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
+        ASSERT_FALSE(meter.device.isEmpty());
+        QProcess cli;
+        cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out});
+        // Wait for the first save (the header line, before row 1), then a few more readings.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (QFile(out).size() < 111 && std::chrono::steady_clock::now() < giveUp) QThread::msleep(100);
+        QThread::msleep(3000);
+        ::kill(static_cast<pid_t>(cli.processId()), number);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        const qint64 size = QFile(out).size();
+        EXPECT_EQ(size % 111, 0);
+        EXPECT_GE(size, 2 * 111);  // the rows since the first save were saved on the way out
+        RecordStore store;
+        ReadBack(out.toStdString(), store);
+        EXPECT_EQ(ReadHeader(out.toStdString()).separator, ' ');
+        for (int row = 1; row <= store.RecordCount; ++row) {
+            EXPECT_EQ(store.Text(row, Field::Notes), "11234;008");
+            EXPECT_EQ(store.Text(row, Field::ValueText), "1.234");
+        }
     }
 }
 

@@ -80,6 +80,7 @@ struct WaitingMessages : ScriptedMessages {
 // The main window as far as a test looks at it.
 struct WatchedView : RecordingView {
     void SetTitle(const std::string& t) override { titles.push_back(t); }
+    void ShowNotice(const std::string& t) override { notices.push_back(t); }
     void SetStartCaption(const std::string& c) override { startCaption = c; }
     void RecordingLoaded(const LoadedSettings& s) override {
         loaded = s;
@@ -94,6 +95,7 @@ struct WatchedView : RecordingView {
     void EnableProgressOk(bool on) override { progressOk.push_back(on); }
 
     std::vector<std::string> titles;
+    std::vector<std::string> notices;
     std::string startCaption;
     LoadedSettings loaded;
     int loads = 0;

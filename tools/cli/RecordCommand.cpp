@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
 
 #include "ReadingText.h"
@@ -12,6 +11,7 @@
 #include "Subcommands.h"
 #include "app/Beeper.h"
 #include "app/Clock.h"
+#include "app/EndSignals.h"
 #include "app/Messages.h"
 #include "app/ProgramFolder.h"
 #include "link/FrameReader.h"
@@ -35,8 +35,8 @@ const char kHelp[] =
     "Records the meter on a serial port into a recording file, by the program's own rules: a\n"
     "reading every interval, saved every 600 readings and every two minutes, rolled over into\n"
     "numbered files (FILE001.dmm, ...) at 30000 readings, with the report working files beside\n"
-    "them. Ctrl-C or SIGTERM ends the recording with a last save. On a terminal a progress line\n"
-    "shows the readings recorded.\n\n"
+    "them. Ctrl-C, SIGTERM or SIGHUP ends the recording with a last save. On a terminal a\n"
+    "progress line shows the readings recorded.\n\n"
     "  --port DEVICE|COMn  a device (/dev/ttyUSB0, a pty) or a port number COM1 to COM10; the\n"
     "                      numbers name devices through the \"Ports\" section of Setup.ini\n"
     "  --out FILE          the recording file: .dmm, .csv (the same layout) or .txt (blanks\n"
@@ -53,11 +53,6 @@ const char kHelp[] =
     "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
     "arrives within 30 seconds or a save fails (saying how many readings the file holds), 2 on\n"
     "a wrong argument or an existing FILE without --force.\n";
-
-volatile std::sig_atomic_t stopSignal = 0;
-void OnSignal(int) {
-    stopSignal = 1;
-}
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "voltaro-cli record: %s\n", message.c_str());
@@ -88,6 +83,7 @@ public:
     std::string IntervalMinutesText() const override { return std::to_string(interval_ / 60); }
     std::string IntervalSecondsText() const override { return std::to_string(interval_ % 60); }
     bool StopRecordOnOL() const override { return stopOnOL_; }
+    void ShowNotice(const std::string& text) override { ConsoleMessages().ShowMessage(text, "info"); }
     void TimersChanged() override {
         if (onTimers) onTimers();
     }
@@ -198,7 +194,7 @@ int RunRecord(const std::vector<std::string>& args) {
     if (!port.PortOpen()) return Fail(1, CannotOpenText(portArg, table.Device(portNumber), port.OpenError()));
 
     // The main window's timers.
-    QTimer timerDMM, mainTimer, timerOut, timerAutoSave, stopper;
+    QTimer timerDMM, mainTimer, timerOut, timerAutoSave;
     timerOut.setSingleShot(true);
     view.onTimers = [&] {
         if (acq.MainTimerEnabled != mainTimer.isActive()) {
@@ -247,18 +243,15 @@ int RunRecord(const std::vector<std::string>& args) {
         finish(1);
     });
     QObject::connect(&timerAutoSave, &QTimer::timeout, [&] { acq.TimerAutoSaveTick(); });
-    QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (stopSignal) finish(0);
-    });
     view.onRecorded = [&] {
         if (count > 0 && view.recorded >= count) finish(0);
     };
     if (duration > 0)
         QTimer::singleShot(static_cast<int>(std::min<long>(duration * 1000, 1L << 30)), [&] { finish(0); });
 
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-    stopper.start(100);
+    // Ctrl-C, a kill or a hang-up ends the recording with its last save, as a clean stop.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, [&] { finish(0); });
     timerDMM.start(Acquisition::kPollMs);
     acq.cmdStart_Click();
     QCoreApplication::exec();
