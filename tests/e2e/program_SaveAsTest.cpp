@@ -64,14 +64,15 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     ASSERT_TRUE(h.Start());
     frmMain& form = *h.form;
     // The port opens two seconds after the window; then frames arrive and the link label shows.
-    QTRY_VERIFY_WITH_TIMEOUT(form.MSComm->PortOpen(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(form.labRs232->isVisible(), 10000);
+    // (QTRY_ macros report to Qt Test, not to GoogleTest, so a timeout would pass unseen.)
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MSComm->PortOpen(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.labRs232->isVisible(); }, 10000));
     EXPECT_EQ(form.TxtCOM->text(), "COM2");
     EXPECT_EQ(form.LabType->text(), "V");
 
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
     ASSERT_EQ(form.cmdStart->text(), "STOP");
-    QTRY_VERIFY_WITH_TIMEOUT(form.recording->store.RecordCount >= 8, 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.recording->store.RecordCount >= 8; }, 30000));
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
     ASSERT_EQ(form.cmdStart->text(), "START");
     const int rows = form.recording->store.RecordCount;
