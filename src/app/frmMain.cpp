@@ -58,6 +58,12 @@ WindowState StateOf(const QWidget* w) {
     return WindowState::Normal;
 }
 
+// A recording saved into the data folder because its own folder could not take it: said
+// again on the way out, so that it is found.
+void SayWhereRecordingWent(const Recording& recording, MessageSeam& messages) {
+    if (const std::string moved = recording.MovedNotice(); !moved.empty()) messages.ShowMessage(moved, "info");
+}
+
 }  // namespace
 
 frmMain::frmMain(const ProgramContext& context, QWidget* parent)
@@ -750,6 +756,7 @@ std::string frmMain::CheckSave() {
 
 void frmMain::mExit_Click() {
     if (CheckSave() == kAnswerCancel) return;
+    SayWhereRecordingWent(*recording, *ctx.messages);
     EndProgram(true);
 }
 
@@ -759,6 +766,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
             e->ignore();
             return;
         }
+        SayWhereRecordingWent(*recording, *ctx.messages);
         EndProgram(true);
     }
     e->accept();

@@ -88,6 +88,9 @@ public:
     // A name chosen through New or Save as, whose dialogs ask before replacing a file: the next
     // save writes the whole table over it.
     void NameChosen(const std::string& path);
+    // Where the recording went when the folder of its file could not take it, to be said again
+    // at exit; "" when it was never moved.
+    std::string MovedNotice() const;
 
     // --- autosave and the report ---
     // The autosave timer's tick; a forced save when AutoSaveTick was set to 3. True when
@@ -110,6 +113,9 @@ public:
     Decibels* decibels = nullptr;
     MeterRange* meterRange = nullptr;
     GraphRange* graphRange = nullptr;
+    // The per-user data folder: a recording whose own folder cannot take it is saved there
+    // under the same file name.
+    std::string dataFolder;
 
 private:
     // A reset before a load: rows 1 .. rowsToFill are about to be overwritten whole and are not
@@ -129,6 +135,8 @@ private:
     // replace takes the next free numbered name, and says so.
     void KeepOtherRecording();
     void SayDamaged(const std::string& path, int rowsRead);
+    // The whole table into the data folder after a failed save; true when it is there.
+    bool SaveToDataFolder(char separator, const DateRewriteFn& rewrite);
     static bool SameFile(const std::string& a, const std::string& b);
     char ExtDim() const;
 
@@ -136,6 +144,7 @@ private:
     std::string programFolder_;
     bool debugMode_;
     std::string unchosenFile_;  // the name a reset left, not chosen by the user nor read from
+    std::string movedFrom_, movedTo_;  // the file that could not be saved, the last saved instead
     bool saveFailing_ = false;
     // A save, or its message box, is in progress.
     bool saving_ = false;
