@@ -49,7 +49,9 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
         anyLines = anyLines || QFileInfo(QString::fromStdString(c)).size() > 0;
 
     const auto cantSave = [&](int err) {
-        messages.ShowMessage("Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO), "error");
+        const bool fileThere = QFileInfo::exists(QString::fromStdString(exportFile));
+        messages.ShowMessage("Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere),
+                             "error");
     };
     errno = 0;
     File dst(std::fopen(exportFile.c_str(), "wb"));

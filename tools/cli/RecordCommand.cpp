@@ -163,7 +163,8 @@ int RunRecord(const std::vector<std::string>& args) {
     const std::string ext = ExtensionOf(out, '.');
     if (ext != "dmm" && ext != "csv" && ext != "txt") return Fail(2, "--out needs a .dmm, .csv or .txt name");
     const QFileInfo outInfo(QString::fromLocal8Bit(out.c_str()));
-    if (outInfo.exists() && !force) return Fail(2, out + " already exists; give --force to replace it");
+    const bool replacing = outInfo.exists();
+    if (replacing && !force) return Fail(2, out + " already exists; give --force to replace it");
 
     const std::string folder = DefaultProgramFolder();
     auto [table, portNumber] = ChoosePort(portArg, folder);
@@ -278,6 +279,9 @@ int RunRecord(const std::vector<std::string>& args) {
         // SavedCount: the rows that reached the file before the failures.
         std::fprintf(stderr, "voltaro-cli record: the last save failed: %s holds %d of its %d readings\n",
                      store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
+    } else if (view.recorded == 0 && replacing) {
+        // Only readings replace the older recording.
+        std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n", store.RecordingFile.c_str());
     } else {
         std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
                      store.RecordingFile.c_str(), store.RecordCount);
