@@ -61,7 +61,8 @@ WindowState StateOf(const QWidget* w) {
 // A recording saved into the data folder because its own folder could not take it: said
 // again on the way out, so that it is found.
 void SayWhereRecordingWent(const Recording& recording, MessageSeam& messages) {
-    if (const std::string moved = recording.MovedNotice(); !moved.empty()) messages.ShowMessage(moved, "info");
+    if (const std::string moved = recording.MovedNotice(); !moved.empty())
+        messages.ShowMessage(moved, "info");
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
 
     const auto cantSave = [&](int err) {
         const bool fileThere = QFileInfo::exists(QString::fromStdString(exportFile));
-        messages.ShowMessage("Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere),
-                             "error");
+        messages.ShowMessage(
+            "Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere), "error");
     };
     errno = 0;
     File dst(std::fopen(exportFile.c_str(), "wb"));

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 #include "app/ProgramFolder.h"
@@ -189,7 +189,8 @@ bool IsReportName(std::string_view name) {
 bool IsOwnTemp(std::string_view name, std::string_view title) {
     if (name.size() < 2 || name[0] != '.' || !EndsInSixAlnum(name)) return false;
     const std::string_view stem = name.substr(1, name.size() - 7);  // without "." and the six
-    if (stem.size() > kTempMark.size() && stem.substr(stem.size() - kTempMark.size()) == kTempMark) return true;
+    if (stem.size() > kTempMark.size() && stem.substr(stem.size() - kTempMark.size()) == kTempMark)
+        return true;
     // The older naming, "." + title + "." + six: for the file being saved, and for report
     // working files, whose names no other program has.
     if (stem.empty() || stem.back() != '.') return false;

@@ -156,9 +156,15 @@ echo "runs $runs; files $files, read back whole $whole; clean ends $cleanEnds: r
      "whole $oldReplaced, lost it $oldLost; temporaries seen after kills $tempsLeft, left at the end $left"
 
 echo "== folder removed"
-# r1: before the first save; r2: after it; r3: replaced by a file, so it cannot be made again.
-for c in r1 r2 r3; do
+# r1: before the first save; r2: after it; r3: replaced by a file, so it cannot be made again;
+# r4 (root only): made read-only after the first save.
+cases=(r1 r2 r3)
+(($(id -u) == 0)) && cases+=(r4)
+for c in "${cases[@]}"; do
     mkdir -p "$work/$c/out"
+    if [[ $c == r4 ]]; then
+        mount -t tmpfs -o size=1m tmpfs "$work/$c/out" && mounts+=("$work/$c/out") || { fail "r4: no tmpfs"; continue; }
+    fi
     start_meter || { fail "$c: no device"; continue; }
     (
         out="$work/$c/out/run.dmm"
@@ -169,7 +175,11 @@ for c in r1 r2 r3; do
         else
             for _ in $(seq 200); do [[ -f $out ]] && break; sleep 0.05; done
             sleep 2
-            rm -rf "$work/$c/out"
+            if [[ $c == r4 ]]; then
+                mount -o remount,ro "$work/$c/out"
+            else
+                rm -rf "$work/$c/out"
+            fi
             [[ $c == r3 ]] && echo "not a folder" >"$work/$c/out"
         fi
         sleep 4
@@ -182,13 +192,14 @@ for c in r1 r2 r3; do
     status=$(cat "$work/$c/status")
     said=$(said_holds "$work/$c/err")
     file="$work/$c/out/run.dmm"
-    if [[ $c == r3 ]]; then
+    if [[ $c == r3 || $c == r4 ]]; then
         file="$work/$c/data/voltaro/run.dmm"
         where=$(grep -c "This recording is saved to $file\." "$work/$c/err")
         ((where >= 2)) || fail "$c: the data folder was named $where times, not at the save and at the end"
     fi
     if n=$(readings_of "$file"); then
         echo "$c: exit $status; $file read back whole; readings said saved ${said:-none}, found $n"
+        grep -h "Can't save" "$work/$c/err" | head -n1 | sed "s|^|$c said: |"
         [[ $status == 0 && $said == "$n" && $n -gt 0 ]] || fail "$c: $(cat "$work/$c/err")"
     else
         fail "$c: $file $n; $(cat "$work/$c/err")"

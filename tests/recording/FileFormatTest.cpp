@@ -177,7 +177,8 @@ TEST_F(FileFormatTest, ASaveClearsWhatInterruptedRunsLeftAndNothingElse) {
         Put(PathOf(name), bytes);
         QFile f(dir.filePath(name));
         if (aged) {
-            ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
+                        f.setFileTime(old, QFileDevice::FileModificationTime));
         }
     };
     const struct {
@@ -190,8 +191,8 @@ TEST_F(FileFormatTest, ASaveClearsWhatInterruptedRunsLeftAndNothingElse) {
         {".other.csv.voltaro-Zz9900", "", false, false},
         {".20240115-93015.tmp.Qw3rty", "half a report", true, false},  // the older naming
         {".run.dmm.x1Y2z3", "older naming of the file saved", false, false},
-        {"20240115-93016.tmp", "", true, false},                 // a run ended before its report
-        {"20240115-93017.tmp", "", false, true},                 // may be a live run's
+        {"20240115-93016.tmp", "", true, false},  // a run ended before its report
+        {"20240115-93017.tmp", "", false, true},  // may be a live run's
         {"20240115-93018.tmp", "report lines", true, true},
         {".notes.txt.a1B2c3", "another program's", true, true},  // as rsync names its files
         {"notes.tmp", "", true, true},

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcessEnvironment>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
 #include <chrono>

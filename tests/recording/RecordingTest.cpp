@@ -516,7 +516,8 @@ TEST_F(RecordingTest, AFullTableWaitsForASuccessfulSaveBeforeItRollsOver) {
     EXPECT_EQ(rec.store.Text(kMaxRows, Field::Notes), "10123;008");
     // Said once for the recording file and once for the report's working file.
     ASSERT_EQ(messages.asked.size(), 2u);
-    EXPECT_EQ(messages.asked[0].message, "Can't save " + PathOf("run.dmm") + "\r\nThe disk is full (File too large).");
+    EXPECT_EQ(messages.asked[0].message,
+              "Can't save " + PathOf("run.dmm") + "\r\nThe disk is full (File too large).");
     EXPECT_TRUE(Record("10456;008"));  // space again: saved, rolled over, recorded
     EXPECT_EQ(rec.store.ChunkCount, 1);
     EXPECT_EQ(rec.store.RecordCount, 1);

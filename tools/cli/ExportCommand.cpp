@@ -49,7 +49,8 @@ int RunExport(const std::vector<std::string>& args) {
         return 2;
     }
     if (QFileInfo::exists(QString::fromLocal8Bit(out.c_str())) && !force) {
-        std::fprintf(stderr, "voltaro-cli export: %s already exists; give --force to replace it\n", out.c_str());
+        std::fprintf(stderr, "voltaro-cli export: %s already exists; give --force to replace it\n",
+                     out.c_str());
         return 2;
     }
     HeadlessRecording h;

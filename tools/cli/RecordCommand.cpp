@@ -48,11 +48,14 @@ const char kHelp[] =
     "  --count N           stop after N readings\n"
     "  --stop-on-ol        stop at the first overloaded reading that is due\n"
     "  --settings TEXT     baud,parity,data bits,stop bits (default 2400,O,7,1)\n"
-    "  --force             replace an existing FILE with this recording\n"
+    "  --force             replace an existing FILE with this recording; the older file\n"
+    "                      stays until the first readings are saved over it\n"
     "  -h, --help          this text\n\n"
     "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
     "arrives within 30 seconds or a save fails (saying how many readings the file holds), 2 on\n"
-    "a wrong argument or an existing FILE without --force.\n";
+    "a wrong argument or an existing FILE without --force.\n\n"
+    "A folder of FILE removed meanwhile is made again; when it cannot be, the recording goes to\n"
+    "the per-user data folder under the same name, and the messages say where.\n";
 
 volatile std::sig_atomic_t stopSignal = 0;
 void OnSignal(int) {
@@ -281,7 +284,8 @@ int RunRecord(const std::vector<std::string>& args) {
                      store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
     } else if (view.recorded == 0 && replacing) {
         // Only readings replace the older recording.
-        std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n", store.RecordingFile.c_str());
+        std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n",
+                     store.RecordingFile.c_str());
     } else {
         std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
                      store.RecordingFile.c_str(), store.RecordCount);
