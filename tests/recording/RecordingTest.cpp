@@ -413,6 +413,14 @@ TEST_F(RecordingTest, AChosenNameKeepsItsOlderFileUntilReadingsAreSavedOverIt) {
     EXPECT_EQ(Slurp(PathOf("old.dmm")).size(), 222u);
 }
 
+TEST_F(RecordingTest, OpeningAFileClearsWhatAnInterruptedSaveLeftBesideIt) {
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    Put(PathOf(".run.dmm.voltaro-a1B2c3"), "half a save");
+    ASSERT_TRUE(rec.OpenFile(PathOf("run.dmm")).loaded);
+    EXPECT_FALSE(QFile::exists(dir.filePath(".run.dmm.voltaro-a1B2c3")));
+}
+
 TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThem) {
     RecordingRig src;
     const std::string path = SavedForty(src);
