@@ -59,6 +59,13 @@ WindowState StateOf(const QWidget* w) {
     return WindowState::Normal;
 }
 
+// A recording saved into the data folder because its own folder could not take it: said
+// again on the way out, so that it is found.
+void SayWhereRecordingWent(const Recording& recording, MessageSeam& messages) {
+    if (const std::string moved = recording.MovedNotice(); !moved.empty())
+        messages.ShowMessage(moved, "info");
+}
+
 }  // namespace
 
 frmMain::frmMain(const ProgramContext& context, QWidget* parent)
@@ -754,6 +761,7 @@ std::string frmMain::CheckSave() {
 
 void frmMain::mExit_Click() {
     if (CheckSave() == kAnswerCancel) return;
+    SayWhereRecordingWent(*recording, *ctx.messages);
     EndProgram(true);
 }
 
@@ -787,6 +795,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
             e->ignore();
             return;
         }
+        SayWhereRecordingWent(*recording, *ctx.messages);
         EndProgram(true);
     }
     e->accept();

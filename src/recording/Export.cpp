@@ -1,10 +1,12 @@
 #include "recording/Export.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "recording/FileFormat.h"
 #include "recording/FileNames.h"
 #include "recording/Report.h"
 #include "values/Conversions.h"
@@ -46,10 +48,20 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
     for (const std::string& c : chunkFiles)
         anyLines = anyLines || QFileInfo(QString::fromStdString(c)).size() > 0;
 
+    const auto cantSave = [&](int err) {
+        const bool fileThere = QFileInfo::exists(QString::fromStdString(exportFile));
+        messages.ShowMessage(
+            "Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere), "error");
+    };
+    errno = 0;
     File dst(std::fopen(exportFile.c_str(), "wb"));
+    if (!dst) {
+        cantSave(errno);
+        return out;
+    }
     const std::string title = ExportTitleLine(debugMode || anyLines) + "\r\n";
-    if (!dst || std::fwrite(title.data(), 1, title.size(), dst.get()) != title.size()) {
-        messages.ShowMessage("Can't save " + exportFile, "error");
+    if (std::fwrite(title.data(), 1, title.size(), dst.get()) != title.size()) {
+        cantSave(errno);
         return out;
     }
     std::vector<char> buf(1 << 16);
@@ -63,7 +75,7 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
         size_t got;
         while ((got = std::fread(buf.data(), 1, buf.size(), src.get())) > 0) {
             if (std::fwrite(buf.data(), 1, got, dst.get()) != got) {
-                messages.ShowMessage("Can't save " + exportFile, "error");
+                cantSave(errno);
                 return out;
             }
             for (const char* p = buf.data(); (p = static_cast<const char*>(std::memchr(
@@ -80,8 +92,8 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
                 setTitle(MergeTitle(chunk, exportFile, out.lineCount));
         }
     }
-    if (std::fflush(dst.get()) != 0 || std::ferror(dst.get())) {
-        messages.ShowMessage("Can't save " + exportFile, "error");
+    if (std::fflush(dst.get()) != 0 || std::ferror(dst.get()) || std::fclose(dst.release()) != 0) {
+        cantSave(errno);
         return out;
     }
     if (setTitle)

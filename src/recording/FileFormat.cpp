@@ -2,13 +2,16 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 #include "app/ProgramFolder.h"
@@ -76,22 +79,8 @@ bool NthItemBeginsWithNotes(std::string_view text, std::string_view* fourth) {
     return false;
 }
 
-std::string ErrorText(int err) {
-    switch (err) {
-        case ENOSPC:
-        case EFBIG:
-        case EDQUOT:
-            return "Disk full.";
-        case ENOENT:
-        case ENOTDIR:
-            return "Folder not found.";
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return "No permission to write.";
-        default:
-            return std::strerror(err);
-    }
+std::string WithReason(const char* what, int err) {
+    return std::string(what) + " (" + std::strerror(err) + ").";
 }
 
 bool WriteAll(int fd, const char* data, size_t n, off_t at) {
@@ -149,31 +138,99 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// Removes what saves killed half-way left beside the file: "." + title + "." + six characters.
-void RemoveStaleTemps(const std::string& folder, const std::string& title) {
-    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
-    if (!d) return;
-    const std::string prefix = "." + title + ".";
-    while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
-            unlinkat(dirfd(d), name.c_str(), 0);
-        }
+// Makes folder and any folder above it that is missing; 0 or the error.
+int MakeFolders(const std::string& folder) {
+    if (folder.empty()) return 0;
+    struct stat st;
+    if (stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    const std::string parent = FolderOf(folder);
+    if (!parent.empty() && parent != folder) {
+        if (const int err = MakeFolders(parent)) return err;
     }
-    closedir(d);
+    if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return errno;
+    return 0;
 }
 
-WriteOutcome Fail(int err) {
-    return {false, ErrorText(err)};
+// The temporary files of saves are named "." + file title + kTempMark + six letters or
+// digits; the mark keeps them apart from any other program's hidden files.
+constexpr std::string_view kTempMark = ".voltaro-";
+
+bool IsAlnum(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool EndsInSixAlnum(std::string_view name) {
+    if (name.size() < 6) return false;
+    for (char c : name.substr(name.size() - 6)) {
+        if (!IsAlnum(c)) return false;
+    }
+    return true;
+}
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A report working file's name: the date as eight digits, "-", the time as a number of up to
+// six digits, ".tmp".
+bool IsReportName(std::string_view name) {
+    const size_t dash = name.find('-');
+    if (dash != 8 || name.size() < 14 || name.substr(name.size() - 4) != ".tmp") return false;
+    const std::string_view date = name.substr(0, 8), time = name.substr(9, name.size() - 13);
+    if (!AllDigits(date) || !AllDigits(time) || time.size() > 6) return false;
+    int d = 0, t = 0;
+    std::from_chars(date.data(), date.data() + date.size(), d);
+    std::from_chars(time.data(), time.data() + time.size(), t);
+    const int month = d / 100 % 100, day = d % 100;
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && t / 10000 < 24 && t / 100 % 100 < 60 &&
+           t % 100 < 60;
+}
+
+bool IsOwnTemp(std::string_view name, std::string_view title) {
+    if (name.size() < 2 || name[0] != '.' || !EndsInSixAlnum(name)) return false;
+    const std::string_view stem = name.substr(1, name.size() - 7);  // without "." and the six
+    if (stem.size() > kTempMark.size() && stem.substr(stem.size() - kTempMark.size()) == kTempMark)
+        return true;
+    // The older naming, "." + title + "." + six: for the file being saved, and for report
+    // working files, whose names no other program has.
+    if (stem.empty() || stem.back() != '.') return false;
+    const std::string_view owner = stem.substr(0, stem.size() - 1);
+    return (!title.empty() && owner == title) || IsReportName(owner);
+}
+
+// True when the file is not held by a save in progress: its writer keeps it locked, and the
+// lock goes with the process.
+bool WriterGone(int dirFd, const char* name) {
+    const int fd = openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st;
+    const bool gone = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return gone;
+}
+
+WriteOutcome Fail(int err, bool ofFolder = true) {
+    return {false, SaveErrorText(err, ofFolder)};
 }
 
 // Writes a new file beside path with fill(fd) and renames it over path.
 template <typename Fill>
 WriteOutcome WriteBeside(const std::string& path, Fill fill) {
     const std::string folder = FolderOf(path);
-    std::string temp = JoinPath(folder, "." + FileTitle(path) + ".XXXXXX");
-    const int fd = mkstemp(temp.data());
+    const std::string pattern = JoinPath(folder, "." + FileTitle(path) + std::string(kTempMark) + "XXXXXX");
+    std::string temp = pattern;
+    int fd = mkstemp(temp.data());
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        // The folder has gone since the recording began: it is made again.
+        if (const int err = MakeFolders(folder)) {
+            return {false, WithReason("The folder is missing and could not be made again", err)};
+        }
+        temp = pattern;
+        fd = mkstemp(temp.data());
+    }
     if (fd < 0) return Fail(errno);
+    // Held until the file is closed: a cleaner in another process leaves a locked file alone.
+    flock(fd, LOCK_EX);
     const mode_t mode = NewFileMode(path);
     bool ok = fill(fd) && fsync(fd) == 0;
     int err = ok ? 0 : errno;
@@ -191,7 +248,7 @@ WriteOutcome WriteBeside(const std::string& path, Fill fill) {
         return Fail(err);
     }
     SyncFolder(folder);
-    RemoveStaleTemps(folder, FileTitle(path));
+    RemoveStaleFiles(folder, FileTitle(path));
     return {true, {}};
 }
 
@@ -231,7 +288,54 @@ private:
     bool eof_ = false;
 };
 
+// Whole lines of the open file, a torn last line cut off; the reading lines it then holds.
+int CutToWholeLines(int fd) {
+    struct stat st;
+    if (fstat(fd, &st) != 0) return -1;
+    const off_t whole = st.st_size - st.st_size % kLineLength;
+    if (whole != st.st_size && ftruncate(fd, whole) == 0) fdatasync(fd);
+    return whole >= kLineLength ? static_cast<int>(std::min<off_t>(whole / kLineLength - 1, kMaxRows)) : 0;
+}
+
 }  // namespace
+
+std::string SaveErrorText(int err, bool ofFolder) {
+    switch (err) {
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT:
+            return WithReason("The disk is full", err);
+        case ENOENT:
+        case ENOTDIR:
+            return WithReason("The folder is missing", err);
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return WithReason(ofFolder ? "The folder is read-only" : "The file is read-only", err);
+        default:
+            return std::string(std::strerror(err)) + ".";
+    }
+}
+
+void RemoveStaleFiles(const std::string& folder, const std::string& title) {
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return;
+    const time_t now = time(nullptr);
+    constexpr time_t kEmptyReportAge = 600;  // a live recording has written its report by then
+    while (dirent* e = readdir(d)) {
+        const std::string_view name = e->d_name;
+        if (IsOwnTemp(name, title)) {
+            if (WriterGone(dirfd(d), e->d_name)) unlinkat(dirfd(d), e->d_name, 0);
+        } else if (IsReportName(name)) {
+            struct stat st;
+            if (fstatat(dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+                st.st_size == 0 && st.st_mtime <= now - kEmptyReportAge) {
+                unlinkat(dirfd(d), e->d_name, 0);
+            }
+        }
+    }
+    closedir(d);
+}
 
 HeaderInfo ReadHeader(const std::string& path) {
     // Not blocking: a pipe under a recording's name must not hang the program until a writer
@@ -286,14 +390,26 @@ WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separat
             path, [&](int fd) { return WriteRowsTo(fd, store, separator, 0, to, dateRewrite, progress); });
     }
     const int fd = open(path.c_str(), O_WRONLY);
-    if (fd < 0) return Fail(errno);
+    if (fd < 0) {
+        WriteOutcome out = Fail(errno, false);
+        out.readingsInFile = static_cast<int>(std::min<off_t>(st.st_size / kLineLength - 1, kMaxRows));
+        return out;
+    }
     bool ok = WriteRowsTo(fd, store, separator, from, to, dateRewrite, progress) && fdatasync(fd) == 0;
     int err = ok ? 0 : errno;
+    // A write that stopped part-way (the disk filled up) leaves no torn line behind.
+    const int kept = ok ? -1 : CutToWholeLines(fd);
     if (close(fd) != 0 && ok) {
         ok = false;
         err = errno;
     }
-    return ok ? WriteOutcome{true, {}} : Fail(err);
+    if (!ok) {
+        WriteOutcome out = Fail(err, false);
+        out.readingsInFile = kept;
+        return out;
+    }
+    RemoveStaleFiles(FolderOf(path), FileTitle(path));
+    return {true, {}};
 }
 
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes) {

@@ -35,20 +35,35 @@ using DateRewriteFn = std::function<std::string(std::string_view date)>;
 
 struct WriteOutcome {
     bool ok = false;
-    std::string error;  // why it failed, in the system's words
+    std::string error;  // why it failed: what is wrong with the place, and the system's words
+    // After a failed save into the existing file: the reading lines it still holds, all of
+    // them whole. -1 when the save was a whole one (the file, if any, is as it was).
+    int readingsInFile = -1;
 };
+
+// The reason a save failed, for a message: whether the folder is missing or read-only or the
+// disk is full, followed by the system's own words. `ofFolder`: the error came from creating
+// a file in the folder rather than from writing an existing file.
+std::string SaveErrorText(int err, bool ofFolder = true);
 
 // Writes rows from .. to of the store into path as 111-byte lines with the given separator.
 // With from = 0 the whole file is written beside the old one and renamed over it, so a crash
 // or a full disk leaves the old file whole. Otherwise rows from .. to are written in place at
 // their records (the file is rewritten whole when it is missing or shorter than those rows)
-// and flushed to disk. The titles go into row 0 and every Date written is rewritten first.
+// and flushed to disk; a write that fails part-way is cut back to the last whole line. A
+// folder that has gone is made again. The titles go into row 0 and every Date written is
+// rewritten first.
 WriteOutcome WriteRows(RecordStore& store, const std::string& path, char separator, int from, int to,
                        const DateRewriteFn& dateRewrite, const ProgressFn& progress);
 
 // Writes bytes beside path and renames them over it, so path holds either its old or its new
 // content whatever happens in between.
 WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Removes what interrupted runs of the program left in a folder: the hidden temporary files
+// of saves whose writer is gone (including the older naming, for `title` only), and empty
+// report working files older than ten minutes. Files of any other name are never touched.
+void RemoveStaleFiles(const std::string& folder, const std::string& title = {});
 
 struct ReadOutcome {
     int rowsRead = 0;      // whole lines taken into the table

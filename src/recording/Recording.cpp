@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -43,7 +44,10 @@ std::string Trimmed(std::string_view s) {
 }  // namespace
 
 Recording::Recording(RecordingParts parts, std::string programFolder, bool debugMode)
-    : p_(parts), programFolder_(std::move(programFolder)), debugMode_(debugMode) {}
+    : dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()),
+      p_(parts),
+      programFolder_(std::move(programFolder)),
+      debugMode_(debugMode) {}
 
 char Recording::ExtDim() const {
     return p_.separator.ExtDim.empty() ? '.' : p_.separator.ExtDim[0];
@@ -85,6 +89,13 @@ void Recording::NameChosen(const std::string& path) {
     store.RecordingFile = path;
     store.SavedCount = 0;
     unchosenFile_.clear();
+    movedFrom_.clear();
+    movedTo_.clear();
+}
+
+std::string Recording::MovedNotice() const {
+    if (movedFrom_.empty()) return {};
+    return "Can't save " + movedFrom_ + kCrLf + "This recording is saved to " + movedTo_ + ".";
 }
 
 Recording::OwnFile Recording::OwnFileOf(const std::string& path) const {
@@ -319,20 +330,55 @@ bool Recording::SaveRecording(char separator, bool showProgress) {
         }
         return lastOut;
     };
+    // A recording without readings does not replace a file: an older recording under the
+    // chosen name stays until this one's readings are saved over it.
+    if (store.SavedCount == 0 && store.RecordCount == 0 && Exists(store.RecordingFile)) {
+        p_.view.EnableProgressOk(true);
+        progressOk_ = true;
+        return true;
+    }
     const WriteOutcome w =
         WriteRows(store, store.RecordingFile, separator, store.SavedCount, store.RecordCount, rewrite,
                   [this](int done, int total) { ShowFileProgress(done, total); });
     p_.view.EnableProgressOk(true);
     progressOk_ = true;
     if (!w.ok) {
+        // The rows a failed save left whole in the file count as saved, and no more.
+        if (store.SavedCount > 0 && w.readingsInFile >= 0)
+            store.SavedCount = std::min(w.readingsInFile, store.RecordCount);
+        const std::string said = "Can't save " + store.RecordingFile + kCrLf + w.error;
         p_.view.HideProgress();
-        SayFailure("Can't save " + store.RecordingFile + kCrLf + w.error, showProgress, saveFailing_);
+        if (SaveToDataFolder(separator, rewrite)) {
+            saveFailing_ = false;
+            p_.messages.ShowMessage(said + kCrLf + "This recording is saved to " + store.RecordingFile + ".",
+                                    "exc");
+            return true;
+        }
+        SayFailure(said, showProgress, saveFailing_);
         return false;
     }
     saveFailing_ = false;
     unchosenFile_.clear();
     store.SavedCount = store.RecordCount;
+    if (!movedFrom_.empty()) movedTo_ = store.RecordingFile;
     if (store.RecordCount != 0) p_.view.HideProgress();
+    return true;
+}
+
+bool Recording::SaveToDataFolder(char separator, const DateRewriteFn& rewrite) {
+    if (dataFolder.empty() || SameFile(FolderOf(store.RecordingFile), dataFolder)) return false;
+    std::string target = JoinPath(dataFolder, FileTitle(store.RecordingFile));
+    if (Exists(target)) target = FreeNumberedName(target);
+    if (!WriteRows(store, target, separator, 0, store.RecordCount, rewrite, nullptr).ok) return false;
+    if (movedFrom_.empty()) movedFrom_ = store.RecordingFile;
+    movedTo_ = target;
+    store.RecordingFile = target;
+    // The report's working file follows, so that it is saved too.
+    store.ChunkFile = JoinPath(dataFolder, FileTitle(store.ChunkFile));
+    store.SavedCount = store.RecordCount;
+    unchosenFile_.clear();
+    ShowFileName();
+    p_.view.RememberFile(target);
     return true;
 }
 
@@ -421,6 +467,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     }
     p_.view.SetTitle(path);
     p_.view.RememberFile(path);
+    RemoveStaleFiles(FolderOf(path), FileTitle(path));
     FileLoaded = false;
     p_.view.EnableRecordingMenus(false);
     const int rowsToFill = offset == 0 ? ReadingLinesIn(path, header) : 0;
@@ -552,6 +599,8 @@ bool Recording::ExportReadings(const std::string& exportFile) {
     }
     std::vector<std::string> chunks = store.ListTemp;
     chunks.push_back(store.ChunkFile);
+    // A chunk that has no reading yet has no report file either.
+    if (store.RecordCount == 0 && !Exists(store.ChunkFile)) chunks.pop_back();
     // An export without the current chunk's lines would pass for a whole one.
     if (!SaveReport(true)) return false;
     return voltaro::ExportReadings(exportFile, chunks, debugMode_, p_.messages,

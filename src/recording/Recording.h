@@ -89,6 +89,9 @@ public:
     // A name chosen through New or Save as, whose dialogs ask before replacing a file: the next
     // save writes the whole table over it.
     void NameChosen(const std::string& path);
+    // Where the recording went when the folder of its file could not take it, to be said again
+    // at exit; "" when it was never moved.
+    std::string MovedNotice() const;
 
     // The files that hold readings of the open recording: deleting or overwriting one loses
     // them. After a reset none but the new chunk's is, until a save, a load or a chosen name.
@@ -123,6 +126,9 @@ public:
     Decibels* decibels = nullptr;
     MeterRange* meterRange = nullptr;
     GraphRange* graphRange = nullptr;
+    // The per-user data folder: a recording whose own folder cannot take it is saved there
+    // under the same file name.
+    std::string dataFolder;
 
 private:
     // A reset before a load: rows 1 .. rowsToFill are about to be overwritten whole and are not
@@ -142,6 +148,8 @@ private:
     // replace takes the next free numbered name, and says so.
     void KeepOtherRecording();
     void SayDamaged(const std::string& path, const LoadResult& r);
+    // The whole table into the data folder after a failed save; true when it is there.
+    bool SaveToDataFolder(char separator, const DateRewriteFn& rewrite);
     static bool SameFile(const std::string& a, const std::string& b);
     char ExtDim() const;
 
@@ -152,6 +160,7 @@ private:
     // Files that hold readings of the recording but are written no more: the files before its
     // rollovers, and a file it was read from only in part.
     std::vector<std::string> earlierFiles_;
+    std::string movedFrom_, movedTo_;  // the file that could not be saved, the last saved instead
     bool saveFailing_ = false;
     // A save, or its message box, is in progress.
     bool saving_ = false;

@@ -1,5 +1,7 @@
 #include "recording/Report.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 
 #include "recording/FileFormat.h"
@@ -247,6 +249,9 @@ std::string Report::ReportText(const std::vector<ReportLine>& lines, int chunkCo
 bool Report::SaveReport(const RecordStore& store, const DateTimeFormat& formats, double vmax, double vmin,
                         std::string* error) {
     const std::string text = ReportText(ReadListData(store, formats, vmax, vmin), store.ChunkCount);
+    // A chunk without readings has no report yet: no empty file for a run that ends here.
+    struct stat st;
+    if (text.empty() && stat(store.ChunkFile.c_str(), &st) != 0) return true;
     const WriteOutcome w = ReplaceFile(store.ChunkFile, text);
     if (!w.ok && error) *error = w.error;
     return w.ok;

@@ -56,6 +56,7 @@ struct ProgramHarness {
 
     frmMain& Make() {
         form = std::make_unique<frmMain>(ctx);
+        form->recording->dataFolder = folder.filePath("data").toStdString();  // not the user's own
         return *form;
     }
     // Makes, loads and shows the window as the program does; false when the program would end.

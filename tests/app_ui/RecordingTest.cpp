@@ -45,6 +45,13 @@ struct Session {
     }
     void Leave(bool closeBox) { closeBox ? (void)f->close() : f->mExit->trigger(); }
     std::string SavedFile() const { return h.ctx.programFolder + "/kept.dmm"; }
+    // A folder that cannot be made, since a file has its name; the data folder lies in it too.
+    std::string Blocked() {
+        const std::string blocker = h.ctx.programFolder + "/not a folder";
+        QFile(QString::fromStdString(blocker)).open(QIODevice::WriteOnly);
+        f->recording->dataFolder = blocker + "/data";
+        return blocker;
+    }
 };
 
 struct Recording : ::testing::Test, Session {};
@@ -205,7 +212,7 @@ TEST_F(Recording, StopEndsTheWatchdogAndTheNextStartArmsItAgain) {
 // list.
 TEST_F(Recording, SaveStaysUsableAfterAFailureAndTheSavedFileJoinsTheRecentList) {
     WithRows(2);
-    h.dialogs.answers = {h.ctx.programFolder + "/no such folder/kept.dmm"};
+    h.dialogs.answers = {Blocked() + "/kept.dmm"};
     f->mSaveAs->trigger();
     EXPECT_TRUE(f->mSave->isEnabled());
     h.dialogs.answers = {SavedFile()};
@@ -329,11 +336,31 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
         Session failing;
         failing.WithRows(2);
         failing.h.messages.answers = {kAnswerYes};
-        failing.h.dialogs.answers = {failing.h.ctx.programFolder + "/no such folder/kept.dmm"};
+        failing.h.dialogs.answers = {failing.Blocked() + "/kept.dmm"};
         failing.Leave(closeBox);
         EXPECT_FALSE(failing.f->Ended);
         ASSERT_EQ(failing.h.messages.asked.size(), 2u);
         EXPECT_EQ(failing.h.messages.asked[1].kind, "error") << "the failed save says so";
+    }
+}
+
+TEST_F(Leaving, ARecordingSavedIntoTheDataFolderIsNamedAgainOnTheWayOut) {
+    for (bool closeBox : {false, true}) {
+        Session run;
+        run.WithRows(2);
+        const std::string asked = run.Blocked() + "/run.dmm";
+        const std::string moved = run.h.ctx.programFolder + "/data/run.dmm";
+        run.f->recording->dataFolder = run.h.ctx.programFolder + "/data";
+        run.f->recording->store.RecordingFile = asked;
+        ASSERT_TRUE(run.f->recording->SaveByExtension(true));
+        ASSERT_EQ(run.f->recording->store.RecordingFile, moved);
+        run.h.messages.asked.clear();
+        run.h.messages.answers = {kAnswerNo};
+        run.Leave(closeBox);
+        EXPECT_TRUE(run.f->Ended);
+        ASSERT_EQ(run.h.messages.asked.size(), 2u);
+        EXPECT_EQ(run.h.messages.asked[1].message,
+                  "Can't save " + asked + "\r\nThis recording is saved to " + moved + ".");
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -174,11 +176,47 @@ TEST_F(FileFormatTest, FailedWholeSaveLeavesTheOldFileAsItWas) {
         w = WriteRows(store, path, ',', 0, 2000, nullptr, nullptr);
     }
     EXPECT_FALSE(w.ok);
-    EXPECT_EQ(w.error, "Disk full.");
+    EXPECT_EQ(w.error, "The disk is full (File too large).");
     EXPECT_EQ(Slurp(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no half file left
     ASSERT_TRUE(WriteRows(store, path, ',', 0, 2000, nullptr, nullptr).ok);
     EXPECT_EQ(Slurp(path).size(), 2001u * 111);
+}
+
+TEST_F(FileFormatTest, ASaveClearsWhatInterruptedRunsLeftAndNothingElse) {
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    const auto make = [&](const char* name, const std::string& bytes, bool aged) {
+        Put(PathOf(name), bytes);
+        QFile f(dir.filePath(name));
+        if (aged) {
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
+                        f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool aged;
+        bool stays;
+    } files[] = {
+        {".run.dmm.voltaro-a1B2c3", "half a save", false, false},
+        {".other.csv.voltaro-Zz9900", "", false, false},
+        {".20240115-93015.tmp.Qw3rty", "half a report", true, false},  // the older naming
+        {".run.dmm.x1Y2z3", "older naming of the file saved", false, false},
+        {"20240115-93016.tmp", "", true, false},  // a run ended before its report
+        {"20240115-93017.tmp", "", false, true},  // may be a live run's
+        {"20240115-93018.tmp", "report lines", true, true},
+        {".notes.txt.a1B2c3", "another program's", true, true},  // as rsync names its files
+        {"notes.tmp", "", true, true},
+        {"20241315-93019.tmp", "", true, true},  // no such month
+        {".held.dmm.voltaro-Hh1234", "a save in progress", false, true},
+    };
+    for (const auto& f : files) make(f.name, f.bytes, f.aged);
+    QFile held(dir.filePath(".held.dmm.voltaro-Hh1234"));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(flock(held.handle(), LOCK_EX), 0);
+    WriteThree("run.dmm");
+    for (const auto& f : files) EXPECT_EQ(QFile::exists(dir.filePath(f.name)), f.stays) << f.name;
 }
 
 }  // namespace

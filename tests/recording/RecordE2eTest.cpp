@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
@@ -204,33 +205,61 @@ TEST(RecordE2e, AnExistingOrUnnumberableOutIsRefused) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("an older recording");
     f.close();
-    for (const QString& out : {old, dir.filePath("run.dmmx")}) {
+    const QString noPort = dir.filePath("no-such-device");
+    const struct {
+        QStringList args;
+        const char* said;
+    } refused[] = {
+        {{"record", "--port", noPort, "--out", old}, "already exists; give --force"},
+        {{"record", "--port", noPort, "--out", dir.filePath("run.dmmx")}, "needs a .dmm, .csv or .txt name"},
+        {{"export", dir.filePath("any.dmm"), "--out", old}, "already exists; give --force"},
+    };
+    for (const auto& r : refused) {
         QProcess cli;
-        cli.start(Bin("voltaro-cli"), {"record", "--port", dir.filePath("no-such-device"), "--out", out});
+        cli.start(Bin("voltaro-cli"), r.args);
         ASSERT_TRUE(cli.waitForFinished(30000));
-        EXPECT_EQ(cli.exitCode(), 2);
+        EXPECT_EQ(cli.exitCode(), 2) << r.args.join(' ').toStdString();
         const QByteArray err = cli.readAllStandardError();
-        EXPECT_TRUE(
-            err.contains(out == old ? "already exists; give --force" : "needs a .dmm, .csv or .txt name"))
-            << err.toStdString();
+        EXPECT_TRUE(err.contains(r.said)) << err.toStdString();
     }
     EXPECT_EQ(LinesOf(old), std::vector<std::string>{"an older recording"});
     EXPECT_FALSE(QFile::exists(dir.filePath("run.dmmx")));
 }
 
-TEST(RecordE2e, AFailedLastSaveSaysHowManyReadingsTheFileHolds) {
+TEST(RecordE2e, AFolderThatCannotBeMadeAgainSendsTheRecordingToTheDataFolderOrSaysWhatWasSaved) {
     QTemporaryDir dir;
     Meter meter(dir.filePath("sent.txt"), {"--profile", "steady", "--function", "vdc", "--value", "1.234"});
     ASSERT_FALSE(meter.device.isEmpty());
-    QProcess cli;
-    const QString out = dir.filePath("gone/run.dmm");
-    cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out, "--count", "2"});
-    ASSERT_TRUE(cli.waitForFinished(90000));
-    EXPECT_EQ(cli.exitCode(), 1);
-    const std::string err = cli.readAllStandardError().toStdString();
-    EXPECT_NE(err.find("the last save failed: " + out.toStdString() + " holds 0 of its 2 readings"),
-              std::string::npos)
-        << err;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folders should be
+    blocker.close();
+    const QString out = dir.filePath("file/run.dmm");
+    for (const QString& dataHome : {dir.filePath("data"), dir.filePath("file/data")}) {
+        const bool dataFolderWorks = dataHome == dir.filePath("data");
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dataHome);
+        cli.setProcessEnvironment(env);
+        cli.start(Bin("voltaro-cli"), {"record", "--port", meter.device, "--out", out, "--count", "2"});
+        ASSERT_TRUE(cli.waitForFinished(90000));
+        const std::string err = cli.readAllStandardError().toStdString();
+        const std::string moved = (dataHome + "/voltaro/run.dmm").toStdString();
+        if (dataFolderWorks) {
+            EXPECT_EQ(cli.exitCode(), 0) << err;
+            // Said at the save and again at the end.
+            const std::string where = "This recording is saved to " + moved + ".";
+            ASSERT_NE(err.find(where), std::string::npos) << err;
+            EXPECT_NE(err.find(where, err.find(where) + 1), std::string::npos) << err;
+            RecordStore store;
+            ReadBack(moved, store);
+            EXPECT_EQ(store.RecordCount, 2);
+        } else {
+            EXPECT_EQ(cli.exitCode(), 1);
+            EXPECT_NE(err.find("the last save failed: " + out.toStdString() + " holds 0 of its 2 readings"),
+                      std::string::npos)
+                << err;
+        }
+    }
 }
 
 }  // namespace

@@ -109,7 +109,10 @@ struct WatchedView : RecordingView {
 
 // Every part a recording works with, fresh for each test, in a folder of its own.
 struct RecordingRig {
-    RecordingRig() { Reset("run.dmm"); }
+    RecordingRig() {
+        rec.dataFolder = PathOf("data");  // never the real per-user folder
+        Reset("run.dmm");
+    }
 
     std::string PathOf(const std::string& name) const {
         return dir.filePath(QString::fromStdString(name)).toStdString();

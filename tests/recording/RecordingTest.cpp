@@ -315,10 +315,13 @@ TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
     const QString folder = dir.filePath("vanishing");
     ASSERT_TRUE(QDir().mkpath(folder));
     rec.store.RecordingFile = (folder + "/run.dmm").toStdString();
+    rec.dataFolder = (folder + "/data").toStdString();
     rec.ResetRecording();
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10123;008"));
     ASSERT_TRUE(rec.SaveByExtension(false));
+    // A file where the folder was: neither it nor the data folder can be made.
     ASSERT_TRUE(QDir(folder).removeRecursively());
+    Put(folder.toStdString(), "not a folder");
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10456;008"));
     // Every tick after a failure tries again, and none claims to be autosaving.
     rec.store.AutoSaveTick = 1;
@@ -328,9 +331,12 @@ TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
         EXPECT_EQ(view.titles[i].rfind("AutoSaving", 0), std::string::npos);
     // One message for the recording file and one for the report's working file.
     ASSERT_EQ(messages.asked.size(), 2u);
-    EXPECT_EQ(messages.asked[0].message, "Can't save " + rec.store.RecordingFile + "\r\nFolder not found.");
+    EXPECT_EQ(messages.asked[0].message,
+              "Can't save " + rec.store.RecordingFile +
+                  "\r\nThe folder is missing and could not be made again (Not a directory).");
     EXPECT_EQ(rec.store.SavedCount, 5);
     EXPECT_EQ(rec.store.RecordCount, 10);
+    ASSERT_TRUE(QFile::remove(folder));
     ASSERT_TRUE(QDir().mkpath(folder));
     rec.store.AutoSaveTick = 3;
     EXPECT_TRUE(rec.TimerAutoSaveTick());
@@ -340,6 +346,7 @@ TEST_F(RecordingTest, AFailingSaveIsSaidOnceKeepsEveryRowAndSucceedsOnRetry) {
     EXPECT_EQ(rec.store.SavedCount, 10);
     // A new run of failures is said again.
     ASSERT_TRUE(QDir(folder).removeRecursively());
+    Put(folder.toStdString(), "not a folder");
     rec.store.AutoSaveTick = 3;
     EXPECT_FALSE(rec.TimerAutoSaveTick());
     EXPECT_EQ(messages.asked.size(), 4u);
@@ -351,6 +358,73 @@ std::string SavedForty(RecordingRig& src) {
     for (int i = 0; i < 40; ++i) EXPECT_TRUE(src.Record("10456;008"));
     EXPECT_TRUE(src.rec.SaveByExtension(false));
     return src.rec.store.RecordingFile;
+}
+
+TEST_F(RecordingTest, ARemovedFolderIsMadeAgainOrTheDataFolderTakesTheRecording) {
+    const QString folder = dir.filePath("out");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string asked = (folder + "/run.dmm").toStdString();
+    rec.store.RecordingFile = asked;
+    rec.ResetRecording();
+    ASSERT_TRUE(QDir(folder).removeRecursively());  // before the first save
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(Slurp(asked).size(), 6u * 111);
+    EXPECT_TRUE(messages.asked.empty());
+    // A folder that cannot be made again: the whole recording goes to the data folder.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    Put(folder.toStdString(), "not a folder");
+    ASSERT_TRUE(Record("10456;008"));
+    rec.store.AutoSaveTick = 3;
+    ASSERT_TRUE(rec.TimerAutoSaveTick());
+    const std::string moved = PathOf("data/run.dmm");
+    EXPECT_EQ(rec.store.RecordingFile, moved);
+    EXPECT_EQ(Slurp(moved).size(), 7u * 111);
+    EXPECT_EQ(FolderOf(rec.store.ChunkFile), PathOf("data"));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(rec.store.ChunkFile)));
+    const std::string where = "Can't save " + asked;
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0].message,
+              where + "\r\nThe folder is missing and could not be made again (Not a directory).\r\n" +
+                  "This recording is saved to " + moved + ".");
+    // Said again at exit, naming the file that holds the readings.
+    ASSERT_TRUE(Record("10456;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(rec.MovedNotice(), where + "\r\nThis recording is saved to " + moved + ".");
+}
+
+TEST_F(RecordingTest, ASaveThatFillsTheDiskKeepsWholeLinesAndCountsThem) {
+    for (int i = 0; i < 500; ++i) ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    for (int i = 0; i < 90; ++i) ASSERT_TRUE(Record("10456;008"));
+    {
+        FileSizeLimit full(551 * 111 + 67);  // room for 50 of the 90 new lines and a part
+        EXPECT_FALSE(rec.SaveByExtension(false));
+    }
+    const std::string bytes = Slurp(PathOf("run.dmm"));
+    EXPECT_EQ(bytes.size(), 551u * 111);
+    EXPECT_EQ(bytes.substr(550 * 111 + 99, 9), "10456;008");
+    EXPECT_EQ(rec.store.SavedCount, 550);
+    EXPECT_EQ(rec.store.RecordCount, 590);
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(Slurp(PathOf("run.dmm")).size(), 591u * 111);
+}
+
+TEST_F(RecordingTest, AChosenNameKeepsItsOlderFileUntilReadingsAreSavedOverIt) {
+    Put(PathOf("old.dmm"), "an older recording");
+    rec.NameChosen(PathOf("old.dmm"));
+    ASSERT_TRUE(Record("10123;008"));  // the save before row 1 has no reading to put there
+    EXPECT_EQ(Slurp(PathOf("old.dmm")), "an older recording");
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    EXPECT_EQ(Slurp(PathOf("old.dmm")).size(), 222u);
+}
+
+TEST_F(RecordingTest, OpeningAFileClearsWhatAnInterruptedSaveLeftBesideIt) {
+    ASSERT_TRUE(Record("10123;008"));
+    ASSERT_TRUE(rec.SaveByExtension(false));
+    Put(PathOf(".run.dmm.voltaro-a1B2c3"), "half a save");
+    ASSERT_TRUE(rec.OpenFile(PathOf("run.dmm")).loaded);
+    EXPECT_FALSE(QFile::exists(dir.filePath(".run.dmm.voltaro-a1B2c3")));
 }
 
 TEST_F(RecordingTest, ImportAppendsBehindTheRowsHeldAndTheNextSaveWritesAllOfThem) {
@@ -456,7 +530,8 @@ TEST_F(RecordingTest, AFullTableWaitsForASuccessfulSaveBeforeItRollsOver) {
     EXPECT_EQ(rec.store.Text(kMaxRows, Field::Notes), "10123;008");
     // Said once for the recording file and once for the report's working file.
     ASSERT_EQ(messages.asked.size(), 2u);
-    EXPECT_EQ(messages.asked[0].message, "Can't save " + PathOf("run.dmm") + "\r\nDisk full.");
+    EXPECT_EQ(messages.asked[0].message,
+              "Can't save " + PathOf("run.dmm") + "\r\nThe disk is full (File too large).");
     EXPECT_TRUE(Record("10456;008"));  // space again: saved, rolled over, recorded
     EXPECT_EQ(rec.store.ChunkCount, 1);
     EXPECT_EQ(rec.store.RecordCount, 1);
@@ -559,12 +634,13 @@ TEST_F(RecordingTest, ExportRefusesTheRecordingsOwnFilesAndAStaleReport) {
     }
     EXPECT_EQ(Slurp(own[0]), before);
     // The current chunk's report cannot be written: no export of the older lines.
-    rec.store.ChunkFile = PathOf("gone/chunk.tmp");
+    Put(PathOf("file"), "not a folder");
+    rec.store.ChunkFile = PathOf("file/chunk.tmp");
     const size_t said = messages.asked.size();
     EXPECT_FALSE(rec.ExportReadings(PathOf("out.csv")));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(PathOf("out.csv"))));
     ASSERT_EQ(messages.asked.size(), said + 1);
-    EXPECT_EQ(messages.asked.back().message.rfind("Can't save " + PathOf("gone/chunk.tmp"), 0), 0u);
+    EXPECT_EQ(messages.asked.back().message.rfind("Can't save " + PathOf("file/chunk.tmp"), 0), 0u);
 }
 
 // After two rollovers: the file being written, the two before it and the report's working files

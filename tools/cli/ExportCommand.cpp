@@ -10,18 +10,21 @@ namespace voltaro::cli {
 namespace {
 
 const char kHelp[] =
-    "usage: voltaro-cli export FILE --out FILE.csv\n"
+    "usage: voltaro-cli export FILE --out FILE.csv [--force]\n"
     "Writes the readings report of a recording file as the program's Export Readings command\n"
     "writes it: a title line, then one comma-separated line for every reading, page marker and\n"
-    "switch of an option, with the line numbers first.\n\n"
+    "switch of an option, with the line numbers first. An existing --out file is refused unless\n"
+    "--force is given.\n\n"
     "Damaged lines of the recording are skipped and counted on stderr.\n\n"
     "Exits with status 1 when the file cannot be read as a recording, no line of it could be\n"
-    "read or the export cannot be written, 2 on a wrong argument.\n";
+    "read or the export cannot be written, 2 on a wrong argument or an existing --out file\n"
+    "without --force.\n";
 
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args) {
     std::string in, out;
+    bool force = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-h" || a == "--help") {
@@ -29,6 +32,8 @@ int RunExport(const std::vector<std::string>& args) {
             return 0;
         } else if (a == "--out" && i + 1 < args.size()) {
             out = args[++i];
+        } else if (a == "--force") {
+            force = true;
         } else if (in.empty() && a.rfind("--", 0) != 0) {
             in = a;
         } else {
@@ -43,6 +48,11 @@ int RunExport(const std::vector<std::string>& args) {
     if (QFileInfo(QString::fromLocal8Bit(out.c_str())).absoluteFilePath() ==
         QFileInfo(QString::fromLocal8Bit(in.c_str())).absoluteFilePath()) {
         std::fprintf(stderr, "voltaro-cli export: --out would replace the recording file itself\n");
+        return 2;
+    }
+    if (QFileInfo::exists(QString::fromLocal8Bit(out.c_str())) && !force) {
+        std::fprintf(stderr, "voltaro-cli export: %s already exists; give --force to replace it\n",
+                     out.c_str());
         return 2;
     }
     HeadlessRecording h;

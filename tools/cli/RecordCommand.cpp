@@ -48,11 +48,14 @@ const char kHelp[] =
     "  --count N           stop after N readings\n"
     "  --stop-on-ol        stop at the first overloaded reading that is due\n"
     "  --settings TEXT     baud,parity,data bits,stop bits (default 2400,O,7,1)\n"
-    "  --force             replace an existing FILE with this recording\n"
+    "  --force             replace an existing FILE with this recording; the older file\n"
+    "                      stays until the first readings are saved over it\n"
     "  -h, --help          this text\n\n"
     "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
     "arrives within 30 seconds or a save fails (saying how many readings the file holds), 2 on\n"
-    "a wrong argument or an existing FILE without --force.\n";
+    "a wrong argument or an existing FILE without --force.\n\n"
+    "A folder of FILE removed meanwhile is made again; when it cannot be, the recording goes to\n"
+    "the per-user data folder under the same name, and the messages say where.\n";
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "voltaro-cli record: %s\n", message.c_str());
@@ -159,7 +162,8 @@ int RunRecord(const std::vector<std::string>& args) {
     const std::string ext = ExtensionOf(out, '.');
     if (ext != "dmm" && ext != "csv" && ext != "txt") return Fail(2, "--out needs a .dmm, .csv or .txt name");
     const QFileInfo outInfo(QString::fromLocal8Bit(out.c_str()));
-    if (outInfo.exists() && !force) return Fail(2, out + " already exists; give --force to replace it");
+    const bool replacing = outInfo.exists();
+    if (replacing && !force) return Fail(2, out + " already exists; give --force to replace it");
 
     const std::string folder = DefaultProgramFolder();
     auto [table, portNumber] = ChoosePort(portArg, folder);
@@ -267,11 +271,20 @@ int RunRecord(const std::vector<std::string>& args) {
         // SavedCount: the rows that reached the file before the failures.
         std::fprintf(stderr, "voltaro-cli record: the last save failed: %s holds %d of its %d readings\n",
                      store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
+    } else if (view.recorded == 0 && replacing) {
+        // Only readings replace the older recording.
+        std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n",
+                     store.RecordingFile.c_str());
     } else {
         std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
                      store.RecordingFile.c_str(), store.RecordCount);
     }
     if (!reportSaved) std::fprintf(stderr, "voltaro-cli record: the report working file was not saved\n");
+    // Said again last, where it is seen: the recording is not where --out named it.
+    if (std::string moved = rec.MovedNotice(); !moved.empty()) {
+        for (size_t at; (at = moved.find("\r\n")) != std::string::npos;) moved.replace(at, 2, " ");
+        std::fprintf(stderr, "voltaro-cli record: %s\n", moved.c_str());
+    }
     return saved && reportSaved ? status : 1;
 }
 
