@@ -2,6 +2,7 @@
 #include <QProcess>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <csignal>
 
 #include "app/Clock.h"
 #include "app/EndSignals.h"
@@ -46,7 +47,16 @@ int main(int argc, char** argv) {
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     frmMain form(ctx);
-    QObject::connect(&form, &frmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A notice said on the way out (where a recording went) stays until it is read when the user
+    // ended the program; a kill or the end of the session waits for nobody.
+    bool endedWithoutAsking = false;
+    QObject::connect(
+        &form, &frmMain::programEnded, &app,
+        [&messages, &endedWithoutAsking] {
+            if (!endedWithoutAsking) messages.WaitUntilPressed();
+            QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
     const bool loaded = form.Form_Load();
     if (!loaded) {
         QApplication::restoreOverrideCursor();
@@ -56,11 +66,23 @@ int main(int argc, char** argv) {
     // A kill, a logout or a shutdown ends the program as the close box would, but saves the
     // readings without asking, since nobody may be there to answer; so does the end of the
     // session and any other way out of the event loop.
+    // A second signal, when the first has saved and the program still has not gone (a box
+    // waits, a device hangs), ends it the signal's own way.
     EndSignals endSignals;
-    QObject::connect(&endSignals, &EndSignals::received, &form, &frmMain::EndSession);
+    const auto endWithoutAsking = [&form, &endedWithoutAsking] {
+        if (!form.Ended) endedWithoutAsking = true;
+        form.EndSession();
+    };
+    QObject::connect(&endSignals, &EndSignals::received, &form, [&form, endWithoutAsking](int signalNumber) {
+        if (form.Ended) {
+            std::signal(signalNumber, SIG_DFL);
+            std::raise(signalNumber);
+        }
+        endWithoutAsking();
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.EndSession(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, &frmMain::EndSession);
+                     [endWithoutAsking](QSessionManager&) { endWithoutAsking(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, endWithoutAsking);
     form.show();
     QApplication::restoreOverrideCursor();
     form.ShowStartDialogs();

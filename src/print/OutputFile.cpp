@@ -33,8 +33,14 @@ std::string OutputFileProblem(const std::string& path) {
 
     const bool existed = lstat(path.c_str(), &st) == 0;
     if (existed && S_ISDIR(st.st_mode)) return Problem("'" + path + "'", EISDIR);
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) return Problem("'" + path + "'", errno);
+    // A file made here only to try is made exclusively, so that the one removed again is surely
+    // ours; not blocking, so that a pipe given as the output does not wait for a reader.
+    const int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (existed ? 0 : O_CREAT | O_EXCL);
+    const int fd = open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        if (!existed && errno == EEXIST) return "";  // another program made it meanwhile: not ours to try
+        return Problem("'" + path + "'", errno);
+    }
     close(fd);
     if (!existed) unlink(path.c_str());
     return "";

@@ -104,8 +104,7 @@ TEST(MeterBinary, KeepsTheLineRawWhateverAKilledReaderLeft) {
         const int f = open(device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
         const bool got = f >= 0 && tcgetattr(f, &now) == 0;
         if (f >= 0) close(f);
-        return got && (now.c_iflag & (IGNPAR | ICRNL)) == 0 && (now.c_lflag & (ECHO | ICANON)) == 0 &&
-               (now.c_cflag & PARODD) == 0;
+        return got && (now.c_iflag & ICRNL) == 0 && (now.c_lflag & (ECHO | ICANON)) == 0;
     };
     bool back = raw();
     for (int waits = 0; !back && waits < 100; ++waits) {  // a few frames' time, ten seconds at most

@@ -79,16 +79,21 @@ public:
         return {};
     }
 
-    // A reader killed while it held the line leaves the settings it gave (odd parity, echo,
-    // line editing) behind, and the next reader's open or its bytes suffer for it: put the line
-    // back to raw whenever it is not.
+    // A reader killed while it held the line leaves the settings it gave (echo, line editing,
+    // CR to LF) behind, and the next reader's bytes suffer for it: put the line back to raw
+    // whenever it is not. Parity and character size are left alone: a pty ignores them, a live
+    // reader asks for them (so they must not be rewritten under it at every frame), and the
+    // reader's port layer mends what a killed one left of them when it opens.
     void KeepRaw() {
         termios now{};
         if (tcgetattr(slave_, &now) != 0) return;
-        constexpr tcflag_t kShape = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
-        if (now.c_iflag != raw_.c_iflag || now.c_oflag != raw_.c_oflag || now.c_lflag != raw_.c_lflag ||
-            (now.c_cflag & kShape) != (raw_.c_cflag & kShape)) {
-            tcsetattr(slave_, TCSANOW, &raw_);
+        constexpr tcflag_t kParityInput = IGNPAR | INPCK | PARMRK;
+        if ((now.c_iflag & ~kParityInput) != (raw_.c_iflag & ~kParityInput) || now.c_oflag != raw_.c_oflag ||
+            now.c_lflag != raw_.c_lflag) {
+            now.c_iflag = (raw_.c_iflag & ~kParityInput) | (now.c_iflag & kParityInput);
+            now.c_oflag = raw_.c_oflag;
+            now.c_lflag = raw_.c_lflag;
+            tcsetattr(slave_, TCSANOW, &now);
         }
     }
 
