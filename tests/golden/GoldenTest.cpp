@@ -16,8 +16,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <functional>
-#include <map>
 
 #include "link/FrameReader.h"
 #include "link/SerialPort.h"
@@ -105,43 +103,38 @@ TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {
     g.clock.Set(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 52)));
     g.Reset("run.dmm");
     g.rec.NameChosen(g.rec.store.RecordingFile);
-    // The check boxes and limits the user switches before the given row is recorded.
-    const std::map<int, std::function<void()>> switches = {
-        {2, [&] { g.stats.chkMAX_Click(true); }},
-        {3,
-         [&] {
-             g.alarms.TextAlarmHI = "3";
-             g.alarms.OptAlarmHi_Click(true);
-         }},
-        {5,
-         [&] {
-             g.stats.chkMIN_Click(true);
-             g.stats.ChkAVG_Click(true);
-         }},
-        {7,
-         [&] {
-             g.stats.ChkREL_Click(true, g.reading.value, g.clock.Today(),
-                                  g.formats.FormatStampTime(g.clock.Now().time()));
-         }},
-        {10,
-         [&] {
-             g.alarms.TextAlarmLO = "0.5";
-             g.alarms.OptAlarmLo_Click(true);
-         }},
-        {13,
-         [&] {
-             g.stats.ChkREL_Click(false, 0, {}, "");
-             g.stats.chkMAX_Click(false);
-         }},
-        {16,
-         [&] {
-             g.alarms.OptAlarmHi_Click(false);
-             g.stats.ChkAVG_Click(false);
-         }},
-    };
     g.acq.cmdStart_Click();
     for (size_t i = 0; i < frames.size(); ++i) {
-        if (auto s = switches.find(static_cast<int>(i) + 1); s != switches.end()) s->second();
+        // The check boxes and limits the user switches before the meter sends frame i + 1.
+        switch (i + 1) {
+            case 2:
+                g.stats.chkMAX_Click(true);
+                break;
+            case 3:
+                g.alarms.TextAlarmHI = "3";
+                g.alarms.OptAlarmHi_Click(true);
+                break;
+            case 5:
+                g.stats.chkMIN_Click(true);
+                g.stats.ChkAVG_Click(true);
+                break;
+            case 7:
+                g.stats.ChkREL_Click(true, g.reading.value, g.clock.Today(),
+                                     g.formats.FormatStampTime(g.clock.Now().time()));
+                break;
+            case 10:
+                g.alarms.TextAlarmLO = "0.5";
+                g.alarms.OptAlarmLo_Click(true);
+                break;
+            case 13:
+                g.stats.ChkREL_Click(false, 0, {}, "");
+                g.stats.chkMAX_Click(false);
+                break;
+            case 16:
+                g.alarms.OptAlarmHi_Click(false);
+                g.stats.ChkAVG_Click(false);
+                break;
+        }
         g.Second(frames[i]);
     }
     // STOP, then the last saves, as the command line ends a recording.
