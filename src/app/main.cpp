@@ -49,12 +49,14 @@ int main(int argc, char** argv) {
     frmMain form(ctx);
     // A notice said on the way out (where a recording went) stays until it is read when the user
     // ended the program; a kill or the end of the session waits for nobody.
+    // A last save that failed ends the program with status 1, for the logs of whatever ended it.
     bool endedWithoutAsking = false;
+    bool lastSaveFailed = false;
     QObject::connect(
         &form, &frmMain::programEnded, &app,
-        [&messages, &endedWithoutAsking] {
+        [&messages, &endedWithoutAsking, &lastSaveFailed] {
             if (!endedWithoutAsking) messages.WaitUntilPressed();
-            QCoreApplication::quit();
+            QCoreApplication::exit(lastSaveFailed ? 1 : 0);
         },
         Qt::QueuedConnection);
     const bool loaded = form.Form_Load();
@@ -69,9 +71,10 @@ int main(int argc, char** argv) {
     // A second signal, when the first has saved and the program still has not gone (a box
     // waits, a device hangs), ends it the signal's own way.
     EndSignals endSignals;
-    const auto endWithoutAsking = [&form, &endedWithoutAsking] {
-        if (!form.Ended) endedWithoutAsking = true;
-        form.EndSession();
+    const auto endWithoutAsking = [&form, &endedWithoutAsking, &lastSaveFailed] {
+        if (form.Ended) return;
+        endedWithoutAsking = true;
+        lastSaveFailed = !form.EndSession();
     };
     QObject::connect(&endSignals, &EndSignals::received, &form, [&form, endWithoutAsking](int signalNumber) {
         if (form.Ended) {

@@ -82,7 +82,9 @@ std::string DiagnoseOpenFailure(const std::string& path, bool lockRefused) {
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;  // before the group lookup sets it
-        return OpenErrorCause(err, GroupName(st.st_gid));
+        // Joining the group helps only where the group may read and write the device.
+        const bool groupMayUse = (st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+        return OpenErrorCause(err, groupMayUse ? GroupName(st.st_gid) : std::string());
     }
     termios line{};
     const bool terminal = tcgetattr(fd, &line) == 0;
