@@ -125,7 +125,7 @@ void frmMain::PrintGraphOnPrinter() {
             return;
         const std::string problem = printers.OutputProblem();
         if (!problem.empty()) {
-            ctx.messages->ShowMessage(kPrintFailedMessage + "\n" + problem, "error");
+            ctx.messages->ShowMessage(kPrintFailedMessage + "\r\n" + problem, "error");
             return;
         }
     }
@@ -150,7 +150,7 @@ void frmMain::mPrintScreen_Click() {
     if (!printers.ChoosePrinter(request, this)) return;
     const std::string problem = printers.OutputProblem();
     if (!problem.empty()) {
-        ctx.messages->ShowMessage(kScreenFailedMessage + "\n" + problem, "error");
+        ctx.messages->ShowMessage(kScreenFailedMessage + "\r\n" + problem, "error");
         return;
     }
 

@@ -135,7 +135,7 @@ void frmReport::mPrint_Click() {
     Copies = request.copies;
     const std::string problem = printers_.OutputProblem();
     if (!problem.empty()) {
-        messages_.ShowMessage(kReportFailedMessage + "\n" + problem, "error");
+        messages_.ShowMessage(kReportFailedMessage + "\r\n" + problem, "error");
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

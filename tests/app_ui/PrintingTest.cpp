@@ -145,7 +145,7 @@ TEST_F(Printing, PrintGraphWithoutAPrinterAsksForAPdfFile) {
     ASSERT_EQ(h.dialogs.asked.size(), 3u);
     ASSERT_EQ(h.messages.asked.size(), 2u);
     EXPECT_EQ(h.messages.asked[1].message,
-              kPrintFailedMessage + "\nfolder '" + missing.toStdString() + "': No such file or directory");
+              kPrintFailedMessage + "\r\nfolder '" + missing.toStdString() + "': No such file or directory");
     EXPECT_TRUE(d.cmdStart->isEnabled());
 }
 
