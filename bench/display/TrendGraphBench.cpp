@@ -9,8 +9,8 @@
 #include "display/GraphRange.h"
 #include "display/ModPicShow.h"
 #include "display/QtDrawingSurface.h"
-#include "display/RecordingSurface.h"
 #include "recording/RecordStore.h"
+#include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
 #include "values/Formatting.h"
 

@@ -7,6 +7,9 @@
 #include <cstring>
 
 #include "link/FrameReader.h"
+#include "support/CountingBeeper.h"
+#include "support/ScriptedSerialPort.h"
+#include "support/SettableClock.h"
 
 using namespace voltaro;
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "display/GraphRange.h"
-#include "display/RecordingSurface.h"
 #include "print/ModPicShow1.h"
 #include "print/QtPrinter.h"
 #include "recording/RecordStore.h"
+#include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
 #include "values/Formatting.h"
 #include "values/Statistics.h"

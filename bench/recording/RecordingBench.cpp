@@ -15,6 +15,7 @@
 #include "recording/Export.h"
 #include "recording/FileFormat.h"
 #include "recording/RecordingRig.h"
+#include "support/ScriptedMessages.h"
 #include "values/Formatting.h"
 
 using namespace voltaro;

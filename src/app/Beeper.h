@@ -9,11 +9,10 @@ public:
     virtual void Beep() = 0;
 };
 
-// Counts beeps instead of sounding them (tests, and the command-line tools).
-class CountingBeeper : public Beeper {
+// Sounds nothing: for the command-line tools, which have no bell to ring.
+class SilentBeeper : public Beeper {
 public:
-    void Beep() override { ++count; }
-    int count = 0;
+    void Beep() override {}
 };
 
 }  // namespace voltaro

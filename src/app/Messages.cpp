@@ -18,16 +18,6 @@ MessageKind KindOf(const std::string& kind) {
     return {MessageIcon::Information, MessageButtons::Ok, "Message"};  // "info" and the unknown
 }
 
-std::string ScriptedMessages::ShowMessage(const std::string& message, const std::string& kind) {
-    asked.push_back({message, kind});
-    if (!answers.empty()) {
-        std::string a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return KindOf(kind).buttons == MessageButtons::Ok ? kAnswerOk : kAnswerYes;
-}
-
 std::string ConsoleMessages::ShowMessage(const std::string& message, const std::string& kind) {
     const MessageKind k = KindOf(kind);
     QString text = QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()));

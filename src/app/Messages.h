@@ -1,8 +1,6 @@
 #pragma once
 
-#include <deque>
 #include <string>
-#include <vector>
 
 namespace voltaro {
 
@@ -29,20 +27,6 @@ class MessageSeam {
 public:
     virtual ~MessageSeam() = default;
     virtual std::string ShowMessage(const std::string& message, const std::string& kind) = 0;
-};
-
-// Answers from a script and records every question, for tests. With the script used up it
-// answers as the box's first button would.
-class ScriptedMessages : public MessageSeam {
-public:
-    struct Asked {
-        std::string message;
-        std::string kind;
-    };
-    std::string ShowMessage(const std::string& message, const std::string& kind) override;
-
-    std::deque<std::string> answers;
-    std::vector<Asked> asked;
 };
 
 // Writes every message to standard error and answers OK/Yes; for the command-line tools.

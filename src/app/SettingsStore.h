@@ -1,9 +1,7 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace voltaro {
 
@@ -16,21 +14,6 @@ public:
                                            const std::string& key) const = 0;
     virtual void Save(const std::string& application, const std::string& section, const std::string& key,
                       const std::string& value) = 0;
-};
-
-class MemorySettingsStore : public SettingsStore {
-public:
-    std::optional<std::string> Get(const std::string& application, const std::string& section,
-                                   const std::string& key) const override {
-        auto it = values.find({application, section, key});
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-    void Save(const std::string& application, const std::string& section, const std::string& key,
-              const std::string& value) override {
-        values[{application, section, key}] = value;
-    }
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
 }  // namespace voltaro

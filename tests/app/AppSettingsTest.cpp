@@ -8,6 +8,7 @@
 #include "app/AppSettings.h"
 #include "app/QtSettingsStore.h"
 #include "app/Settings.h"
+#include "support/MemorySettingsStore.h"
 
 using namespace voltaro;
 

@@ -4,6 +4,7 @@
 
 #include "app/Layout.h"
 #include "app/Settings.h"
+#include "support/MemorySettingsStore.h"
 
 using namespace voltaro;
 

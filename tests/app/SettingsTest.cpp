@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/Settings.h"
+#include "support/MemorySettingsStore.h"
 
 using namespace voltaro;
 

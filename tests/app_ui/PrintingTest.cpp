@@ -19,11 +19,12 @@
 #include "display/QtDrawingSurface.h"
 #include "print/Printers.h"
 #include "print/QtPrinters.h"
-#include "print/RecordingPrinter.h"
 #include "print/frmPrintRange.h"
 #include "print/frmReport.h"
 #include "print/frmTitle.h"
 #include "support/PdfPages.h"
+#include "support/PdfPrinters.h"
+#include "support/RecordingPrinter.h"
 
 namespace voltaro {
 namespace {

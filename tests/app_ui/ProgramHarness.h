@@ -13,6 +13,12 @@
 #include "app/SettingsStore.h"
 #include "app/frmMain.h"
 #include "link/SerialPort.h"
+#include "support/CountingBeeper.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedSerialPort.h"
+#include "support/SettableClock.h"
 
 namespace voltaro {
 

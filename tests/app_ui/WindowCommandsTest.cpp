@@ -17,6 +17,7 @@
 #include "app/frmSeleDim.h"
 #include "link/frmCommTest.h"
 #include "link/frmSetup.h"
+#include "support/ScriptedSerialPort.h"
 
 namespace voltaro {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "display/ModShow.h"
-#include "display/RecordingSurface.h"
 #include "link/Decoder.h"
+#include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
 #include "values/Decibels.h"
 #include "values/Formatting.h"

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "display/ScalingSettings.h"
+#include "support/MemorySettingsStore.h"
 
 using namespace voltaro;
 

@@ -4,9 +4,9 @@
 
 #include "display/GraphRange.h"
 #include "display/ModPicShow.h"
-#include "display/RecordingSurface.h"
 #include "link/Decoder.h"
 #include "recording/RecordStore.h"
+#include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
 #include "values/Decibels.h"
 

@@ -13,6 +13,7 @@
 #include "MeterRun.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
+#include "support/CountingBeeper.h"
 
 using namespace voltaro;
 

@@ -6,6 +6,9 @@
 
 #include "LinkDoubles.h"
 #include "link/FrameReader.h"
+#include "support/CountingBeeper.h"
+#include "support/ScriptedSerialPort.h"
+#include "support/SettableClock.h"
 
 using namespace voltaro;
 using voltaro::testing::RecordingCommTest;

@@ -11,6 +11,7 @@
 #include "link/FrameReader.h"
 #include "link/PortDevice.h"
 #include "link/QtSerialPort.h"
+#include "support/CountingBeeper.h"
 
 using namespace voltaro;
 using voltaro::testing::PtyPair;

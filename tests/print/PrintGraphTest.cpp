@@ -4,10 +4,11 @@
 
 #include "app/Messages.h"
 #include "display/GraphRange.h"
-#include "display/RecordingSurface.h"
 #include "print/ModPicShow1.h"
-#include "print/RecordingPrinter.h"
 #include "recording/RecordStore.h"
+#include "support/RecordingPrinter.h"
+#include "support/RecordingSurface.h"
+#include "support/ScriptedMessages.h"
 #include "values/DateTimeFormat.h"
 #include "values/Statistics.h"
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "print/RecordingPrinter.h"
 #include "print/ReportPrint.h"
 #include "recording/RecordStore.h"
 #include "recording/Report.h"
+#include "support/RecordingPrinter.h"
+#include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
 
 namespace voltaro {

@@ -7,6 +7,7 @@
 #include "link/SerialPort.h"
 #include "recording/Acquisition.h"
 #include "recording/RecordingRig.h"
+#include "support/ScriptedSerialPort.h"
 #include "values/Formatting.h"
 
 namespace voltaro {

@@ -5,6 +5,7 @@
 
 #include "recording/Export.h"
 #include "recording/RecordingRig.h"
+#include "support/ScriptedMessages.h"
 
 namespace voltaro {
 namespace {

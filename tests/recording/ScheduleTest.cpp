@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "recording/Schedule.h"
+#include "support/SettableClock.h"
 
 namespace voltaro {
 namespace {

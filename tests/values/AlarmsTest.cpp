@@ -4,6 +4,8 @@
 
 #include "app/Beeper.h"
 #include "app/Settings.h"
+#include "support/CountingBeeper.h"
+#include "support/MemorySettingsStore.h"
 #include "values/Alarms.h"
 
 using namespace voltaro;

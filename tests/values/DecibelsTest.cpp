@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
+#include "support/MemorySettingsStore.h"
 #include "values/Decibels.h"
 
 using namespace voltaro;

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/Messages.h"
+#include "support/ScriptedMessages.h"
 #include "values/Separator.h"
 
 using namespace voltaro;

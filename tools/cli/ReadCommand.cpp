@@ -76,7 +76,7 @@ int RunRead(const std::vector<std::string>& args) {
     Reading reading;
     LinkView noWindow;
     Decoder decoder(reading, noWindow);
-    CountingBeeper beeper;
+    SilentBeeper beeper;
     SystemClock clock;
     FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
     QtSerialPort port(table);

@@ -171,7 +171,7 @@ int RunRecord(const std::vector<std::string>& args) {
     Reading reading;
     LinkView noWindow;
     Decoder decoder(reading, noWindow);
-    CountingBeeper beeper;
+    SilentBeeper beeper;
     SystemClock clock;
     ConsoleMessages messages;
     Statistics stats;

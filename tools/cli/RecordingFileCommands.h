@@ -34,7 +34,7 @@ struct HeadlessRecording {
     Reading reading;
     LinkView noWindow;
     Decoder decoder{reading, noWindow};
-    CountingBeeper beeper;
+    SilentBeeper beeper;
     SystemClock clock;
     ConsoleMessages messages;
     Statistics stats;

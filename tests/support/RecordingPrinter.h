@@ -2,12 +2,12 @@
 
 #include <deque>
 
-#include "display/RecordingSurface.h"
 #include "print/Printer.h"
+#include "support/RecordingSurface.h"
 
 namespace voltaro {
 
-// A printer that keeps every page as a recording surface, for tests: which document each
+// A printer that keeps every page as a recording surface: which document each
 // page went out in, and the orientation it was begun with.
 class RecordingPrinter : public Printer {
 public:

@@ -1,4 +1,4 @@
-#include "display/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 namespace voltaro {
 

@@ -23,7 +23,7 @@ struct DrawnOp {
     bool bold = false;
 };
 
-// A surface that draws nothing and logs every operation, for tests of geometry and colour.
+// A surface that draws nothing and logs every operation, for checks of geometry and colour.
 // Text is measured as a fixed number of pixels per character and per line, so that tests can
 // compute where a text must stand.
 class RecordingSurface : public DrawingSurface {

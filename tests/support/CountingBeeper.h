@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/Beeper.h"
+
+namespace voltaro {
+
+// Counts beeps instead of sounding them.
+class CountingBeeper : public Beeper {
+public:
+    void Beep() override { ++count; }
+    int count = 0;
+};
+
+}  // namespace voltaro
