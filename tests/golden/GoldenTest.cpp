@@ -19,6 +19,7 @@
 
 #include "link/FrameReader.h"
 #include "link/SerialPort.h"
+#include "support/ScriptedSerialPort.h"
 #include "recording/Acquisition.h"
 #include "recording/RecordingRig.h"
 
