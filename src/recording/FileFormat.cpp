@@ -456,11 +456,24 @@ ReadOutcome ReadRows(RecordStore& store, const std::string& path, const HeaderIn
         }
         const char* line = file.At(pos);
         if (!intact(line)) {
-            // Skip to the next intact line: it ends at a CR LF, wherever the damage ended.
+            // Skip to the next intact line: it ends at a CR LF, wherever the damage ended. The
+            // damaged lines are the CR LFs passed (short lines), or the lines' worth of bytes
+            // passed where line ends were garbled too, whichever is more.
+            const auto lineEndAt = [&file](long long at) {
+                return file.At(at)[0] == '\r' && file.At(at)[1] == '\n';
+            };
+            long long lineEnds = lineEndAt(pos) ? 1 : 0;
             long long next = pos + 1;
-            while (file.Hold(next, len) && !intact(file.At(next))) ++next;
+            while (file.Hold(next, len) && !intact(file.At(next))) {
+                if (lineEndAt(next)) ++lineEnds;
+                ++next;
+            }
             const long long end = file.Hold(next, len) ? next : file.End();
-            out.damagedLines += static_cast<int>(std::max<long long>(1, (end - pos + len / 2) / len));
+            for (long long at = next; end == file.End() && at + 1 < end; ++at) {
+                if (lineEndAt(at)) ++lineEnds;  // in the last bytes, too few for a whole line
+            }
+            const long long linesWorth = (end - pos + len / 2) / len;
+            out.damagedLines += static_cast<int>(std::max<long long>({1, lineEnds, linesWorth}));
             pos = next;
             lineNo = pos / len;
             continue;
