@@ -282,7 +282,7 @@ int RunRecord(const std::vector<std::string>& args) {
     if (!reportSaved) std::fprintf(stderr, "voltaro-cli record: the report working file was not saved\n");
     // Said again last, where it is seen: the recording is not where --out named it.
     if (std::string moved = rec.MovedNotice(); !moved.empty()) {
-        for (size_t at; (at = moved.find("\r\n")) != std::string::npos;) moved.replace(at, 2, " ");
+        for (size_t at; (at = moved.find("\r\n")) != std::string::npos;) moved.replace(at, 2, ". ");
         std::fprintf(stderr, "voltaro-cli record: %s\n", moved.c_str());
     }
     return saved && reportSaved ? status : 1;
