@@ -102,11 +102,13 @@ for ((i = 1; i <= runs; i++)); do
     "$cli" record --port "$device" --out "$out" "${args[@]}" 2>"$err" &
     pid=$!
     sleep "$((RANDOM % 4)).$((RANDOM % 10))"
+    # TERM, not INT: a background job of a script starts with INT ignored, so an INT sent before
+    # the recorder has set up its handler would be lost and the run would never end.
     mode=$((RANDOM % 3))
     case $mode in
         0) kill -KILL "$pid" ;;                                               # while recording
-        1) kill -INT "$pid"; sleep "0.0$((RANDOM % 10))"; kill -KILL "$pid" 2>/dev/null ;;  # in the last save
-        2) kill -INT "$pid" ;;                                                # a clean end
+        1) kill -TERM "$pid"; sleep "0.0$((RANDOM % 10))"; kill -KILL "$pid" 2>/dev/null ;;  # in the last save
+        2) kill -TERM "$pid" ;;                                                # a clean end
     esac
     wait "$pid" 2>/dev/null
     status=$?
@@ -183,7 +185,7 @@ for c in "${cases[@]}"; do
             [[ $c == r3 ]] && echo "not a folder" >"$work/$c/out"
         fi
         sleep 4
-        kill -INT "$pid"
+        kill -TERM "$pid"
         wait "$pid"
         echo $? >"$work/$c/status"
     ) &
@@ -228,7 +230,7 @@ if ((fullDisk)); then
                 readings_of "$out" >"$work/$c/autosaved"
                 dd if=/dev/zero of="$mnt/filler" bs=4096 2>/dev/null
                 sleep 60   # the next save then needs more room than the last page holds
-                kill -INT "$pid"
+                kill -TERM "$pid"
                 wait "$pid"
                 echo $? >"$work/$c/status"
             ) &
