@@ -6,16 +6,22 @@ namespace voltaro::cli {
 
 namespace {
 
-// Arguments stay bytes: frames and device names are single-byte text.
+// Arguments stay bytes: frames and device names are single-byte text, and Latin-1 gives every
+// byte back as it came, whatever the locale.
 QString FromBytes(const std::string& s) {
-    return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 std::string ToBytes(const QString& s) {
-    return s.toLocal8Bit().toStdString();
+    return s.toLatin1().toStdString();
 }
 
 }  // namespace
+
+int SayVersion() {
+    std::puts("voltaro-cli " VOLTARO_VERSION);
+    return 0;
+}
 
 CommandLine::CommandLine(const char* command, const char* help,
                          std::initializer_list<const char*> valueOptions,
@@ -36,10 +42,7 @@ std::optional<int> CommandLine::Parse(const std::vector<std::string>& args, bool
         std::fputs(help_, stdout);
         return 0;
     }
-    if (Given("version")) {
-        std::puts("voltaro-cli " VOLTARO_VERSION);
-        return 0;
-    }
+    if (Given("version")) return SayVersion();
     std::string wrong;
     if (const QStringList unknown = parser_.unknownOptionNames(); !unknown.isEmpty()) {
         wrong = "unexpected argument '" + std::string(unknown.front().size() == 1 ? "-" : "--") +
@@ -50,8 +53,7 @@ std::optional<int> CommandLine::Parse(const std::vector<std::string>& args, bool
         wrong = "unexpected argument '" + ToBytes(parser_.positionalArguments().front()) + "'";
     }
     if (wrong.empty()) return std::nullopt;
-    std::fprintf(stderr, "voltaro-cli %s: %s\n\n%s", command_.c_str(), wrong.c_str(), help_);
-    return 2;
+    return Wrong(wrong);
 }
 
 bool CommandLine::Given(const char* name) const {
@@ -66,6 +68,11 @@ std::vector<std::string> CommandLine::Positional() const {
     std::vector<std::string> out;
     for (const QString& a : parser_.positionalArguments()) out.push_back(ToBytes(a));
     return out;
+}
+
+int CommandLine::Wrong(const std::string& problem) const {
+    std::fprintf(stderr, "voltaro-cli %s: %s\n\n%s", command_.c_str(), problem.c_str(), help_);
+    return 2;
 }
 
 int CommandLine::Fail(int status, const std::string& message) const {

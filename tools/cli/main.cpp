@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({help, version});
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLatin1(argv[i]);
     const bool understood = parser.parse(arguments);
     if (parser.isSet(help) || parser.positionalArguments().value(0) == QLatin1String("help")) {
         Usage(stdout);

@@ -59,17 +59,18 @@ bool Given(const QCommandLineParser& parser, const char* name) {
     return parser.isSet(QString::fromLatin1(name));
 }
 
+// Latin-1 gives every byte of an argument back as it came, whatever the locale.
 std::string Text(const QCommandLineParser& parser, const char* name) {
-    return parser.value(QString::fromLatin1(name)).toLocal8Bit().toStdString();
+    return parser.value(QString::fromLatin1(name)).toLatin1().toStdString();
 }
 
 // What the parser itself refused: an unknown option, a stray argument, a missing value.
 std::string SyntaxError(const QCommandLineParser& parser, bool understood) {
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
-        return "unknown option '--" + unknown.front().toStdString() + "'";
+        return "unknown option '--" + unknown.front().toLatin1().toStdString() + "'";
     if (!understood) return parser.errorText().toStdString();
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return "unexpected argument '" + extra.front().toLocal8Bit().toStdString() + "'";
+        return "unexpected argument '" + extra.front().toLatin1().toStdString() + "'";
     return {};
 }
 
@@ -157,7 +158,7 @@ std::string ChooseProfile(const QCommandLineParser& parser, MeterOptions& o) {
 ParsedOptions ParseMeterOptions(const std::vector<std::string>& args) {
     QStringList arguments{QStringLiteral("voltaro-meter")};
     for (const std::string& a : args)
-        arguments << QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size()));
+        arguments << QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()));
     QCommandLineParser parser;
     AddOptions(parser);
     const bool understood = parser.parse(arguments);
