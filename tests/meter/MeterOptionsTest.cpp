@@ -35,7 +35,7 @@ TEST(MeterOptions, ProfileFollowsWhatWasGiven) {
 TEST(MeterOptions, RefusesWhatItCannotUse) {
     EXPECT_EQ(Parse({"--speed", "3"}).error, "unknown option '--speed'");
     EXPECT_EQ(Parse({"ramp"}).error, "unexpected argument 'ramp'");
-    EXPECT_EQ(Parse({"--value"}).error, "--value needs a value");
+    EXPECT_EQ(Parse({"--value"}).error, "Missing value after '--value'.");
     EXPECT_EQ(Parse({"--value", "1.2.3"}).error, "--value wants a number, not '1.2.3'");
     EXPECT_EQ(Parse({"--value", "nan"}).error, "--value wants a number, not 'nan'");
     EXPECT_EQ(Parse({"--noise", "0.6"}).error, "--noise wants a number from 0 to 0.5, not '0.6'");

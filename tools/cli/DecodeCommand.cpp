@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "CommandLine.h"
 #include "ReadingText.h"
 #include "Subcommands.h"
 #include "link/Decoder.h"
@@ -20,7 +21,8 @@ const char kHelp[] =
     "                    scale, value, unitText, baseUnit, prefix, acDc, signText, rangeMode,\n"
     "                    specialMode, funcMode); texts as stored, converted to UTF-8\n"
     "  --unit-type TEXT  the meter-type setting that names the transistor-gain unit\n"
-    "  -h, --help        this text\n";
+    "  -h, --help        this text\n"
+    "  --version         the program's version\n";
 
 void Print(const std::string& frame, bool json, const std::string& unitType) {
     const Reading reading = DecodeFrameText(frame, unitType);
@@ -32,28 +34,11 @@ void Print(const std::string& frame, bool json, const std::string& unitType) {
 }  // namespace
 
 int RunDecode(const std::vector<std::string>& args) {
-    bool json = false;
-    std::string unitType;
-    std::vector<std::string> frames;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-h" || a == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--json") {
-            json = true;
-        } else if (a == "--unit-type" && i + 1 < args.size()) {
-            unitType = args[++i];
-        } else if (a == "--") {
-            frames.insert(frames.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-            break;
-        } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "voltaro-cli decode: unknown option '%s'\n\n%s", a.c_str(), kHelp);
-            return 2;
-        } else {
-            frames.push_back(a);
-        }
-    }
+    CommandLine commandLine("decode", kHelp, {"unit-type"}, {"json"});
+    if (auto status = commandLine.Parse(args, true)) return *status;
+    const bool json = commandLine.Given("json");
+    const std::string unitType = commandLine.Text("unit-type");
+    const std::vector<std::string> frames = commandLine.Positional();
     if (!frames.empty()) {
         for (const std::string& f : frames) Print(f, json, unitType);
         return 0;

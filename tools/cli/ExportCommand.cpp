@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "RecordingFileCommands.h"
 #include "Subcommands.h"
 
@@ -23,28 +24,13 @@ const char kHelp[] =
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args) {
-    std::string in, out;
-    bool force = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-h" || a == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--out" && i + 1 < args.size()) {
-            out = args[++i];
-        } else if (a == "--force") {
-            force = true;
-        } else if (in.empty() && a.rfind("--", 0) != 0) {
-            in = a;
-        } else {
-            std::fprintf(stderr, "voltaro-cli export: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
-            return 2;
-        }
-    }
-    if (in.empty() || out.empty()) {
-        std::fprintf(stderr, "voltaro-cli export: a recording file and --out are needed\n\n%s", kHelp);
-        return 2;
-    }
+    CommandLine line("export", kHelp, {"out"}, {"force"});
+    if (auto status = line.Parse(args, true)) return *status;
+    const std::vector<std::string> files = line.Positional();
+    if (files.size() > 1) return line.Wrong("unexpected argument '" + files[1] + "'");
+    const std::string in = files.empty() ? std::string() : files[0], out = line.Text("out");
+    const bool force = line.Given("force");
+    if (in.empty() || out.empty()) return line.Wrong("a recording file and --out are needed");
     if (QFileInfo(QString::fromLocal8Bit(out.c_str())).absoluteFilePath() ==
         QFileInfo(QString::fromLocal8Bit(in.c_str())).absoluteFilePath()) {
         std::fprintf(stderr, "voltaro-cli export: --out would replace the recording file itself\n");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "RecordingFileCommands.h"
 #include "Subcommands.h"
 #include "display/GraphRange.h"
@@ -31,7 +32,8 @@ const char kHelp[] =
     "                     held to the recording; default: all readings (\"All Data in a Page\")\n"
     "  --weight N         line width of the trace, 1 to 10 (default 1)\n"
     "  --landscape        a landscape page (default portrait)\n"
-    "  -h, --help         this text\n\n"
+    "  -h, --help         this text\n"
+    "  --version          the program's version\n\n"
     "Exits with status 1 when the file cannot be read, the range holds no reading or the output\n"
     "cannot be written, 2 on a wrong argument.\n";
 
@@ -67,6 +69,8 @@ int RunGraph(const std::vector<std::string>& args) {
         if (a == "-h" || a == "--help") {
             std::fputs(kHelp, stdout);
             return 0;
+        } else if (a == "--version") {
+            return SayVersion();
         } else if (a == "--out") {
             if (i + 1 >= args.size()) return Usage("--out needs a file name");
             out = args[++i];

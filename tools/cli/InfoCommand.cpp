@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <set>
 
+#include "CommandLine.h"
 #include "ReadingText.h"
 #include "RecordingFileCommands.h"
 #include "Subcommands.h"
@@ -39,15 +40,11 @@ std::string WithUnit(double v, const std::string& unit) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
-    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
-        std::fputs(kHelp, stdout);
-        return 0;
-    }
-    if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
-        std::fprintf(stderr, "voltaro-cli info: one recording file is needed\n\n%s", kHelp);
-        return 2;
-    }
-    const std::string path = args[0];
+    CommandLine line("info", kHelp, {}, {});
+    if (auto status = line.Parse(args, true)) return *status;
+    const std::vector<std::string> files = line.Positional();
+    if (files.size() != 1) return line.Wrong("one recording file is needed");
+    const std::string path = files[0];
     HeadlessRecording h;
     const LoadResult r = h.rec.OpenFile(path);
     if (!r.loaded || (r.rowsRead == 0 && r.damagedLines > 0)) return 1;

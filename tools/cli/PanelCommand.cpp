@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "Subcommands.h"
 #include "display/Glyphs.h"
 #include "display/ModShow.h"
@@ -22,7 +23,8 @@ const char kHelp[] =
     "the four digit cells, sign, prefix and unit, coupling and range mode, and the 40-segment\n"
     "bargraph, as the main window shows them.\n\n"
     "  --out FILE   the picture to write (PNG)\n"
-    "  -h, --help   this text\n\n"
+    "  -h, --help   this text\n"
+    "  --version    the program's version\n\n"
     "Exits with status 1 when the picture cannot be written, 2 on a wrong argument.\n";
 
 const QColor kLcd(214, 222, 206);
@@ -46,26 +48,12 @@ double Text(DrawingSurface& s, double x, double y, const std::string& text, cons
 }  // namespace
 
 int RunPanel(const std::vector<std::string>& args) {
-    std::string frame, out;
-    bool haveFrame = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-h" || a == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--out") {
-            if (i + 1 >= args.size()) return Usage("--out needs a file name");
-            out = args[++i];
-        } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            return Usage("unknown option '" + a + "'");
-        } else if (!haveFrame) {
-            frame = a;
-            haveFrame = true;
-        } else {
-            return Usage("one frame only");
-        }
-    }
-    if (!haveFrame) return Usage("no frame given");
+    CommandLine line("panel", kHelp, {"out"}, {});
+    if (auto status = line.Parse(args, true)) return *status;
+    const std::vector<std::string> frames = line.Positional();
+    if (frames.size() > 1) return Usage("one frame only");
+    if (frames.empty()) return Usage("no frame given");
+    const std::string frame = frames[0], out = line.Text("out");
     if (out.empty()) return Usage("--out is needed");
 
     // Said before anything is drawn, with the system's reason.

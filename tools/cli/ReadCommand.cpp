@@ -3,8 +3,9 @@
 #include <charconv>
 #include <cstdio>
 
-#include "ReadingText.h"
+#include "CommandLine.h"
 #include "PortArgument.h"
+#include "ReadingText.h"
 #include "Subcommands.h"
 #include "app/Beeper.h"
 #include "app/Clock.h"
@@ -26,7 +27,8 @@ const char kHelp[] =
     "                      1.5 or 2 (default 2400,O,7,1)\n"
     "  --count N           stop after N readings, with status 0 (default: run until stopped)\n"
     "  --poll MS           poll every MS milliseconds (default 500)\n"
-    "  -h, --help          this text\n\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n\n"
     "Exits with status 1 when the port cannot be opened or goes away, 2 on a wrong argument.\n";
 
 int Fail(int status, const std::string& message) {
@@ -44,27 +46,14 @@ bool PositiveNumber(const std::string& text, int& out) {
 }  // namespace
 
 int RunRead(const std::vector<std::string>& args) {
-    std::string portArg, settings = "2400,O,7,1";
+    CommandLine line("read", kHelp, {"port", "settings", "count", "poll"}, {});
+    if (auto status = line.Parse(args, false)) return *status;
+    const std::string portArg = line.Text("port"), settings = line.Text("settings", "2400,O,7,1");
     int count = 0, pollMs = 500;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-h" || a == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--port" && hasValue) {
-            portArg = args[++i];
-        } else if (a == "--settings" && hasValue) {
-            settings = args[++i];
-        } else if (a == "--count" && hasValue) {
-            if (!PositiveNumber(args[++i], count)) return Fail(2, "--count needs a whole number above 0");
-        } else if (a == "--poll" && hasValue) {
-            if (!PositiveNumber(args[++i], pollMs)) return Fail(2, "--poll needs milliseconds above 0");
-        } else {
-            std::fprintf(stderr, "voltaro-cli read: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
-            return 2;
-        }
-    }
+    if (line.Given("count") && !PositiveNumber(line.Text("count"), count))
+        return Fail(2, "--count needs a whole number above 0");
+    if (line.Given("poll") && !PositiveNumber(line.Text("poll"), pollMs))
+        return Fail(2, "--poll needs milliseconds above 0");
     if (portArg.empty()) return Fail(2, "--port is needed (a device such as /dev/ttyUSB0, or COM1 to COM10)");
     if (!ParseLineSettings(settings))
         return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");

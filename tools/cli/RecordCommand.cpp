@@ -5,9 +5,11 @@
 #include <QTimer>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
-#include "ReadingText.h"
+#include "CommandLine.h"
 #include "PortArgument.h"
+#include "ReadingText.h"
 #include "Subcommands.h"
 #include "app/Beeper.h"
 #include "app/Clock.h"
@@ -50,21 +52,13 @@ const char kHelp[] =
     "  --settings TEXT     baud,parity,data bits,stop bits (default 2400,O,7,1)\n"
     "  --force             replace an existing FILE with this recording; the older file\n"
     "                      stays until the first readings are saved over it\n"
-    "  -h, --help          this text\n\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n\n"
     "Exits with status 0 after a clean stop, 1 when the port cannot be opened or no reading\n"
     "arrives within 30 seconds or a save fails (saying how many readings the file holds), 2 on\n"
     "a wrong argument or an existing FILE without --force.\n\n"
     "A folder of FILE removed meanwhile is made again; when it cannot be, the recording goes to\n"
     "the per-user data folder under the same name, and the messages say where.\n";
-
-int Fail(int status, const std::string& message) {
-    std::fprintf(stderr, "voltaro-cli record: %s\n", message.c_str());
-    return status;
-}
-
-bool WholeNumber(const std::string& text, long& out, long max) {
-    return cli::WholeNumber(text, out, 0, max);
-}
 
 struct NoAlarmView : AlarmView {
     void SetHiColour(Rgb) override {}
@@ -117,175 +111,217 @@ private:
     bool terminal_;
 };
 
+struct RecordArguments {
+    std::string port, out, settings;
+    long interval = 0, duration = 0, count = 0;
+    bool stopOnOL = false, force = false;
+};
+
+// The numbers of the command line, each with its range; the status when one is wrong.
+std::optional<int> ReadNumbers(const CommandLine& line, RecordArguments& a) {
+    if (line.Given("interval") && !WholeNumber(line.Text("interval"), a.interval, 0, 5999L * 60 + 59))
+        return line.Fail(2, "--interval needs 0 to 359999 seconds");
+    if (line.Given("duration") && !WholeNumber(line.Text("duration"), a.duration, 1, 1L << 40))
+        return line.Fail(2, "--duration needs a whole number of seconds above 0");
+    if (line.Given("count") && !WholeNumber(line.Text("count"), a.count, 1, 1L << 40))
+        return line.Fail(2, "--count needs a whole number above 0");
+    return std::nullopt;
+}
+
+// The arguments when they make a recording; otherwise the status the command ends with.
+std::optional<int> ReadArguments(const std::vector<std::string>& args, RecordArguments& a) {
+    CommandLine line("record", kHelp, {"port", "out", "settings", "interval", "duration", "count"},
+                     {"stop-on-ol", "force"});
+    if (auto status = line.Parse(args, false)) return status;
+    a.port = line.Text("port");
+    a.out = line.Text("out");
+    a.settings = line.Text("settings", "2400,O,7,1");
+    a.stopOnOL = line.Given("stop-on-ol");
+    a.force = line.Given("force");
+    if (auto status = ReadNumbers(line, a)) return status;
+    if (a.port.empty())
+        return line.Fail(2, "--port is needed (a device such as /dev/ttyUSB0, or COM1 to COM10)");
+    if (a.out.empty()) return line.Fail(2, "--out is needed (the recording file, FILE.dmm)");
+    if (a.duration && a.count) return line.Fail(2, "--duration and --count do not go together");
+    if (!ParseLineSettings(a.settings))
+        return line.Fail(2, "settings '" + a.settings + "' are not of the form 2400,O,7,1");
+    const std::string ext = ExtensionOf(a.out, '.');
+    if (ext != "dmm" && ext != "csv" && ext != "txt")
+        return line.Fail(2, "--out needs a .dmm, .csv or .txt name");
+    if (QFileInfo::exists(QString::fromLocal8Bit(a.out.c_str())) && !a.force)
+        return line.Fail(2, a.out + " already exists; give --force to replace it");
+    return std::nullopt;
+}
+
+int Fail(int status, const std::string& message) {
+    std::fprintf(stderr, "voltaro-cli record: %s\n", message.c_str());
+    return status;
+}
+
+// Starts or stops a timer as the acquisition asks.
+void Follow(QTimer& timer, bool enabled, int intervalMs) {
+    if (enabled == timer.isActive()) return;
+    if (enabled) {
+        timer.start(intervalMs);
+    } else {
+        timer.stop();
+    }
+}
+
+// The program's recording objects, wired as the main window wires them, with the window's
+// timers: one recording into one file.
+class Recorder {
+public:
+    Recorder(const RecordArguments& a, std::string folder, PortTable table)
+        : folder_(std::move(folder)),
+          table_(std::move(table)),
+          reader_(reading_, decoder_, noWindow_, beeper_, clock_, {folder_, ExecutableTitle()}, false),
+          port_(table_),
+          view_(a.interval, a.stopOnOL, reading_),
+          rec_({reading_, decoder_, noWindow_, stats_, alarms_, formats_, separator_, clock_, messages_,
+                beeper_, view_},
+               folder_, false),
+          acq_({rec_, reader_, port_, decoder_, noWindow_, reading_, alarms_, formats_, clock_, beeper_,
+                messages_, view_},
+               folder_, false) {
+        view_.store = &rec_.store;
+        timerOut_.setSingleShot(true);
+    }
+
+    // Names the file (given on the command line, with --force when it was taken) and opens the
+    // port; the message when the port cannot be opened.
+    std::string Open(const std::string& file, const std::string& portArg, int portNumber,
+                     const std::string& settings) {
+        rec_.store.RecordingFile = file;
+        rec_.ResetRecording();
+        rec_.NameChosen(file);
+        reader_.OpenComm(port_, SerialLine{std::to_string(portNumber), settings});
+        return port_.PortOpen() ? std::string()
+                                : CannotOpenText(portArg, table_.Device(portNumber), port_.OpenError());
+    }
+
+    // Records until the count, the duration, an overload stop, a silent meter, a lost port or
+    // an end signal; the status that ended it.
+    int Record(long count, long duration) {
+        ConnectTimers(count);
+        if (duration > 0)
+            QTimer::singleShot(static_cast<int>(std::min<long>(duration * 1000, 1L << 30)),
+                               [this] { Finish(0); });
+        QObject::connect(&endSignals_, &EndSignals::received, [this] { Finish(0); });
+        pollTimer_.start(Acquisition::kPollMs);
+        acq_.cmdStart_Click();
+        QCoreApplication::exec();
+        pollTimer_.stop();
+        if (acq_.Running) acq_.cmdStart_Click();
+        view_.EndProgressLine();
+        return status_;
+    }
+
+    // The last save and what it says; false when a save failed.
+    bool SaveAndSay(bool replacing) {
+        const bool saved = rec_.SaveByExtension(false);
+        const bool reportSaved = rec_.SaveReport();
+        reader_.CloseComm(port_);
+        SayOutcome(saved, replacing);
+        if (!reportSaved) Fail(1, "the report working file was not saved");
+        // Said again last, where it is seen: the recording is not where --out named it.
+        if (std::string moved = rec_.MovedNotice(); !moved.empty()) {
+            for (size_t at; (at = moved.find("\r\n")) != std::string::npos;) moved.replace(at, 2, ". ");
+            Fail(1, moved);
+        }
+        return saved && reportSaved;
+    }
+
+private:
+    void ConnectTimers(long count) {
+        view_.onTimers = [this] {
+            Follow(recordTimer_, acq_.MainTimerEnabled, acq_.MainTimerInterval);
+            Follow(timerOut_, acq_.TimerOutEnabled, Acquisition::kWatchdogMs);
+            Follow(autoSaveTimer_, acq_.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
+        };
+        QObject::connect(&pollTimer_, &QTimer::timeout, [this] {
+            acq_.TimerDMMTick();
+            if (!port_.PortOpen()) Finish(Fail(1, "the port closed (the device went away)"));
+        });
+        QObject::connect(&recordTimer_, &QTimer::timeout, [this] {
+            acq_.MainTimerTick();
+            if (!acq_.Running) Finish(0);  // stopped on an overloaded reading
+        });
+        QObject::connect(&timerOut_, &QTimer::timeout, [this] {
+            acq_.TimerOutTick();
+            Finish(1);
+        });
+        QObject::connect(&autoSaveTimer_, &QTimer::timeout, [this] { acq_.TimerAutoSaveTick(); });
+        view_.onRecorded = [this, count] {
+            if (count > 0 && view_.recorded >= count) Finish(0);
+        };
+    }
+
+    void SayOutcome(bool saved, bool replacing) const {
+        const RecordStore& store = rec_.store;
+        if (!saved) {
+            // SavedCount: the rows that reached the file before the failures.
+            std::fprintf(stderr, "voltaro-cli record: the last save failed: %s holds %d of its %d readings\n",
+                         store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
+        } else if (view_.recorded == 0 && replacing) {
+            // Only readings replace the older recording.
+            std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n",
+                         store.RecordingFile.c_str());
+        } else {
+            std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view_.recorded,
+                         store.RecordingFile.c_str(), store.RecordCount);
+        }
+    }
+
+    void Finish(int status) {
+        if (finishing_) return;
+        finishing_ = true;
+        status_ = status;
+        QCoreApplication::exit(status);
+    }
+
+    std::string folder_;
+    PortTable table_;
+    Reading reading_;
+    LinkView noWindow_;
+    Decoder decoder_{reading_, noWindow_};
+    SilentBeeper beeper_;
+    SystemClock clock_;
+    ConsoleMessages messages_;
+    Statistics stats_;
+    NoAlarmView alarmView_;
+    Alarms alarms_{beeper_, alarmView_};
+    DateTimeFormat formats_;
+    Separator separator_;
+    FrameReader reader_;
+    QtSerialPort port_;
+    CliView view_;
+    Recording rec_;
+    Acquisition acq_;
+    // Ctrl-C, a kill or a hang-up ends the recording with its last save, as a clean stop; kept
+    // until that save is done.
+    EndSignals endSignals_;
+    // The main window's timers.
+    QTimer pollTimer_, recordTimer_, timerOut_, autoSaveTimer_;
+    int status_ = 0;
+    bool finishing_ = false;
+};
+
 }  // namespace
 
 int RunRecord(const std::vector<std::string>& args) {
-    std::string portArg, out, settings = "2400,O,7,1";
-    long interval = 0, duration = 0, count = 0;
-    bool stopOnOL = false, force = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-h" || a == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (a == "--port" && hasValue) {
-            portArg = args[++i];
-        } else if (a == "--out" && hasValue) {
-            out = args[++i];
-        } else if (a == "--settings" && hasValue) {
-            settings = args[++i];
-        } else if (a == "--interval" && hasValue) {
-            if (!WholeNumber(args[++i], interval, 5999L * 60 + 59))
-                return Fail(2, "--interval needs 0 to 359999 seconds");
-        } else if (a == "--duration" && hasValue) {
-            if (!WholeNumber(args[++i], duration, 1L << 40) || duration == 0) {
-                return Fail(2, "--duration needs a whole number of seconds above 0");
-            }
-        } else if (a == "--count" && hasValue) {
-            if (!WholeNumber(args[++i], count, 1L << 40) || count == 0)
-                return Fail(2, "--count needs a whole number above 0");
-        } else if (a == "--stop-on-ol") {
-            stopOnOL = true;
-        } else if (a == "--force") {
-            force = true;
-        } else {
-            std::fprintf(stderr, "voltaro-cli record: unexpected argument '%s'\n\n%s", a.c_str(), kHelp);
-            return 2;
-        }
-    }
-    if (portArg.empty()) return Fail(2, "--port is needed (a device such as /dev/ttyUSB0, or COM1 to COM10)");
-    if (out.empty()) return Fail(2, "--out is needed (the recording file, FILE.dmm)");
-    if (duration && count) return Fail(2, "--duration and --count do not go together");
-    if (!ParseLineSettings(settings))
-        return Fail(2, "settings '" + settings + "' are not of the form 2400,O,7,1");
-    const std::string ext = ExtensionOf(out, '.');
-    if (ext != "dmm" && ext != "csv" && ext != "txt") return Fail(2, "--out needs a .dmm, .csv or .txt name");
-    const QFileInfo outInfo(QString::fromLocal8Bit(out.c_str()));
+    RecordArguments a;
+    if (auto status = ReadArguments(args, a)) return *status;
+    const QFileInfo outInfo(QString::fromLocal8Bit(a.out.c_str()));
     const bool replacing = outInfo.exists();
-    if (replacing && !force) return Fail(2, out + " already exists; give --force to replace it");
-
     const std::string folder = DefaultProgramFolder();
-    auto [table, portNumber] = ChoosePort(portArg, folder);
-
-    Reading reading;
-    LinkView noWindow;
-    Decoder decoder(reading, noWindow);
-    SilentBeeper beeper;
-    SystemClock clock;
-    ConsoleMessages messages;
-    Statistics stats;
-    NoAlarmView alarmView;
-    Alarms alarms(beeper, alarmView);
-    DateTimeFormat formats;
-    Separator separator;
-    FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
-    QtSerialPort port(table);
-    CliView view(interval, stopOnOL, reading);
-    Recording rec(
-        {reading, decoder, noWindow, stats, alarms, formats, separator, clock, messages, beeper, view},
-        folder, false);
-    view.store = &rec.store;
-    Acquisition acq(
-        {rec, reader, port, decoder, noWindow, reading, alarms, formats, clock, beeper, messages, view},
-        folder, false);
-
-    rec.store.RecordingFile = outInfo.absoluteFilePath().toLocal8Bit().toStdString();
-    rec.ResetRecording();
-    // The name was given on the command line, with --force when it was taken.
-    rec.NameChosen(rec.store.RecordingFile);
-    reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
-    if (!port.PortOpen()) return Fail(1, CannotOpenText(portArg, table.Device(portNumber), port.OpenError()));
-
-    // The main window's timers.
-    QTimer timerDMM, mainTimer, timerOut, timerAutoSave;
-    timerOut.setSingleShot(true);
-    view.onTimers = [&] {
-        if (acq.MainTimerEnabled != mainTimer.isActive()) {
-            if (acq.MainTimerEnabled) {
-                mainTimer.start(acq.MainTimerInterval);
-            } else {
-                mainTimer.stop();
-            }
-        }
-        if (acq.TimerOutEnabled != timerOut.isActive()) {
-            if (acq.TimerOutEnabled) {
-                timerOut.start(Acquisition::kWatchdogMs);
-            } else {
-                timerOut.stop();
-            }
-        }
-        if (acq.TimerAutoSaveEnabled != timerAutoSave.isActive()) {
-            if (acq.TimerAutoSaveEnabled) {
-                timerAutoSave.start(Acquisition::kAutoSaveMs);
-            } else {
-                timerAutoSave.stop();
-            }
-        }
-    };
-    int status = 0;
-    bool finishing = false;
-    auto finish = [&](int s) {
-        if (finishing) return;
-        finishing = true;
-        status = s;
-        QCoreApplication::exit(s);
-    };
-    QObject::connect(&timerDMM, &QTimer::timeout, [&] {
-        acq.TimerDMMTick();
-        if (!port.PortOpen()) {
-            std::fprintf(stderr, "voltaro-cli record: the port closed (the device went away)\n");
-            finish(1);
-        }
-    });
-    QObject::connect(&mainTimer, &QTimer::timeout, [&] {
-        acq.MainTimerTick();
-        if (!acq.Running) finish(0);  // stopped on an overloaded reading
-    });
-    QObject::connect(&timerOut, &QTimer::timeout, [&] {
-        acq.TimerOutTick();
-        finish(1);
-    });
-    QObject::connect(&timerAutoSave, &QTimer::timeout, [&] { acq.TimerAutoSaveTick(); });
-    view.onRecorded = [&] {
-        if (count > 0 && view.recorded >= count) finish(0);
-    };
-    if (duration > 0)
-        QTimer::singleShot(static_cast<int>(std::min<long>(duration * 1000, 1L << 30)), [&] { finish(0); });
-
-    // Ctrl-C, a kill or a hang-up ends the recording with its last save, as a clean stop.
-    EndSignals endSignals;
-    QObject::connect(&endSignals, &EndSignals::received, [&] { finish(0); });
-    timerDMM.start(Acquisition::kPollMs);
-    acq.cmdStart_Click();
-    QCoreApplication::exec();
-
-    timerDMM.stop();
-    if (acq.Running) acq.cmdStart_Click();
-    view.EndProgressLine();
-    const bool saved = rec.SaveByExtension(false);
-    const bool reportSaved = rec.SaveReport();
-    reader.CloseComm(port);
-    const RecordStore& store = rec.store;
-    if (!saved) {
-        // SavedCount: the rows that reached the file before the failures.
-        std::fprintf(stderr, "voltaro-cli record: the last save failed: %s holds %d of its %d readings\n",
-                     store.RecordingFile.c_str(), store.SavedCount, store.RecordCount);
-    } else if (view.recorded == 0 && replacing) {
-        // Only readings replace the older recording.
-        std::fprintf(stderr, "0 readings recorded; %s keeps its older recording\n",
-                     store.RecordingFile.c_str());
-    } else {
-        std::fprintf(stderr, "%ld readings recorded; %s holds %d\n", view.recorded,
-                     store.RecordingFile.c_str(), store.RecordCount);
-    }
-    if (!reportSaved) std::fprintf(stderr, "voltaro-cli record: the report working file was not saved\n");
-    // Said again last, where it is seen: the recording is not where --out named it.
-    if (std::string moved = rec.MovedNotice(); !moved.empty()) {
-        for (size_t at; (at = moved.find("\r\n")) != std::string::npos;) moved.replace(at, 2, ". ");
-        std::fprintf(stderr, "voltaro-cli record: %s\n", moved.c_str());
-    }
-    return saved && reportSaved ? status : 1;
+    auto [table, portNumber] = ChoosePort(a.port, folder);
+    Recorder recorder(a, folder, table);
+    const std::string file = outInfo.absoluteFilePath().toLocal8Bit().toStdString();
+    if (std::string error = recorder.Open(file, a.port, portNumber, a.settings); !error.empty())
+        return Fail(1, error);
+    const int status = recorder.Record(a.count, a.duration);
+    return recorder.SaveAndSay(replacing) ? status : 1;
 }
 
 }  // namespace voltaro::cli

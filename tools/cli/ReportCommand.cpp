@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "RecordingFileCommands.h"
 #include "Subcommands.h"
 #include "print/OutputFile.h"
@@ -22,7 +23,8 @@ const char kHelp[] =
     "  --out FILE          the PDF to write\n"
     "  --pages FIRST LAST  only the pages FIRST to LAST (default: every page)\n"
     "  --title TEXT        a title line; up to three, in order\n"
-    "  -h, --help          this text\n\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n\n"
     "Exits with status 1 when the file cannot be read, no page lies in the range or the PDF\n"
     "cannot be written, 2 on a wrong argument.\n";
 
@@ -52,6 +54,8 @@ int RunReport(const std::vector<std::string>& args) {
         if (a == "-h" || a == "--help") {
             std::fputs(kHelp, stdout);
             return 0;
+        } else if (a == "--version") {
+            return SayVersion();
         } else if (a == "--out") {
             if (i + 1 >= args.size()) return Usage("--out needs a file name");
             out = args[++i];

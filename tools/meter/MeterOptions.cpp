@@ -1,11 +1,12 @@
 #include "MeterOptions.h"
 
+#include <QCommandLineParser>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <functional>
-#include <map>
+#include <iterator>
 
 namespace voltaro::meter {
 
@@ -41,148 +42,135 @@ std::string SetNumber(const std::string& name, const std::string& text, const Nu
 
 constexpr double kHuge = 1e300;
 
-}  // namespace
+const char* const kValueOptions[] = {"profile",  "function",  "range", "value", "amplitude", "period",
+                                     "hold",     "file",      "rate",  "baud",  "noise",     "flicker",
+                                     "overload", "off-after", "seed",  "log",   "link"};
 
-ParsedOptions ParseMeterOptions(const std::vector<std::string>& args) {
-    ParsedOptions parsed;
-    MeterOptions& o = parsed.options;
-    bool functionGiven = false;
+void AddOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : kValueOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"once", "auto", "version"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+}
 
-    using Setter = std::function<std::string(const std::string&, const std::string&)>;
-    const auto number = [](double& field, NumberRule rule) -> Setter {
-        return [&field, rule](const std::string& n, const std::string& t) {
-            return SetNumber(n, t, rule, field);
-        };
-    };
+bool Given(const QCommandLineParser& parser, const char* name) {
+    return parser.isSet(QString::fromLatin1(name));
+}
+
+// Latin-1 gives every byte of an argument back as it came, whatever the locale.
+std::string Text(const QCommandLineParser& parser, const char* name) {
+    return parser.value(QString::fromLatin1(name)).toLatin1().toStdString();
+}
+
+// What the parser itself refused: an unknown option, a stray argument, a missing value.
+std::string SyntaxError(const QCommandLineParser& parser, bool understood) {
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+        return "unknown option '--" + unknown.front().toLatin1().toStdString() + "'";
+    if (!understood) return parser.errorText().toStdString();
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return "unexpected argument '" + extra.front().toLatin1().toStdString() + "'";
+    return {};
+}
+
+// The options that name something: a profile, a function, files.
+std::string ReadNames(const QCommandLineParser& parser, MeterOptions& o) {
+    if (Given(parser, "profile")) {
+        o.profile = Text(parser, "profile");
+        static const char* const kProfiles[] = {"ramp", "steady", "sine", "sweep", "replay"};
+        if (std::find(std::begin(kProfiles), std::end(kProfiles), o.profile) == std::end(kProfiles))
+            return "unknown profile '" + o.profile + "' (ramp, steady, sine, sweep or replay)";
+    }
+    if (Given(parser, "function")) {
+        o.function = Text(parser, "function");
+        if (!FindFunction(o.function)) return "unknown function '" + o.function + "' (see --help)";
+    }
+    o.file = Text(parser, "file");
+    o.log = Text(parser, "log");
+    o.link = Text(parser, "link");
+    o.once = Given(parser, "once");
+    o.autoRange = Given(parser, "auto");
+    return {};
+}
+
+std::string ReadWholeNumbers(const QCommandLineParser& parser, MeterOptions& o) {
+    if (Given(parser, "range")) {
+        int r = 0;
+        if (!ParseWhole(Text(parser, "range"), r))
+            return "--range wants a range number, not '" + Text(parser, "range") + "'";
+        o.range = r;
+    }
+    if (Given(parser, "hold") && (!ParseWhole(Text(parser, "hold"), o.hold) || o.hold < 1))
+        return "--hold wants a whole number of readings from 1";
+    if (Given(parser, "seed")) {
+        uint64_t s = 0;
+        if (!ParseWhole(Text(parser, "seed"), s))
+            return "--seed wants a whole number, not '" + Text(parser, "seed") + "'";
+        o.seed = s;
+    }
+    return {};
+}
+
+std::string ReadNumbers(const QCommandLineParser& parser, MeterOptions& o) {
     const NumberRule any{-kHuge, kHuge, false, "a number"};
     const NumberRule positive{0, kHuge, true, "a number above 0"};
     const NumberRule share{0, 1, false, "a number from 0 to 1"};
-    double seconds = -1;
-    const std::map<std::string, Setter> withValue{
-        {"profile",
-         [&](const std::string&, const std::string& t) -> std::string {
-             static const char* const kProfiles[] = {"ramp", "steady", "sine", "sweep", "replay"};
-             for (const char* p : kProfiles)
-                 if (t == p) {
-                     o.profile = t;
-                     return {};
-                 }
-             return "unknown profile '" + t + "' (ramp, steady, sine, sweep or replay)";
-         }},
-        {"function",
-         [&](const std::string&, const std::string& t) -> std::string {
-             if (!FindFunction(t)) return "unknown function '" + t + "' (see --help)";
-             o.function = t;
-             functionGiven = true;
-             return {};
-         }},
-        {"range",
-         [&](const std::string&, const std::string& t) -> std::string {
-             int r = 0;
-             if (!ParseWhole(t, r)) return "--range wants a range number, not '" + t + "'";
-             o.range = r;
-             return {};
-         }},
-        {"value",
-         [&](const std::string& n, const std::string& t) {
-             functionGiven = true;
-             return SetNumber(n, t, any, o.value);
-         }},
-        {"amplitude",
-         [&](const std::string& n, const std::string& t) {
-             double a = 0;
-             std::string e = SetNumber(n, t, any, a);
-             if (e.empty()) o.amplitude = a;
-             return e;
-         }},
-        {"period", number(o.period, positive)},
-        {"hold",
-         [&](const std::string&, const std::string& t) -> std::string {
-             if (!ParseWhole(t, o.hold) || o.hold < 1)
-                 return "--hold wants a whole number of readings from 1";
-             return {};
-         }},
-        {"file",
-         [&](const std::string&, const std::string& t) {
-             o.file = t;
-             return std::string();
-         }},
-        {"rate", number(o.rate, positive)},
-        {"baud", number(o.baud, NumberRule{50, 4000000, false, "a line speed from 50 to 4000000"})},
-        {"noise", number(o.faults.noise, NumberRule{0, 0.5, false, "a number from 0 to 0.5"})},
-        {"flicker", number(o.faults.flicker, share)},
-        {"overload", number(o.faults.overload, share)},
-        {"off-after", number(seconds, NumberRule{0, kHuge, false, "a number of seconds"})},
-        {"seed",
-         [&](const std::string&, const std::string& t) -> std::string {
-             uint64_t s = 0;
-             if (!ParseWhole(t, s)) return "--seed wants a whole number, not '" + t + "'";
-             o.seed = s;
-             return {};
-         }},
-        {"log",
-         [&](const std::string&, const std::string& t) {
-             o.log = t;
-             return std::string();
-         }},
-        {"link",
-         [&](const std::string&, const std::string& t) {
-             o.link = t;
-             return std::string();
-         }},
+    double amplitude = 0;
+    const struct {
+        const char* name;
+        double& field;
+        NumberRule rule;
+    } numbers[] = {
+        {"value", o.value, any},
+        {"amplitude", amplitude, any},
+        {"period", o.period, positive},
+        {"rate", o.rate, positive},
+        {"baud", o.baud, {50, 4000000, false, "a line speed from 50 to 4000000"}},
+        {"noise", o.faults.noise, {0, 0.5, false, "a number from 0 to 0.5"}},
+        {"flicker", o.faults.flicker, share},
+        {"overload", o.faults.overload, share},
+        {"off-after", o.faults.offAfter, {0, kHuge, false, "a number of seconds"}},
     };
-
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            o.help = true;
-            return parsed;
-        }
-        if (arg == "--once" || arg == "--auto") {
-            (arg == "--once" ? o.once : o.autoRange) = true;
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0) {
-            parsed.error = "unexpected argument '" + arg + "'";
-            return parsed;
-        }
-        std::string name = arg.substr(2), text;
-        const size_t eq = name.find('=');
-        const bool inlineValue = eq != std::string::npos;
-        if (inlineValue) {
-            text = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        const auto setter = withValue.find(name);
-        if (setter == withValue.end()) {
-            parsed.error = "unknown option '--" + name + "'";
-            return parsed;
-        }
-        if (!inlineValue) {
-            if (i + 1 == args.size()) {
-                parsed.error = "--" + name + " needs a value";
-                return parsed;
-            }
-            text = args[++i];
-        }
-        parsed.error = setter->second(name, text);
-        if (!parsed.error.empty()) return parsed;
+    for (const auto& n : numbers) {
+        if (!Given(parser, n.name)) continue;
+        if (std::string e = SetNumber(n.name, Text(parser, n.name), n.rule, n.field); !e.empty()) return e;
     }
-    o.faults.offAfter = seconds;
+    if (Given(parser, "amplitude")) o.amplitude = amplitude;
+    return {};
+}
 
+// Without --profile the options given choose it; then the profile's needs are checked.
+std::string ChooseProfile(const QCommandLineParser& parser, MeterOptions& o) {
+    const bool functionGiven = Given(parser, "function") || Given(parser, "value");
     if (o.profile.empty()) o.profile = !o.file.empty() ? "replay" : functionGiven ? "steady" : "ramp";
-    if (o.profile == "replay" && o.file.empty()) {
-        parsed.error = "the replay profile needs --file";
-        return parsed;
-    }
+    if (o.profile == "replay" && o.file.empty()) return "the replay profile needs --file";
     const MeterFunction& f = *FindFunction(o.function);
-    if (o.range && !FindRange(f, *o.range)) {
-        std::string ranges;
-        for (const MeterRange& r : f.ranges)
-            ranges += (ranges.empty() ? "" : ", ") + std::to_string(r.number);
-        parsed.error = "function " + o.function + " has no range " + std::to_string(*o.range) + " (it has " +
-                       ranges + ")";
-    }
+    if (!o.range || FindRange(f, *o.range)) return {};
+    std::string ranges;
+    for (const MeterRange& r : f.ranges) ranges += (ranges.empty() ? "" : ", ") + std::to_string(r.number);
+    return "function " + o.function + " has no range " + std::to_string(*o.range) + " (it has " + ranges +
+           ")";
+}
+
+}  // namespace
+
+ParsedOptions ParseMeterOptions(const std::vector<std::string>& args) {
+    QStringList arguments{QStringLiteral("voltaro-meter")};
+    for (const std::string& a : args)
+        arguments << QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()));
+    QCommandLineParser parser;
+    AddOptions(parser);
+    const bool understood = parser.parse(arguments);
+
+    ParsedOptions parsed;
+    MeterOptions& o = parsed.options;
+    o.help = Given(parser, "help");
+    o.version = Given(parser, "version");
+    if (o.help || o.version) return parsed;
+    parsed.error = SyntaxError(parser, understood);
+    for (auto step : {ReadNames, ReadWholeNumbers, ReadNumbers, ChooseProfile})
+        if (parsed.error.empty()) parsed.error = step(parser, o);
     return parsed;
 }
 
@@ -237,6 +225,7 @@ std::string MeterHelpText() {
         "                      (flickered and overload frames too; frames cut by noise are not)\n"
         "  --link PATH         also make PATH a symbolic link to the device (removed on exit)\n"
         "  --help              this text\n"
+        "  --version           the program's version\n"
         "\n"
         "Functions and ranges (full scale in base units):\n";
     for (const MeterFunction& f : MeterFunctions()) {

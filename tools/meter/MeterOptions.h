@@ -29,6 +29,7 @@ struct MeterOptions {
     std::string log;
     std::string link;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {

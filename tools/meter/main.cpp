@@ -218,6 +218,10 @@ int Run(const MeterOptions& options) {
 int main(int argc, char** argv) {
     using namespace voltaro::meter;
     const ParsedOptions parsed = ParseMeterOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.options.version) {
+        std::puts("voltaro-meter " VOLTARO_VERSION);
+        return 0;
+    }
     if (parsed.options.help) {
         std::fputs(MeterHelpText().c_str(), stdout);
         return 0;
