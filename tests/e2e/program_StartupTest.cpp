@@ -27,9 +27,14 @@ protected:
         folder = dir.filePath("program");
         ASSERT_TRUE(QDir().mkpath(folder));
         ASSERT_TRUE(QFile::copy(Bin("voltaro"), folder + "/voltaro"));
-        display = QStringLiteral(":%1").arg(200 + QCoreApplication::applicationPid() % 500);
-        xvfb.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // The server picks a free display and names it once it takes connections, so that the
+        // program never starts before its screen (or on another test's).
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         ASSERT_TRUE(xvfb.waitForStarted());
+        QByteArray number;
+        while (!number.contains('\n') && xvfb.waitForReadyRead(20000)) number += xvfb.readAllStandardOutput();
+        ASSERT_TRUE(number.contains('\n')) << "Xvfb named no display";
+        display = ":" + QString::fromLatin1(number.trimmed());
         env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         env.remove("QT_QPA_PLATFORM");
