@@ -40,8 +40,8 @@ struct Reading {
     bool NoDataFlag = false;               // no frame accepted for a while
 };
 
-// A reading that must not be recorded: the decoder's "OL", the meter's full count "4000" with
-// its overload bit, or the silence after the last accepted frame.
+// A reading that must not be recorded: the decoder's "OL", the full count "4000" the meter sends
+// on overload, or the silence after the last accepted frame.
 inline bool IsOverload(const Reading& r) {
     return r.NoDataFlag || r.digits.find("OL") != std::string::npos || r.digits == "4000";
 }

@@ -47,8 +47,7 @@ void Acquisition::TimerDMMTick() {
         if (NoDataTicks >= kNoDataTicks) {
             reading.NoDataFlag = true;
             NoDataTicks = 0;
-            // The silent meter reads as a full-count overload until the next frame, so a
-            // reading from before the silence is never recorded.
+            // The silent meter reads as a full-count overload until the next frame.
             reading.digits = "4000";
             p_.view.UpdatePanel();
         }
