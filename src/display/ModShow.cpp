@@ -61,7 +61,7 @@ std::string UnitWithoutPrefix(const std::string& unitText) {
     return unitText;
 }
 
-void ModShow::UpdatePanel(Reading& reading, std::optional<float> value, const std::string& digits,
+void ModShow::UpdatePanel(const Reading& reading, std::optional<float> value, const std::string& digits,
                           PanelModes modes, const Statistics& stats, Decibels& db, MeterRange& range,
                           int recordCount) {
     std::string U;
@@ -109,13 +109,11 @@ void ModShow::UpdatePanel(Reading& reading, std::optional<float> value, const st
     } else {
         text = "0";
     }
-    if (reading.NoDataFlag || digits == "OL") {
-        text = " OL ";
-        reading.digits = "4000";  // the bargraph shows full
-    }
+    const bool overload = reading.NoDataFlag || digits == "OL";
+    if (overload) text = " OL ";
     DisplayText = text;
     DrawDigits(text, reading.NoDataFlag);
-    BarCount = reading.digits;
+    BarCount = overload ? "4000" : reading.digits;  // an overload shows the bargraph full
 }
 
 void ModShow::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,

@@ -28,8 +28,9 @@ struct PanelModes {
 class ModShow {
 public:
     // Redraws digits, sign, prefix, unit and bargraph for the Reading's value (none for a
-    // reading not yet had) and digits ("OL" for an overload).
-    void UpdatePanel(Reading& reading, std::optional<float> value, const std::string& digits,
+    // reading not yet had) and digits ("OL" for an overload); an overload or a silent meter
+    // shows " OL " over a full bargraph.
+    void UpdatePanel(const Reading& reading, std::optional<float> value, const std::string& digits,
                      PanelModes modes, const Statistics& stats, Decibels& db, MeterRange& range,
                      int recordCount);
 

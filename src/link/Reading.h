@@ -40,4 +40,10 @@ struct Reading {
     bool NoDataFlag = false;               // no frame accepted for a while
 };
 
+// A reading that must not be recorded: the decoder's "OL", the full count "4000" the meter sends
+// on overload, or the silence after the last accepted frame.
+inline bool IsOverload(const Reading& r) {
+    return r.NoDataFlag || r.digits.find("OL") != std::string::npos || r.digits == "4000";
+}
+
 }  // namespace voltaro

@@ -9,14 +9,6 @@
 
 namespace voltaro {
 
-namespace {
-
-bool IsOverload(const std::string& digits) {
-    return digits.find("OL") != std::string::npos || digits == "4000";
-}
-
-}  // namespace
-
 Acquisition::Acquisition(AcquisitionParts parts, std::string programFolder, bool debugMode)
     : p_(parts), programFolder_(std::move(programFolder)), debugMode_(debugMode) {
     p_.recording.StopAcquisition = [this] { ResetAcquisition(); };
@@ -55,8 +47,7 @@ void Acquisition::TimerDMMTick() {
         if (NoDataTicks >= kNoDataTicks) {
             reading.NoDataFlag = true;
             NoDataTicks = 0;
-            // The panel shows overload and its digits become "4000", so a reading from before
-            // the silence is never recorded; headless there is no panel to do it.
+            // The silent meter reads as a full-count overload until the next frame.
             reading.digits = "4000";
             p_.view.UpdatePanel();
         }
@@ -143,7 +134,7 @@ void Acquisition::CountDownAndRecord() {
     if (RecCountdown > 0 || !NewReading) return;
     RecCountdown = RecInterval;
     Reading& reading = p_.reading;
-    if (IsOverload(reading.digits)) {
+    if (IsOverload(reading)) {
         if (p_.view.StopRecordOnOL()) CmdStop_Click();
         return;
     }

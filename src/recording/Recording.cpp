@@ -224,6 +224,9 @@ void Recording::ResetRecording(int rowsToFill) {
     if (graphRange) graphRange->Reset();
     p_.reading.NoDataFlag = true;
     p_.view.RecordingReset();
+    // Until the next frame the reading is the silent meter's full count, as the watchdog leaves
+    // it; marked after the view's reset, whose panel still ranges the digits from before.
+    SetText(p_.reading.digits, "4000");
     if (store.RecordingFile.empty()) store.RecordingFile = JoinPath(programFolder_, "Untitled.dmm");
     store.ChunkFile = NewChunkFile();
     store.ChunkCount = 0;

@@ -191,6 +191,19 @@ TEST_F(DecoderFixture, DiodeOverloadsFromTwoVolts) {
     EXPECT_DOUBLE_EQ(reading.scale, -2);
 }
 
+// What the recorder refuses: an overload by either mark, or any reading once the meter is silent.
+TEST(IsOverload, DecodedReadingsAndTheSilentMeter) {
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"10123;008", false, false}, {"14000;018", false, true}, {"020001008", false, true},
+        {"019991008", false, false}, {"10123;008", true, true},
+    };
+    for (auto [frame, noData, overload] : cases) {
+        Reading r = DecodeFrameText(frame);
+        r.NoDataFlag = noData;
+        EXPECT_EQ(IsOverload(r), overload) << frame << noData;
+    }
+}
+
 TEST_F(DecoderFixture, FunctionPictureChangesOnlyWithTheFunction) {
     Decode("000005008");
     Decode("000125008");
