@@ -7,7 +7,7 @@
 #include <string>
 
 #include "display/GraphRange.h"
-#include "display/ModPicShow.h"
+#include "display/TrendGraph.h"
 #include "display/QtDrawingSurface.h"
 #include "recording/RecordStore.h"
 #include "support/RecordingSurface.h"
@@ -47,7 +47,7 @@ const Fixture& Data() {
 
 // The whole redraw that follows every recorded reading: 100 readings into an 800 x 600 image.
 void BM_DrawTrendGraphImage(benchmark::State& state) {
-    ModPicShow graph;
+    TrendGraph graph;
     QImage image(800, 600, QImage::Format_RGB32);
     const TrendGraphInput in = Data().Input();
     for (auto _ : state) {
@@ -62,7 +62,7 @@ BENCHMARK(BM_DrawTrendGraphImage)->Unit(benchmark::kMicrosecond);
 
 // The same drawing logged instead of painted: what the graph's own rules cost.
 void BM_DrawTrendGraphRules(benchmark::State& state) {
-    ModPicShow graph;
+    TrendGraph graph;
     const TrendGraphInput in = Data().Input();
     for (auto _ : state) {
         RecordingSurface box(800, 600);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "display/GraphRange.h"
-#include "print/ModPicShow1.h"
+#include "print/PrintedGraph.h"
 #include "print/QtPrinter.h"
 #include "recording/RecordStore.h"
 #include "support/RecordingSurface.h"
@@ -49,7 +49,7 @@ const Fixture& Data() {
 
 // "All Data in a Page" of a full recording onto an A4 PDF page at 600 dots per inch.
 void BM_PrintTrendGraphPdf(benchmark::State& state) {
-    ModPicShow1 print;
+    PrintedGraph print;
     const PrintGraphInput in = Data().Input();
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -69,7 +69,7 @@ BENCHMARK(BM_PrintTrendGraphPdf)->Unit(benchmark::kMillisecond);
 
 // The same printout logged instead of drawn: the statistics pass and the geometry.
 void BM_PrintTrendGraphRules(benchmark::State& state) {
-    ModPicShow1 print;
+    PrintedGraph print;
     const PrintGraphInput in = Data().Input();
     for (auto _ : state) {
         RecordingSurface page(4500, 6500);

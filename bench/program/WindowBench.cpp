@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/FileDialogs.h"
-#include "app/Messages.h"
-#include "app/SettingsStore.h"
-#include "app/frmMain.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/FileDialogs.h"
+#include "base/Messages.h"
+#include "base/SettingsStore.h"
+#include "ui/main/MainWindow.h"
 #include "link/SerialPort.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
@@ -31,7 +31,7 @@ struct Window {
     ScriptedFileDialogs dialogs;
     QTemporaryDir folder;
     ScriptedSerialPort* port = nullptr;
-    std::unique_ptr<frmMain> form;
+    std::unique_ptr<MainWindow> form;
 
     explicit Window(int rows) {
         ProgramContext ctx;
@@ -46,7 +46,7 @@ struct Window {
             return p;
         };
         ctx.programFolder = folder.path().toStdString();
-        form = std::make_unique<frmMain>(ctx);
+        form = std::make_unique<MainWindow>(ctx);
         form->Form_Load();
         form->show();
         QMetaObject::invokeMethod(&form->Timer3, "timeout", Qt::DirectConnection);
@@ -76,7 +76,7 @@ BENCHMARK(BM_TrendGraphRedraw)->Arg(1)->Arg(100)->Arg(5000);
 void BM_PanelRedraw(benchmark::State& state) {
     Window w(1);
     for (auto _ : state) {
-        w.form->modShow.LastDigitText = "9999";
+        w.form->lcdPanel.LastDigitText = "9999";
         w.form->UpdatePanel(w.form->reading.value, w.form->reading.digits);
     }
 }

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "link/SerialPort.h"
 #include "values/DateTimeFormat.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -63,7 +63,7 @@ struct AppSettings {
 // Fills the settings from both stores in the order the main window loads them. A stored
 // value that is not a number, an index outside its choices, or 4 data bits, gives its default. The port
 // scan runs at its place in the order through `chkCommOK`, which may move the port.
-// Running a different version than the one stored marks "Parity" = 2 in frmMain.
+// Running a different version than the one stored marks "Parity" = 2 in MainWindow.
 AppSettings LoadSettings(Settings& settings, const std::string& programFolder,
                          const std::function<void(AppSettings&)>& chkCommOK = {});
 // Writes the settings back, in the order the program always has.

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 namespace voltaro {
 

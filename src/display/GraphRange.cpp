@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "link/Decoder.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/Settings.h"
-#include "values/Notation.h"
+#include "base/Settings.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

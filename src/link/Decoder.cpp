@@ -6,7 +6,7 @@
 #include <span>
 
 #include "link/FrameCodes.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

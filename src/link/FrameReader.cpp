@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "app/ProgramFolder.h"
-#include "values/Notation.h"
+#include "base/ProgramFolder.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
 #include "link/Decoder.h"
 #include "link/LinkView.h"
 #include "link/Reading.h"

@@ -57,7 +57,7 @@ public:
     virtual void ShowFunctionPicture(int) {}
 };
 
-// The communications test window (frmCommTest), fed while CommTestActive.
+// The communications test window (LineMonitorDialog), fed while CommTestActive.
 class CommTestView : public DecodeForm {
 public:
     virtual void SetLabCount(const std::string&) {}

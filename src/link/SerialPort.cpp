@@ -4,7 +4,7 @@
 #include <charconv>
 #include <vector>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 namespace voltaro {
 

@@ -4,7 +4,7 @@
 
 #include "recording/Report.h"
 #include "values/DateTimeFormat.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <algorithm>
 
-#include "app/ProgramFolder.h"
-#include "values/Conversions.h"
-#include "values/Notation.h"
+#include "base/ProgramFolder.h"
+#include "base/Conversions.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

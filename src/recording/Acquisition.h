@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
 #include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/Reading.h"

@@ -9,7 +9,7 @@
 #include "recording/FileFormat.h"
 #include "recording/FileNames.h"
 #include "recording/Report.h"
-#include "values/Conversions.h"
+#include "base/Conversions.h"
 
 namespace voltaro {
 

@@ -14,7 +14,7 @@
 #include <ctime>
 #include <vector>
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "recording/FileNames.h"
 
 namespace voltaro {

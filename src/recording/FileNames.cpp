@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -7,14 +7,13 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/ProgramFolder.h"
-#include "display/GraphRange.h"
+#include "base/ProgramFolder.h"
 #include "recording/Export.h"
 #include "recording/FileNames.h"
-#include "values/Conversions.h"
+#include "base/Conversions.h"
 #include "values/Decibels.h"
 #include "values/Formatting.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 
@@ -221,7 +220,6 @@ void Recording::ResetRecording(int rowsToFill) {
         meterRange->RangeTop = 4;
         meterRange->RangeBottom = -4;
     }
-    if (graphRange) graphRange->Reset();
     p_.reading.NoDataFlag = true;
     p_.view.RecordingReset();
     // Until the next frame the reading is the silent meter's full count, as the watchdog leaves

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
 #include "link/Decoder.h"
 #include "link/Reading.h"
 #include "recording/FileFormat.h"
@@ -22,7 +22,6 @@
 namespace voltaro {
 
 class Decibels;
-class GraphRange;
 class MeterRange;
 
 // What the recording works with, owned by the main window (or the command-line tool).
@@ -121,11 +120,10 @@ public:
     // Brings recording control back to its idle state when the recording is reset: START,
     // not running, MainTimer and TimerAutoSave off.
     std::function<void()> StopAcquisition;
-    // The window's decibel choice, meter range and graph range, reset with the recording when
+    // The window's decibel choice and meter range, reset with the recording when
     // the owner hands them in.
     Decibels* decibels = nullptr;
     MeterRange* meterRange = nullptr;
-    GraphRange* graphRange = nullptr;
     // The per-user data folder: a recording whose own folder cannot take it is saved there
     // under the same file name.
     std::string dataFolder;

@@ -18,7 +18,7 @@ struct LoadedSettings {
     bool rel = false;  // ChkREL, keeping the reference the file recorded
 };
 
-// What recording does to the main window and its progress window (frmInd). Every effect does
+// What recording does to the main window and its progress window (ProgressDialog). Every effect does
 // nothing by default, so the core runs without windows; the main window implements what it
 // shows, the command-line tool what it prints.
 class RecordingView {

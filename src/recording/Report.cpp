@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "recording/FileFormat.h"
-#include "values/Conversions.h"
+#include "base/Conversions.h"
 #include "values/Formatting.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "values/Conversions.h"
+#include "base/Conversions.h"
 
 namespace voltaro {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/Settings.h"
+#include "base/Clock.h"
+#include "base/Settings.h"
 
 namespace voltaro {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "app/Beeper.h"
-#include "app/Settings.h"
-#include "values/Notation.h"
+#include "base/Beeper.h"
+#include "base/Settings.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

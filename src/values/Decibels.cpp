@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "values/Formatting.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

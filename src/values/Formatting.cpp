@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "link/FrameCodes.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 
@@ -221,10 +221,6 @@ size_t SingleToChars(float value, char* out) {
 std::string SingleToText(float value) {
     char buf[kSingleTextRoom];
     return std::string(buf, SingleToChars(value, buf));
-}
-
-std::string DoubleToText(double value) {
-    return GeneralText(value, 15);
 }
 
 namespace {

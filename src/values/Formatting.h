@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/Notation.h"
 #include "link/Reading.h"
 
 namespace voltaro {
@@ -22,9 +23,8 @@ std::string FormatMask(double value, int minIntDigits, int decimals, int signifi
 
 // The ordinary number-to-text conversions: no leading blank, "-" when negative, exponent form
 // ("1E-05", "1.234568E+07") for very small or large magnitudes. Seven significant digits for
-// a single, fifteen for a double.
+// a single; DoubleToText gives fifteen for a double.
 std::string SingleToText(float value);
-std::string DoubleToText(double value);
 // SingleToText into a buffer of kSingleTextRoom characters, for callers that copy the text
 // on at once; returns its length.
 inline constexpr size_t kSingleTextRoom = 32;

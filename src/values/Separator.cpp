@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
 
 namespace voltaro {
 

@@ -4,7 +4,7 @@
 
 #include "values/Decibels.h"
 #include "values/Formatting.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro {
 

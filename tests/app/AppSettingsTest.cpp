@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "app/AppSettings.h"
-#include "app/QtSettingsStore.h"
-#include "app/Settings.h"
+#include "base/QtSettingsStore.h"
+#include "base/Settings.h"
 #include "support/MemorySettingsStore.h"
 
 using namespace voltaro;

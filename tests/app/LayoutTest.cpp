@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "app/Layout.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "support/MemorySettingsStore.h"
 
 using namespace voltaro;

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/MessageBoxQt.h"
+#include "ui/widgets/MessageBoxQt.h"
 
 using namespace voltaro;
 

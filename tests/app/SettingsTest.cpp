@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "support/MemorySettingsStore.h"
 
 using namespace voltaro;

@@ -12,9 +12,9 @@
 #include <cstdio>
 
 #include "ProgramHarness.h"
-#include "recording/FileCommands.h"
+#include "app/FileCommands.h"
 #include "recording/FileNames.h"
-#include "recording/frmFile.h"
+#include "ui/recording/DeleteFileDialog.h"
 
 namespace voltaro {
 namespace {
@@ -55,7 +55,7 @@ TEST(FileCommands, TypePatternIsTheTextInTheFirstParentheses) {
 // The File menu's commands on a program over test doubles.
 struct FileMenu : ::testing::Test {
     ProgramHarness h;
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
     void SetUp() override {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
         ASSERT_TRUE(h.StartWithPort());
@@ -292,7 +292,7 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
     for (Close how : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE("closed by " + std::to_string(how));
         f->mDeleteFile->trigger();
-        frmFile& d = *f->deleteFile;
+        DeleteFileDialog& d = *f->deleteFile;
         ASSERT_TRUE(d.isVisible());
         EXPECT_FALSE(f->isEnabled());
         EXPECT_FALSE(d.isModal());

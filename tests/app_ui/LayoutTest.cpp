@@ -9,10 +9,10 @@
 #include <QScrollBar>
 
 #include "ProgramHarness.h"
-#include "app/PictureBox.h"
-#include "app/frmMain.h"
-#include "link/frmCommTest.h"
-#include "link/frmSetup.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/main/MainWindow.h"
+#include "ui/link/LineMonitorDialog.h"
+#include "ui/link/SerialSetupDialog.h"
 
 namespace voltaro {
 namespace {
@@ -26,7 +26,7 @@ QStringList Captions(QMenu* menu) {
 // The main window as made, before it is loaded.
 struct MainWindowLayout : ::testing::Test {
     ProgramHarness h;
-    frmMain& form = h.Make();
+    MainWindow& form = h.Make();
 };
 
 TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
@@ -68,11 +68,11 @@ TEST_F(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
 TEST_F(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
     // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
     // over it, 1932 x 1035 at 3240 from the top.
-    EXPECT_EQ(form.PicBox->geometry(), frmMain::FromTwips(60, 3180, 9390, 3585));
-    EXPECT_EQ(form.Picture2[0]->geometry(), frmMain::FromTwips(2670, 3240, 1932, 1035));
-    EXPECT_EQ(form.Picture2[1]->geometry(), frmMain::FromTwips(720, 3240, 1932, 1035));
+    EXPECT_EQ(form.PicBox->geometry(), MainWindow::FromTwips(60, 3180, 9390, 3585));
+    EXPECT_EQ(form.Picture2[0]->geometry(), MainWindow::FromTwips(2670, 3240, 1932, 1035));
+    EXPECT_EQ(form.Picture2[1]->geometry(), MainWindow::FromTwips(720, 3240, 1932, 1035));
     // Every control lies inside the window's design area.
-    const QRect area = frmMain::FromTwips(0, 0, frmMain::kDesignWidthTwips, frmMain::kDesignHeightTwips);
+    const QRect area = MainWindow::FromTwips(0, 0, MainWindow::kDesignWidthTwips, MainWindow::kDesignHeightTwips);
     for (QWidget* w : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (w->isWindow() || qobject_cast<QMenu*>(w)) continue;
         EXPECT_TRUE(area.contains(w->geometry())) << w->objectName().toStdString();
@@ -80,11 +80,11 @@ TEST_F(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
 }
 
 TEST(DialogLayout, SetupHidesTheUnofferedChoicesAndBothDialogsCarryTheirCaptions) {
-    frmSetup dlg;
+    SerialSetupDialog dlg;
     auto shown = [&dlg](auto& arr) {
         QStringList out;
         for (QRadioButton* o : arr)
-            if (o && o->isVisibleTo(&dlg)) out << frmSetup::CaptionOf(o);
+            if (o && o->isVisibleTo(&dlg)) out << SerialSetupDialog::CaptionOf(o);
         return out;
     };
     EXPECT_EQ(shown(dlg.optPort), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
@@ -93,14 +93,14 @@ TEST(DialogLayout, SetupHidesTheUnofferedChoicesAndBothDialogsCarryTheirCaptions
     EXPECT_EQ(shown(dlg.optData), (QStringList{"5", "6", "7", "8", "4"}));
     EXPECT_EQ(shown(dlg.optStop), (QStringList{"1", "1.5", "2"}));
     // Hidden choices still exist with their captions, at their indices.
-    EXPECT_EQ(frmSetup::CaptionOf(dlg.optBaud[2]), "9600");
-    EXPECT_EQ(frmSetup::CaptionOf(dlg.optData[9]), "4");
+    EXPECT_EQ(SerialSetupDialog::CaptionOf(dlg.optBaud[2]), "9600");
+    EXPECT_EQ(SerialSetupDialog::CaptionOf(dlg.optData[9]), "4");
     EXPECT_EQ(dlg.optData[1], nullptr);
     EXPECT_EQ(dlg.cmdOK->text(), "&OK");
     EXPECT_EQ(dlg.cmdQUIT->text(), "&Cancel");
     EXPECT_EQ(dlg.cmdTest->text(), "Start");
     EXPECT_EQ(dlg.CmdStop->text(), "STop");
-    frmCommTest w;
+    LineMonitorDialog w;
     EXPECT_EQ(w.windowTitle(), "CommPort Revice Data");
     EXPECT_EQ(w.cmdStart->text(), "&Start");
     EXPECT_EQ(w.cmdStop->text(), "Sto&p");
@@ -110,7 +110,7 @@ TEST(DialogLayout, SetupHidesTheUnofferedChoicesAndBothDialogsCarryTheirCaptions
 TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    frmMain& form = *h.form;
+    MainWindow& form = *h.form;
     std::vector<std::pair<QRect, double>> design;
     for (QWidget* w : form.layoutControls) design.emplace_back(w->geometry(), w->font().pointSizeF());
     ASSERT_GT(design.size(), 40u);
@@ -119,8 +119,8 @@ TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     form.resize(designSize.width() * 2, designSize.height() * 2);
     // Twice as wide: the graph box is twice as wide; the band above the controls is not
     // scaled, so heights grow a little more than twice.
-    EXPECT_NEAR(form.PicBox->width(), 2 * frmMain::FromTwips(0, 0, 9390, 0).width(), 2);
-    EXPECT_GT(form.PicBox->height(), 2 * frmMain::FromTwips(0, 0, 0, 3585).height() - 2);
+    EXPECT_NEAR(form.PicBox->width(), 2 * MainWindow::FromTwips(0, 0, 9390, 0).width(), 2);
+    EXPECT_GT(form.PicBox->height(), 2 * MainWindow::FromTwips(0, 0, 0, 3585).height() - 2);
     EXPECT_GT(form.cmdStart->font().pointSizeF(), 10.0);
 
     for (int i = 0; i < 5; ++i) {

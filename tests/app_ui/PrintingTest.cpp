@@ -15,13 +15,13 @@
 #include <functional>
 
 #include "ProgramHarness.h"
-#include "app/PictureBox.h"
+#include "ui/widgets/PictureBox.h"
 #include "display/QtDrawingSurface.h"
 #include "print/Printers.h"
-#include "print/QtPrinters.h"
-#include "print/frmPrintRange.h"
-#include "print/frmReport.h"
-#include "print/frmTitle.h"
+#include "ui/print/QtPrinters.h"
+#include "ui/print/PrintGraphDialog.h"
+#include "ui/print/ReportWindow.h"
+#include "ui/print/ReportTitleDialog.h"
 #include "support/PdfPages.h"
 #include "support/PdfPrinters.h"
 #include "support/RecordingPrinter.h"
@@ -34,7 +34,7 @@ struct Printing : ::testing::Test {
     ProgramHarness h;
     QString pdfPath = h.folder.filePath(QStringLiteral("printed.pdf"));
     PdfPrinters printers{pdfPath};
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
 
     void SetUp() override {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
@@ -52,7 +52,7 @@ struct Printing : ::testing::Test {
         }
         f->cmdStart->click();
     }
-    frmPrintRange& OpenPrintGraph() {
+    PrintGraphDialog& OpenPrintGraph() {
         f->mPrintGraph->trigger();
         return *f->printRange;
     }
@@ -62,7 +62,7 @@ struct Printing : ::testing::Test {
         QPainter painter(&image);
         QtDrawingSurface box(painter, QRectF(image.rect()), Qt::white);
         box.Clear();
-        ModPicShow1().PrintTrendGraph(box, 1, true, n, st, f->PrintInput());
+        PrintedGraph().PrintTrendGraph(box, 1, true, n, st, f->PrintInput());
         return image;
     }
     int Pages() const { return PdfPageCount(pdfPath); }
@@ -70,7 +70,7 @@ struct Printing : ::testing::Test {
 
 TEST_F(Printing, PreviewFollowsTheRangeChoice) {
     Record(40);
-    frmPrintRange& d = OpenPrintGraph();
+    PrintGraphDialog& d = OpenPrintGraph();
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Printer Graphs"));
     EXPECT_EQ(d.Text2->text(), QStringLiteral("40"));
@@ -103,7 +103,7 @@ TEST_F(Printing, PreviewFollowsTheRangeChoice) {
 
 TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
     Record(30);
-    frmPrintRange& d = OpenPrintGraph();
+    PrintGraphDialog& d = OpenPrintGraph();
     d.Option1[1]->click();
     d.Text1->setText(QStringLiteral("12"));
     d.Text2->setText(QStringLiteral("12"));
@@ -132,7 +132,7 @@ TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
 TEST_F(Printing, PrintGraphWithoutAPrinterAsksForAPdfFile) {
     printers.NoPrinterInstalled();
     Record(30);
-    frmPrintRange& d = OpenPrintGraph();
+    PrintGraphDialog& d = OpenPrintGraph();
     const QString missing = h.folder.filePath(QStringLiteral("missing"));
     h.dialogs.answers = {std::nullopt, pdfPath.toStdString(), (missing + "/graph.pdf").toStdString()};
     d.cmdStart->click();
@@ -165,7 +165,7 @@ TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
 TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     Record(125);
     f->mPrtReport->trigger();
-    frmReport& r = *f->report;
+    ReportWindow& r = *f->report;
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(r.windowTitle(), QStringLiteral("Print Report"));
     const QAbstractItemModel& table = *r.ListView1->model();

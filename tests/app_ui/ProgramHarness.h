@@ -5,13 +5,13 @@
 #include <set>
 #include <vector>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/FileDialogs.h"
-#include "app/Messages.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/FileDialogs.h"
+#include "base/Messages.h"
 #include "app/ProgramContext.h"
-#include "app/SettingsStore.h"
-#include "app/frmMain.h"
+#include "base/SettingsStore.h"
+#include "ui/main/MainWindow.h"
 #include "link/SerialPort.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
@@ -41,7 +41,7 @@ struct ProgramHarness {
     // Every serial control the program made, in order: [0] is the main window's.
     std::vector<ScriptedSerialPort*> ports;
     ProgramContext ctx;
-    std::unique_ptr<frmMain> form;
+    std::unique_ptr<MainWindow> form;
 
     explicit ProgramHarness(bool debugMode = false) {
         ctx.store = &store;
@@ -60,8 +60,8 @@ struct ProgramHarness {
         ctx.DebugMode = debugMode;
     }
 
-    frmMain& Make() {
-        form = std::make_unique<frmMain>(ctx);
+    MainWindow& Make() {
+        form = std::make_unique<MainWindow>(ctx);
         form->recording->dataFolder = folder.filePath("data").toStdString();  // not the user's own
         return *form;
     }

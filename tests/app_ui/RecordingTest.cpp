@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "app/PictureBox.h"
-#include "recording/FileCommands.h"
+#include "ui/widgets/PictureBox.h"
+#include "app/FileCommands.h"
 
 namespace voltaro {
 namespace {
@@ -24,7 +24,7 @@ const std::string kOverload = "14000;108";
 // A program run over test doubles.
 struct Session {
     ProgramHarness h;
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
     void Begin(int intervalSeconds = 0, bool stopOnOverload = false) {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", std::to_string(59 - intervalSeconds));
         if (stopOnOverload) h.store.Save("voltaro", "frmScaling", "StopLO", "1");
@@ -243,7 +243,7 @@ TEST_F(Recording, NoDataTicksCountInLabErrorAndThePanelShowsOverloadAfterThirty)
     EXPECT_EQ(f->LabERROR->text(), "5");
     for (int i = 0; i < 26; ++i) Fire(f->TimerDMM);
     EXPECT_TRUE(f->reading.NoDataFlag);
-    EXPECT_EQ(f->modShow.DisplayText, " OL ");
+    EXPECT_EQ(f->lcdPanel.DisplayText, " OL ");
 }
 
 // The unsaved-data question on Exit and on the close box.
@@ -381,7 +381,7 @@ TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
 TEST(RecordingWindow, ReopenedFileShowsItsLastRowSettingsOnTheBoxes) {
     Session s;
     s.Begin(0);
-    frmMain* f = s.f;
+    MainWindow* f = s.f;
     s.h.Receive("10500;008");
     f->ChkAVG->click();
     f->ChkREL->click();  // reference 0.5 V
@@ -398,7 +398,7 @@ TEST(RecordingWindow, ReopenedFileShowsItsLastRowSettingsOnTheBoxes) {
 
     Session other;
     other.Begin(0);
-    frmMain* g = other.f;
+    MainWindow* g = other.f;
     other.h.Receive("12000;008");
     ASSERT_TRUE(g->recording->OpenFile(s.SavedFile()).loaded);
     EXPECT_TRUE(g->ChkAVG->isChecked());

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "recording/frmAuto.h"
+#include "ui/recording/ScheduleDialog.h"
 
 namespace voltaro {
 namespace {
@@ -18,19 +18,19 @@ namespace {
 // (the clock starts at 01/15/2024 10:00:00).
 struct ScheduleRig {
     ProgramHarness h;
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
     void Start() {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");
         ASSERT_TRUE(h.StartWithPort());
         f = h.form.get();
     }
-    frmAuto& Open() {
+    ScheduleDialog& Open() {
         f->cmdAuto->click();
         return *f->autoSetup;
     }
     void SetRow(int i, const char* startDate, const char* startTime, const char* stopDate,
                 const char* stopTime) {
-        frmAuto& d = *f->autoSetup;
+        ScheduleDialog& d = *f->autoSetup;
         d.Text1[i]->setText(startDate);
         d.Text2[i]->setText(startTime);
         d.Text3[i]->setText(stopDate);
@@ -63,7 +63,7 @@ struct AutoSchedule : ::testing::Test, ScheduleRig {
 // schedule ends with the print entries as they were.
 TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
     f->mPrintGraph->setEnabled(true);
-    frmAuto& d = Open();
+    ScheduleDialog& d = Open();
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(d.Label5->text(), "01/15/2024 10:00:00");
     QTest::mouseDClick(d.Label6[2], Qt::LeftButton);
@@ -129,7 +129,7 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
         SCOPED_TRACE(std::string(row.startTime) + " to " + row.stopDate + " " + row.stopTime);
         ScheduleRig t;
         t.Start();
-        frmAuto& d = t.Open();
+        ScheduleDialog& d = t.Open();
         t.SetRow(0, "12/08/2006", row.startTime, row.stopDate, row.stopTime);
         t.Ok();
         const bool armed = std::string(row.message).empty();
@@ -162,7 +162,7 @@ TEST_F(AutoSchedule, UncheckingTheBoxDisarmsAndHeldReadingsAreSavedAsFirst) {
     f->cmdStart->click();
     ASSERT_GT(f->RecordCount(), 0);
     f->mPrtReport->setEnabled(true);
-    frmAuto& d = Open();
+    ScheduleDialog& d = Open();
     SetRow(0, "01/15/2024", "10:00:10", "01/15/2024", "10:00:20");
     Ok("held.dmm");
     ASSERT_EQ(h.dialogs.asked.size(), 1u);
@@ -185,7 +185,7 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
     enum Path { Cancel, Escape, CloseBox };
     for (Path path : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE(path);
-        frmAuto& d = Open();
+        ScheduleDialog& d = Open();
         ASSERT_TRUE(f->chkAuto->isChecked());
         SetRow(1, "01/15/2024", "10:00:10", "01/15/2024", std::to_string(path).c_str());
         if (path == Cancel) d.cmdCancel->click();

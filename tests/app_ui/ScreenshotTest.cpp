@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "ProgramHarness.h"
-#include "app/PictureBox.h"
+#include "ui/widgets/PictureBox.h"
 
 namespace voltaro {
 namespace {
@@ -50,11 +50,11 @@ QString ShotFolder() {
 TEST(Screenshots, IdleRecordingAndAlarm) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     const QString folder = ShotFolder();
 
     h.Receive(VoltsFrame(1.234));
-    EXPECT_EQ(f.modShow.DisplayText, "1.234");
+    EXPECT_EQ(f.lcdPanel.DisplayText, "1.234");
     const QImage firstCell = f.Picture1[0]->Image();
     EXPECT_GT(CountNear(firstCell, Qt::black), 50) << "the digit 1 is drawn";
     EXPECT_EQ(f.LabType->text(), "V");

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 
 #include "ProgramHarness.h"
-#include "link/frmSetup.h"
+#include "ui/link/SerialSetupDialog.h"
 
 namespace voltaro {
 namespace {
@@ -34,7 +34,7 @@ TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
     h.openable = {2, 3};
     IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Communications", "Port", "5");
     ASSERT_TRUE(h.Start());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     EXPECT_EQ(f.settings.PortText, "2");
     EXPECT_EQ(f.TxtCOM->text(), "COM2");
     EXPECT_EQ(f.VScroll1->value(), -2);
@@ -47,7 +47,7 @@ TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
 
 struct SetupDialog : ::testing::Test {
     ProgramHarness h;
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         f = h.form.get();
@@ -103,7 +103,7 @@ TEST(PortSpinner, ShowsAndStepsFromAPortBeyondEight) {
         IniFile(h.ctx.programFolder + "/Setup.ini")
             .IniWriteRaw("Communications", "Port", std::to_string(port));
         ASSERT_TRUE(h.StartWithPort());
-        frmMain& f = *h.form;
+        MainWindow& f = *h.form;
         EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port));
         EXPECT_EQ(f.VScroll1->value(), -port);
         ASSERT_EQ(h.MainPort().openedPort, port);

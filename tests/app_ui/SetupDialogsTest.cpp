@@ -12,11 +12,11 @@
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "display/frmScaling.h"
-#include "print/frmPrintRange.h"
-#include "recording/frmAutoSave.h"
-#include "values/frmDateTime.h"
-#include "values/frmDeciBels.h"
+#include "ui/display/GraphScalingDialog.h"
+#include "ui/print/PrintGraphDialog.h"
+#include "ui/recording/AutoSaveDialog.h"
+#include "ui/values/DateTimeFormatDialog.h"
+#include "ui/values/DecibelDialog.h"
 
 namespace voltaro {
 namespace {
@@ -25,7 +25,7 @@ const std::string k0123 = "10123;008";  // 0.123 V DC
 
 struct SetupDialogs : ::testing::Test {
     ProgramHarness h;
-    frmMain* f = nullptr;
+    MainWindow* f = nullptr;
     void SetUp() override {
         ASSERT_TRUE(h.StartWithPort());
         f = h.form.get();
@@ -46,7 +46,7 @@ void CloseBy(Close how, QDialog* dialog, QPushButton* cancel) {
 
 TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
     f->mScaling->trigger();
-    frmScaling& d = *f->scaling;
+    GraphScalingDialog& d = *f->scaling;
     ASSERT_TRUE(d.isVisible());
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(d.windowTitle(), "GRAPH SCALING");
@@ -82,7 +82,7 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
 // the dialog shows the stored interval when it opens again.
 TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
     f->mScaling->trigger();
-    frmScaling& d = *f->scaling;
+    GraphScalingDialog& d = *f->scaling;
     d.TextXaxis[0]->clear();
     QTest::keyClicks(d.TextXaxis[0], "-5");
     d.Command1->click();
@@ -98,7 +98,7 @@ TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
 
 TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
     f->mScaling->trigger();
-    frmScaling& d = *f->scaling;
+    GraphScalingDialog& d = *f->scaling;
     d.chkYaxis[2]->click();
     EXPECT_TRUE(d.TextHigh->isEnabled());
     d.TextHigh->setText("");
@@ -227,7 +227,7 @@ TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
     h.Receive(k0123);
     ASSERT_TRUE(f->ChkdB->isEnabled());
     f->ChkdB->click();
-    frmDeciBels& d = *f->deciBels;
+    DecibelDialog& d = *f->deciBels;
     ASSERT_TRUE(d.isVisible());
     EXPECT_TRUE(d.OptdB[2]->isChecked()) << "Relative Mode by default";
     d.OptdB[1]->click();

@@ -14,7 +14,7 @@ namespace {
 TEST(Startup, PortOpensOnlyWhenTimer3FiresTwoSecondsAfterLoad) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     EXPECT_FALSE(h.MainPort().PortOpen());
     EXPECT_TRUE(f.Timer3.isActive());
     EXPECT_EQ(f.Timer3.interval(), 2000);
@@ -53,7 +53,7 @@ TEST(Startup, ProductTitleDropsTheLastSixCharacters) {
 TEST(PortSpinner, OneStepReopensTheNextPortAndStopsAtTheEnds) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     f.VScroll1->setValue(-2);
     Fire(f.Timer3);
     ASSERT_EQ(h.MainPort().openedPort, 2);

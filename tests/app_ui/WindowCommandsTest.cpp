@@ -13,10 +13,10 @@
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "app/PictureBox.h"
-#include "app/frmSeleDim.h"
-#include "link/frmCommTest.h"
-#include "link/frmSetup.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/main/DecimalSeparatorDialog.h"
+#include "ui/link/LineMonitorDialog.h"
+#include "ui/link/SerialSetupDialog.h"
 #include "support/ScriptedSerialPort.h"
 
 namespace voltaro {
@@ -51,7 +51,7 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
                          std::to_string(which));
             ProgramHarness h;
             ASSERT_TRUE(h.StartWithPort());
-            frmMain& f = *h.form;
+            MainWindow& f = *h.form;
             QDialog* dialog = nullptr;
             if (which == Decimal) {
                 f.mSeledec->trigger();
@@ -83,7 +83,7 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
 TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     QTest::mouseClick(f.Image1, Qt::LeftButton);
     ASSERT_TRUE(f.commTest && f.commTest->isVisible());
     EXPECT_EQ(f.commTest->windowTitle(), "CommPort Revice Data");
@@ -112,7 +112,7 @@ TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
 TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     f.mComm->trigger();
     f.setup->cmdTest->click();
     ScriptedSerialPort& own = *h.ports.at(1);
@@ -135,7 +135,7 @@ TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
 TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     f.cmdStart->click();
     f.mComm->trigger();
     f.setup->cmdTest->click();
@@ -147,7 +147,7 @@ TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
 TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     EXPECT_EQ(f.TextAlarmHI->text(), "4") << "the graph's limits stand in";
     EXPECT_EQ(f.TextAlarmLO->text(), "-4");
     f.TextAlarmHI->setText("2.5");
@@ -168,7 +168,7 @@ TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
 TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     f.mAlarmS[1]->trigger();
     f.TextAlarmLO->setText("0.5");
     f.OptAlarmLo->click();
@@ -197,7 +197,7 @@ TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
 TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    frmMain& f = *h.form;
+    MainWindow& f = *h.form;
     f.cmdStart->click();
     for (const char* frame : {"11000;008", "12000;008", "13000;008"}) {
         h.Receive(frame);
@@ -205,10 +205,10 @@ TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     }
     f.cmdStart->click();
     f.HScroll1->setValue(1);
-    EXPECT_EQ(f.modShow.DisplayText, "1.000");
+    EXPECT_EQ(f.lcdPanel.DisplayText, "1.000");
     EXPECT_EQ(f.LabSH->text(), "1");
     f.HScroll1->setValue(2);
-    EXPECT_EQ(f.modShow.DisplayText, "2.000");
+    EXPECT_EQ(f.lcdPanel.DisplayText, "2.000");
     EXPECT_EQ(f.reading.frameText, "12000;008");
 
     // A live frame, then the meter falls silent: the row under the cursor is no new reading.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/ModShow.h"
+#include "display/LcdPanel.h"
 #include "link/Decoder.h"
 #include "support/RecordingSurface.h"
 #include "values/DateTimeFormat.h"
@@ -28,14 +28,14 @@ TEST(DrawDigits, CellsOfTheDisplayTexts) {
         {"400.0", {P(4), P(0), D(0), P(0)}}, {"123456", {P(1), P(2), P(3), P(4)}},  // cut on the right
     };
     for (const auto& [text, cells] : cases) {
-        ModShow panel;
+        LcdPanel panel;
         EXPECT_TRUE(panel.DrawDigits(text, false));
         EXPECT_EQ(panel.Picture1, cells) << text;
     }
 }
 
 TEST(DrawDigits, RepeatedOverloadIsNotRedrawnWhileNoData) {
-    ModShow panel;
+    LcdPanel panel;
     EXPECT_TRUE(panel.DrawDigits(" OL ", true));
     panel.Picture1[0] = P(8);  // a mark, to see whether the cells are drawn again
     EXPECT_FALSE(panel.DrawDigits(" OL ", true));
@@ -48,7 +48,7 @@ TEST(DrawBargraph, LitSegmentsLabelsAndOverloadMark) {
     const Colour bar{0, 0, 128}, back{200, 200, 200};
     auto draw = [&](const std::string& count) {
         RecordingSurface s(500, 40, back, 6, 12);  // pitch u = 10, x0 = 20, gap 2, text 12 high
-        ModShow().DrawBargraph(s, count, "-", bar);
+        LcdPanel().DrawBargraph(s, count, "-", bar);
         return s;
     };
     RecordingSurface half = draw("2000");
@@ -83,7 +83,7 @@ TEST(DrawBargraph, LitSegmentsLabelsAndOverloadMark) {
 }
 
 struct PanelRig {
-    ModShow panel;
+    LcdPanel panel;
     Statistics stats;
     Decibels db;
     MeterRange range;
@@ -119,7 +119,7 @@ TEST(UpdatePanel, TextPrefixUnitAndSignByMode) {
         rig.db.SelectedOption = c.dbOption;
         rig.db.DbReference = 600;
         rig.Show(c.frame, c.modes);
-        const ModShow& p = rig.panel;
+        const LcdPanel& p = rig.panel;
         EXPECT_EQ(std::vector<std::string>({p.DisplayText, p.LabVolts, p.LabType, p.LabTypeFace, p.LabType0}),
                   std::vector<std::string>({c.text, c.volts, c.type, c.face, c.sign}))
             << c.frame;
@@ -141,7 +141,7 @@ TEST(UpdatePanel, OverloadShowsOLWithAFullBarAndNoValueShowsZero) {
 }
 
 TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
-    ModShow panel;
+    LcdPanel panel;
     Statistics stats;
     Decibels db;
     DateTimeFormat stamps;

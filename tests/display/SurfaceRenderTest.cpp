@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "display/GraphRange.h"
-#include "display/ModPicShow.h"
+#include "display/TrendGraph.h"
 #include "display/QtDrawingSurface.h"
 #include "recording/RecordStore.h"
 #include "values/DateTimeFormat.h"
@@ -37,7 +37,7 @@ TEST(QtDrawingSurface, TrendGraphRendersFrameTraceCursorAndAlarmLine) {
     }
     GraphRange range;  // 4 to -4
     DateTimeFormat stamps;
-    ModPicShow graph;
+    TrendGraph graph;
     QImage img(800, 600, QImage::Format_RGB32);
     img.fill(QColor(192, 192, 192));
     QPainter p(&img);

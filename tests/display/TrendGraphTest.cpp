@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "display/GraphRange.h"
-#include "display/ModPicShow.h"
+#include "display/TrendGraph.h"
 #include "link/Decoder.h"
 #include "recording/RecordStore.h"
 #include "support/RecordingSurface.h"
@@ -24,7 +24,7 @@ struct Graph {
     Decibels db;
     DateTimeFormat stamps;
     RecordingSurface box;
-    ModPicShow graph;
+    TrendGraph graph;
     TrendGraphInput in{.store = store, .range = range, .RangeBottom = -4, .db = &db, .stamps = &stamps};
 
     void Add(const std::string& value, const std::string& time = "", const std::string& type = "V") {

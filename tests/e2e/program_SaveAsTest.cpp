@@ -11,9 +11,10 @@
 
 #include "MeterRun.h"
 #include "ProgramHarness.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "link/Decoder.h"
 #include "link/QtSerialPort.h"
+#include "ui/widgets/QtFileDialogs.h"
 #include "recording/RecordStore.h"
 #include "values/Formatting.h"
 
@@ -62,7 +63,7 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
     IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
     ASSERT_TRUE(h.Start());
-    frmMain& form = *h.form;
+    MainWindow& form = *h.form;
     // The port opens two seconds after the window; then frames arrive and the link label shows.
     // (QTRY_ macros report to Qt Test, not to GoogleTest, so a timeout would pass unseen.)
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.MSComm->PortOpen(); }, 10000));

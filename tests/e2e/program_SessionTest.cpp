@@ -13,9 +13,9 @@
 #include "MeterRun.h"
 #include "ProgramHarness.h"
 #include "app/EndSignals.h"
-#include "app/IniFile.h"
-#include "app/MessageBoxQt.h"
-#include "app/PictureBox.h"
+#include "base/IniFile.h"
+#include "ui/widgets/MessageBoxQt.h"
+#include "ui/widgets/PictureBox.h"
 #include "link/QtSerialPort.h"
 #include "recording/FileFormat.h"
 
@@ -52,10 +52,10 @@ struct LiveProgram {
 TEST(ProgramSession, SigtermDuringARecordingLeavesEveryReadingShownInTheFile) {
     LiveProgram p;
     ASSERT_NO_FATAL_FAILURE(p.Start());
-    frmMain& form = *p.h.form;
+    MainWindow& form = *p.h.form;
     EndSignals endSignals;  // as the program's entry connects it
-    QObject::connect(&endSignals, &EndSignals::received, &form, &frmMain::EndSession);
-    QSignalSpy ended(&form, &frmMain::programEnded);
+    QObject::connect(&endSignals, &EndSignals::received, &form, &MainWindow::EndSession);
+    QSignalSpy ended(&form, &MainWindow::programEnded);
 
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= 4; }, 30000));
@@ -86,7 +86,7 @@ TEST(ProgramSession, ARecordingStartedWhileANoticeIsPendingRecordsDuringTheWait)
     older.write("an older recording");
     older.close();
     ASSERT_NO_FATAL_FAILURE(p.Start());
-    frmMain& form = *p.h.form;
+    MainWindow& form = *p.h.form;
 
     // A box that waited would hold the test too: it is noted and pressed.
     bool boxShown = false;

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "link/SerialPort.h"
 
 using namespace voltaro;

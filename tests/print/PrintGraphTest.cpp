@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "display/GraphRange.h"
-#include "print/ModPicShow1.h"
+#include "print/PrintedGraph.h"
 #include "recording/RecordStore.h"
 #include "support/RecordingPrinter.h"
 #include "support/RecordingSurface.h"
@@ -24,7 +24,7 @@ struct Printout {
     Statistics stats;
     DateTimeFormat stamps;
     RecordingSurface page{1200, 1300};
-    ModPicShow1 print;
+    PrintedGraph print;
     PrintGraphInput in{.store = store, .range = range, .stats = stats, .RangeBottom = -4, .stamps = &stamps};
 
     explicit Printout(int n) {
@@ -109,7 +109,7 @@ TEST(PrintTrendGraph, RangeStartTenEndTwentyPrintsRowsElevenToTwenty) {
     p.stats.RangeHigh = 3.5;
     p.stats.Vmax = 3.5;
     std::string start = "10";
-    auto range = ModPicShow1::ChoosePrintRange(false, start, "20", 30, nullptr);
+    auto range = PrintedGraph::ChoosePrintRange(false, start, "20", 30, nullptr);
     ASSERT_TRUE(range);
     EXPECT_EQ(range->st, 10);
     EXPECT_EQ(range->n, 10);
@@ -130,7 +130,7 @@ TEST(PrintTrendGraph, RangeStartTenEndTwentyPrintsRowsElevenToTwenty) {
 
 TEST(ChoosePrintRange, HeldToTheRecordingAndNeverEmpty) {
     std::string message, start = "-3";
-    auto r = ModPicShow1::ChoosePrintRange(false, start, "500", 40, &message);
+    auto r = PrintedGraph::ChoosePrintRange(false, start, "500", 40, &message);
     ASSERT_TRUE(r);
     EXPECT_EQ(start, "1");
     EXPECT_EQ(r->st, 1);
@@ -138,12 +138,12 @@ TEST(ChoosePrintRange, HeldToTheRecordingAndNeverEmpty) {
     for (const char* end : {"10", "abc", "20.5"}) {  // below Start, not a number, half to even 20
         start = "20";
         message.clear();
-        EXPECT_FALSE(ModPicShow1::ChoosePrintRange(false, start, end, 40, &message)) << end;
+        EXPECT_FALSE(PrintedGraph::ChoosePrintRange(false, start, end, 40, &message)) << end;
         EXPECT_EQ(message, kEmptyRangeMessage);
     }
-    EXPECT_EQ(ModPicShow1::ChoosePrintRange(false, start, "21.5", 40, &message)->n, 2);
-    EXPECT_FALSE(ModPicShow1::ChoosePrintRange(true, start, "", 0, &message));
-    EXPECT_EQ(ModPicShow1::ChoosePrintRange(true, start, "", 40, &message)->n, 40);
+    EXPECT_EQ(PrintedGraph::ChoosePrintRange(false, start, "21.5", 40, &message)->n, 2);
+    EXPECT_FALSE(PrintedGraph::ChoosePrintRange(true, start, "", 0, &message));
+    EXPECT_EQ(PrintedGraph::ChoosePrintRange(true, start, "", 40, &message)->n, 40);
 }
 
 TEST(PrintTrendGraph, LastReadingOnTheRightEdgeOneDotForOneAndAFlatRecordingPrints) {

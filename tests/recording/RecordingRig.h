@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
 #include "link/Decoder.h"
 #include "link/LinkView.h"
 #include "link/Reading.h"

@@ -587,29 +587,22 @@ TEST_F(RecordingTest, NumbersNoSingleHoldsReadBackAsZero) {
     EXPECT_TRUE(std::isfinite(b.stats.Vmax));
 }
 
-TEST_F(RecordingTest, AResetEmptiesTheDbReferenceAndTheRanges) {
+TEST_F(RecordingTest, AResetEmptiesTheDbReferenceAndTheMeterRange) {
     struct DbView : WatchedView {
         bool DecibelsOn() const override { return on; }
         bool on = false;
     };
     Decibels db;
     MeterRange meter;
-    GraphRange graph;
     rec.decibels = &db;
     rec.meterRange = &meter;
-    rec.graphRange = &graph;
     db.DbReference = 600;
     meter.RangeTop = 400;
     meter.RangeBottom = 0;
-    graph.GraphTop = 10;
-    graph.GraphSpan = 10;
     rec.ResetRecording();
     EXPECT_EQ(db.DbReference, 0);
     EXPECT_EQ(meter.RangeTop, 4);
     EXPECT_EQ(meter.RangeBottom, -4);
-    EXPECT_EQ(graph.GraphTop, 4);
-    EXPECT_EQ(graph.GraphBottom, -4);
-    EXPECT_EQ(graph.GraphSpan, 8);
     // With decibels on, the reference is the decibel dialog's text again.
     DbView dbView;
     dbView.on = true;

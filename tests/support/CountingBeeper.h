@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Beeper.h"
+#include "base/Beeper.h"
 
 namespace voltaro {
 

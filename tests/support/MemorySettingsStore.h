@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 namespace voltaro {
 

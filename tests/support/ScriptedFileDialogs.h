@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FileDialogs.h"
+#include "base/FileDialogs.h"
 
 namespace voltaro {
 

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <utility>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace voltaro {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Beeper.h"
-#include "app/Settings.h"
+#include "base/Beeper.h"
+#include "base/Settings.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
 #include "values/Alarms.h"

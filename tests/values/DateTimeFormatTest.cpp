@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "values/Conversions.h"
+#include "base/Conversions.h"
 #include "values/DateTimeFormat.h"
 
 using namespace voltaro;

@@ -1,4 +1,4 @@
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "support/ScriptedMessages.h"
 #include "values/Separator.h"
 

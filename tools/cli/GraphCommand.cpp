@@ -10,7 +10,7 @@
 #include "Subcommands.h"
 #include "display/GraphRange.h"
 #include "display/QtDrawingSurface.h"
-#include "print/ModPicShow1.h"
+#include "print/PrintedGraph.h"
 #include "print/OutputFile.h"
 #include "print/QtPrinter.h"
 #include "values/Formatting.h"
@@ -117,10 +117,10 @@ int RunGraph(const std::vector<std::string>& args) {
                                  .dBm = false});
 
     std::string message;
-    auto chosen = ModPicShow1::ChoosePrintRange(!range, start, end, store.RecordCount, &message);
+    auto chosen = PrintedGraph::ChoosePrintRange(!range, start, end, store.RecordCount, &message);
     if (!chosen) return Fail(message);
 
-    ModPicShow1 print;
+    PrintedGraph print;
     const PrintGraphInput in{.store = store,
                              .range = graphRange,
                              .stats = h.stats,

@@ -9,7 +9,7 @@
 #include "Subcommands.h"
 #include "recording/FileFormat.h"
 #include "values/Formatting.h"
-#include "values/Notation.h"
+#include "base/Notation.h"
 
 namespace voltaro::cli {
 

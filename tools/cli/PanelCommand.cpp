@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "Subcommands.h"
 #include "display/Glyphs.h"
-#include "display/ModShow.h"
+#include "display/LcdPanel.h"
 #include "display/QtDrawingSurface.h"
 #include "link/Decoder.h"
 #include "print/OutputFile.h"
@@ -63,7 +63,7 @@ int RunPanel(const std::vector<std::string>& args) {
     }
 
     Reading reading = DecodeFrameText(frame);
-    ModShow panel;
+    LcdPanel panel;
     Statistics stats;
     Decibels db;
     MeterRange range;

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "app/IniFile.h"
-#include "app/ProgramFolder.h"
+#include "base/IniFile.h"
+#include "base/ProgramFolder.h"
 
 namespace voltaro::cli {
 

@@ -7,9 +7,9 @@
 #include "PortArgument.h"
 #include "ReadingText.h"
 #include "Subcommands.h"
-#include "app/Beeper.h"
-#include "app/Clock.h"
-#include "app/ProgramFolder.h"
+#include "base/Beeper.h"
+#include "base/Clock.h"
+#include "base/ProgramFolder.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
 

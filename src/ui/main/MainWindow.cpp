@@ -1,0 +1,892 @@
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
+
+#include "base/FileDialogs.h"
+#include "ui/widgets/Icons.h"
+#include "base/Messages.h"
+#include "ui/widgets/PictureBox.h"
+#include "base/ProgramFolder.h"
+#include "ui/widgets/LabelCaption.h"
+#include "base/SettingsStore.h"
+#include "ui/main/AboutDialog.h"
+#include "ui/main/MainWindowViews.h"
+#include "ui/main/DecimalSeparatorDialog.h"
+#include "ui/display/GraphScalingDialog.h"
+#include "ui/link/LineMonitorDialog.h"
+#include "ui/link/SerialSetupDialog.h"
+#include "print/Printers.h"
+#include "ui/print/PrintGraphDialog.h"
+#include "ui/print/ReportWindow.h"
+#include "app/FileCommands.h"
+#include "recording/FileNames.h"
+#include "ui/recording/ScheduleDialog.h"
+#include "ui/recording/AutoSaveDialog.h"
+#include "ui/recording/DeleteFileDialog.h"
+#include "ui/recording/ProgressDialog.h"
+#include "base/Notation.h"
+#include "ui/values/DateTimeFormatDialog.h"
+#include "ui/values/DecibelDialog.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kTwips = MainWindow::kTwipsPerPixel;
+
+Placement PlacementOf(const QWidget* w) {
+    const QRect g = w->geometry();
+    return {g.width() * kTwips, g.height() * kTwips, g.y() * kTwips, g.x() * kTwips};
+}
+
+WindowState StateOf(const QWidget* w) {
+    if (w->isMinimized()) return WindowState::Minimised;
+    if (w->isMaximized()) return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+// A recording saved into the data folder because its own folder could not take it: said
+// again on the way out, so that it is found.
+void SayWhereRecordingWent(const Recording& recording, MessageSeam& messages) {
+    if (const std::string moved = recording.MovedNotice(); !moved.empty())
+        messages.ShowMessage(moved, "info");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
+    : QWidget(parent),
+      ctx(context),
+      DebugMode(context.DebugMode),
+      IniPath(JoinPath(context.programFolder, "Setup.ini")),
+      ini(IniPath),
+      stores(*context.store, ini, context.applicationName) {
+    setObjectName(QStringLiteral("frmMain"));
+    resize(FromTwips(0, 0, kDesignWidthTwips, kDesignHeightTwips).size());
+    BuildPanel();
+    BuildCommands();
+    BuildGraph();
+    BuildMenus();
+    SetDesignTimers();
+
+    linkView = std::make_unique<MainLinkView>(*this);
+    decoder = std::make_unique<Decoder>(reading, *linkView);
+    reader = std::make_unique<FrameReader>(reading, *decoder, *linkView, *ctx.beeper, *ctx.clock,
+                                           TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
+    MSComm = ctx.makePort(Ports());
+    alarmView = std::make_unique<MainAlarmView>(*this);
+    alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
+    recordingView = std::make_unique<MainRecordingView>(*this);
+    recording = std::make_unique<Recording>(
+        RecordingParts{reading, *decoder, *linkView, stats, *alarms, formats, separator, *ctx.clock,
+                       *ctx.messages, *ctx.beeper, *recordingView},
+        ctx.programFolder, DebugMode);
+    // A reset empties the decibel reference and puts the meter and graph ranges back.
+    recording->decibels = &decibels;
+    recording->meterRange = &meterRange;
+    acquisition = std::make_unique<Acquisition>(
+        AcquisitionParts{*recording, *reader, *MSComm, *decoder, *linkView, reading, *alarms, formats,
+                         *ctx.clock, *ctx.beeper, *ctx.messages, *recordingView},
+        ctx.programFolder, DebugMode);
+    ShowFileCommands();
+    ConnectEvents();
+}
+
+MainWindow::~MainWindow() = default;
+
+PortTable MainWindow::Ports() const {
+    return PortTable::FromIni(ini);
+}
+
+void MainWindow::ConnectEvents() {
+    // The three menus are only pop-ups of their buttons.
+    connect(CmdFile, &QPushButton::clicked, this, [this] { mfile->popup(QCursor::pos()); });
+    connect(Setup, &QPushButton::clicked, this, [this] { mSetup->popup(QCursor::pos()); });
+    connect(CmdHelp, &QPushButton::clicked, this, [this] { MHelp->popup(QCursor::pos()); });
+
+    connect(&Timer3, &QTimer::timeout, this, &MainWindow::Timer3_Timer);
+    connect(&TimerRs232, &QTimer::timeout, this, &MainWindow::TimerRs232_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
+    connect(Image1, &ClickableLabel::clicked, this, &MainWindow::Image1_Click);
+    connect(StatusNotice, &ClickableLabel::clicked, StatusNotice, &QWidget::hide);
+    connect(mContents, &QAction::triggered, this, &MainWindow::mContents_Click);
+    connect(mAbout, &QAction::triggered, this, &MainWindow::mAbout_Click);
+    connect(mComm, &QAction::triggered, this, &MainWindow::mComm_Click);
+    connect(mSeledec, &QAction::triggered, this, &MainWindow::mSeledec_Click);
+    connect(mScaling, &QAction::triggered, this, &MainWindow::mScaling_Click);
+    connect(mDateTime, &QAction::triggered, this, &MainWindow::mDateTime_Click);
+    connect(mAutoSave, &QAction::triggered, this, &MainWindow::mAutoSave_Click);
+    connect(mDbTest, &QAction::triggered, this, &MainWindow::mDbTest_Click);
+
+    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
+    connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
+    connect(&TimerOut, &QTimer::timeout, this, [this] {
+        acquisition->TimerOutTick();
+        SyncTimers();
+    });
+    connect(&TimerAutoSave, &QTimer::timeout, this, [this] { acquisition->TimerAutoSaveTick(); });
+    connect(&TimerAlarmFlash, &QTimer::timeout, this, [this] { alarms->TimerAlarmFlashTick(); });
+    connect(&AlarmTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
+    connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::CmdStop_Click);
+    connect(cmdAuto, &QPushButton::clicked, this, &MainWindow::cmdAuto_Click);
+    connect(chkAuto, &QCheckBox::clicked, this, &MainWindow::chkAuto_Click);
+    connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
+    connect(mSaveAs, &QAction::triggered, this, &MainWindow::mSaveAs_Click);
+    connect(mSave, &QAction::triggered, this, &MainWindow::mSave_Click);
+    connect(mNew, &QAction::triggered, this, &MainWindow::mNew_Click);
+    connect(mOpen, &QAction::triggered, this, &MainWindow::mOpen_Click);
+    connect(mClose, &QAction::triggered, this, &MainWindow::mClose_Click);
+    for (int i = 1; i < static_cast<int>(mfilelist.size()); ++i)
+        connect(mfilelist[i], &QAction::triggered, this, [this, i] { mfilelist_Click(i); });
+    connect(mImport, &QAction::triggered, this, &MainWindow::mImport_Click);
+    connect(mExport, &QAction::triggered, this, &MainWindow::mExport_Click);
+    connect(mDeleteFile, &QAction::triggered, this, &MainWindow::mDeleteFile_Click);
+    connect(mPrintGraph, &QAction::triggered, this, &MainWindow::mPrintGraph_Click);
+    connect(mPrintScreen, &QAction::triggered, this, &MainWindow::mPrintScreen_Click);
+    connect(mPrtReport, &QAction::triggered, this, &MainWindow::mPrtReport_Click);
+    connect(mExit, &QAction::triggered, this, &MainWindow::mExit_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &MainWindow::HScroll1_Change);
+
+    connect(OptAlarmHi, &QCheckBox::clicked, this, [this](bool on) {
+        alarms->OptAlarmHi = on;
+        alarms->OptAlarmHi_Click(on);
+    });
+    connect(OptAlarmLo, &QCheckBox::clicked, this, [this](bool on) {
+        alarms->OptAlarmLo = on;
+        alarms->OptAlarmLo_Click(on);
+    });
+    connect(TextAlarmHI, &QLineEdit::textChanged, this,
+            [this](const QString& t) { alarms->TextAlarmHI_Change(Latin1(t), stores); });
+    connect(TextAlarmLO, &QLineEdit::textChanged, this,
+            [this](const QString& t) { alarms->TextAlarmLO_Change(Latin1(t), stores); });
+    connect(TextAlarmHI, &QLineEdit::returnPressed, this, [this] {
+        DrawTrendGraph();
+        OptAlarmHi->setFocus();
+    });
+    connect(TextAlarmLO, &QLineEdit::returnPressed, this, [this] {
+        DrawTrendGraph();
+        OptAlarmLo->setFocus();
+    });
+    connect(cmdAlarmStop, &QPushButton::clicked, this, [this] { alarms->cmdAlarmStop_Click(); });
+    for (int i = 0; i < 3; ++i)
+        connect(mAlarmS[i], &QAction::triggered, this, [this, i] { mAlarmS_Click(i); });
+    connect(chkMAX, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(0, on); });
+    connect(chkMIN, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(1, on); });
+    connect(ChkAVG, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(2, on); });
+    connect(ChkREL, &QCheckBox::clicked, this, &MainWindow::ChkREL_Click);
+    connect(ChkdB, &QCheckBox::clicked, this, &MainWindow::ChkdB_Click);
+    connect(PicBox, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton, QPointF at) { Picbox_MouseDown(at); });
+    // Drawings follow their boxes when the proportional layout resizes them.
+    PicBox->onResized = [this] { DrawTrendGraph(); };
+    PicPro->onResized = [this] { ShowPanel(); };
+    for (PictureBox* cell : Picture1) cell->onResized = [this] { ShowPanel(); };
+}
+
+namespace {
+
+// The product name of the program's version information; the title shown drops its last six
+// characters.
+const char* const kProductName = "Voltaro Multimeter Companion (Qt 6)";
+constexpr size_t kProductCut = 6;
+
+}  // namespace
+
+bool MainWindow::Form_Load() {
+    // The stored title is addressed by the executable's name as application, section and key.
+    const std::string& app = ctx.applicationName;
+    ProductTitle = ctx.store->Get(app, app, app).value_or(kProductName);
+    ProductTitle =
+        ProductTitle.size() > kProductCut ? ProductTitle.substr(0, ProductTitle.size() - kProductCut) : "";
+    Check1->setVisible(DebugMode);
+    LabType0->clear();
+    FormLoaded = false;
+
+    bool portsFound = true;
+    settings = LoadSettings(stores, ctx.programFolder, [this, &portsFound](AppSettings& loading) {
+        LoadSetup();
+        setup->AttachSettings(loading);
+        portsFound = setup->Form_Load(DebugMode);
+        if (portsFound) setup->ChkCommOK(loading);
+    });
+    if (!portsFound) {
+        ctx.messages->ShowMessage("All Ports in Use!", "ERROR");
+        return false;
+    }
+    setup->AttachSettings(settings);
+    setup->SelectStored();
+    ShowRecentFiles();
+    formats.DateofTime = settings.DateofTime;
+    formats.DateF = settings.DateF;
+    formats.TimeF = settings.TimeF;
+    separator.ChkDim(settings.ExtDimF);
+    decoder->UnType = settings.UnType;
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    ShowPortSpinner();
+    TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
+
+    layout = RecordLayout(DesignOf());
+    ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
+
+    ReadScalingSettings();
+    recording->ImpedanceText = stores.SettingGet(kDecibelsForm, "dBm", "");
+    recording->FileLoaded = true;
+    recording->ResetRecording();
+
+    // Without stored limits the graph's limits stand in.
+    alarms->ReadLimits(stores, DoubleToText(graphRange.GraphTop), DoubleToText(graphRange.GraphBottom));
+    {
+        QSignalBlocker quietHi(TextAlarmHI), quietLo(TextAlarmLO);
+        TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
+        TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+    }
+    recording->ShowFileName();
+    UpdateStatsDisplay();
+
+    Timer3.setInterval(2000);
+    Timer3.start();
+    TimerDMM.setInterval(500);
+    TimerDMM.start();
+    FormLoaded = true;
+    // A restored size other than the design's puts every control in proportion now.
+    ApplyLayoutNow();
+    alarms->ReadAlarmSet(stores);
+    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+    return true;
+}
+
+void MainWindow::LoadSetup() {
+    if (setup) return;
+    setup = std::make_unique<SerialSetupDialog>();
+    setup->AttachPort(ctx.makePort(Ports()));
+    const PortTable ports = Ports();
+    for (int n = 0; n <= 10; ++n) setup->labDevice[n]->setText(QString::fromStdString(ports.Device(n)));
+    ApplyDialogPlacement(setup.get(), "frmSetup");
+    connect(setup.get(), &SerialSetupDialog::settingsConfirmed, this, &MainWindow::SetupConfirmed);
+    connect(setup.get(), &SerialSetupDialog::testStarted, this, &MainWindow::SetupTestStart);
+    connect(setup.get(), &SerialSetupDialog::testStopped, this, &MainWindow::SetupTestStop);
+    connect(&setup->Timer1, &QTimer::timeout, this, &MainWindow::SetupTestPoll);
+    connect(setup.get(), &SerialSetupDialog::closed, this, [this] {
+        SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
+        DialogClosed();
+    });
+}
+
+void MainWindow::ShowRecentFiles() {
+    for (size_t i = 0; i < settings.RecentFiles.size(); ++i) {
+        mfilelist[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
+        mfilelist[i + 1]->setVisible(settings.RecentVisible(i));
+    }
+    mfilelist[0]->setVisible(settings.RecentVisible(0));
+}
+
+void MainWindow::Timer3_Timer() {
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+    Timer3.stop();
+}
+
+void MainWindow::TimerRs232_Timer() {
+    labRs232->setVisible(false);
+}
+
+void MainWindow::Timer1_Timer() {
+    Picture2[0]->setVisible(false);
+    Picture2[1]->setVisible(false);
+    Timer1.stop();
+}
+
+void MainWindow::ShowPortDevice() {
+    const int port = static_cast<int>(Val(line.PortText));
+    TxtCOM->setText(QStringLiteral("COM") + Latin1(line.PortText));
+    labPortDevice->setText(QString::fromStdString(Ports().Device(port)));
+    StatusPanel[0]->setText(Latin1(line.LineSettings));
+    StatusPanel[1]->setText(MSComm->PortOpen() ? QStringLiteral("Port open") : QStringLiteral("Port closed"));
+}
+
+void MainWindow::ReopenMainPort() {
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    for (int n = 1; n <= 10; ++n) {
+        MSComm->SetCommPort(n);
+        if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    }
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+}
+
+void MainWindow::VScroll1_Change(int value) {
+    // Disabled while it re-opens the port, so that a second change cannot start a second re-open.
+    if (!VScroll1->isEnabled()) return;
+    VScroll1->setEnabled(false);
+    settings.Port = value < 0 ? -value : value;
+    settings.MakeSerialTexts();
+    line.PortText = settings.PortText;
+    ShowPortSpinner();
+    ReopenMainPort();
+    VScroll1->setEnabled(true);
+}
+
+void MainWindow::ShowPortSpinner() {
+    // The spinner offers COM1 to COM8; a port 9 or 10 the program holds (stored, or the only one
+    // found) widens it, so that it shows and one step leads to its neighbour.
+    const int port = static_cast<int>(Val(line.PortText));
+    const QSignalBlocker quiet(VScroll1);
+    VScroll1->setRange(-std::max(8, port), -1);
+    VScroll1->setValue(-port);
+}
+
+void MainWindow::BuildCommTest() {
+    commTest = std::make_unique<LineMonitorDialog>();
+    ApplyDialogPlacement(commTest.get(), "frmCommTest");
+    commTestPort = ctx.makePort(Ports());
+    commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
+    reader->AttachCommTest(commTestView.get());
+    // The test window's own port is polled at the acquisition rate while it is open.
+    commTestPoll.setInterval(500);
+    connect(&commTestPoll, &QTimer::timeout, this, [this] {
+        if (commTestPort->PortOpen()) reader->ReadComm(*commTestPort);
+    });
+    connect(commTest.get(), &LineMonitorDialog::activated, this, [this] {
+        const bool mainOpen = MSComm->PortOpen();
+        commTest->cmdStart->setEnabled(!mainOpen);
+        commTest->cmdStop->setEnabled(!mainOpen);
+    });
+    connect(commTest->cmdStart, &QPushButton::clicked, this, [this] {
+        if (commTestPort->PortOpen()) return;
+        reader->RxBuf.clear();
+        commTest->Text1->clear();
+        reader->PollCount = 0;
+        commTest->cmdStart->setEnabled(false);
+        reader->OpenComm(*commTestPort, line);
+        commTestPoll.start();
+    });
+    connect(commTest->cmdStop, &QPushButton::clicked, this, [this] {
+        if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+        commTestPoll.stop();
+        commTest->cmdStart->setEnabled(true);
+    });
+    connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
+    connect(commTest.get(), &LineMonitorDialog::closing, this, [this] {
+        SaveFormPlacement(stores, "frmCommTest", StateOf(commTest.get()), PlacementOf(commTest.get()));
+    });
+    connect(commTest.get(), &LineMonitorDialog::closing, this, [this] {
+        if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+        commTestPoll.stop();
+        // The window is gone: the reader stops feeding it.
+        reader->CommTestActive = false;
+        reader->OpenComm(*MSComm, line);
+        ShowPortDevice();
+    });
+}
+
+void MainWindow::Image1_Click() {
+    if (!commTest) BuildCommTest();
+    reader->CommTestActive = true;
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    const int port = static_cast<int>(Val(line.PortText));
+    commTest->labPort->setText(
+        QStringLiteral("COM%1  %2").arg(port).arg(QString::fromStdString(Ports().Device(port))));
+    commTest->show();
+    commTest->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void MainWindow::mContents_Click() {
+    const std::string help = JoinPath(ctx.programFolder, "DMM-Help.htm");
+    if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
+        if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
+    } else {
+        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", "ERROR");
+    }
+}
+
+void MainWindow::mAbout_Click() {
+    if (!about) {
+        const QString version = AboutVersionText(QString::fromStdString(ctx.executablePath));
+        about = std::make_unique<AboutDialog>(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)));
+    }
+    about->show();
+    about->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+Placement MainWindow::CurrentPlacement() const {
+    Placement p = PlacementOf(this);
+    p.height += kTopOffsetTwips;
+    return p;
+}
+
+void MainWindow::ApplyPlacement(const Placement& p) {
+    setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips,
+                std::max(p.height - kTopOffsetTwips, 0) / kTwips);
+}
+
+FormDesign MainWindow::DesignOf() const {
+    FormDesign design;
+    design.name = "frmMain";
+    design.height = kDesignHeightTwips + kTopOffsetTwips;
+    design.width = kDesignWidthTwips;
+    auto& controls = const_cast<std::vector<QWidget*>&>(layoutControls);
+    controls.clear();
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QVariant twips = w->property("designTwips");
+        if (!twips.isValid() || design.controls.size() + 1 >= kLayoutEntries) continue;
+        const QRect r = twips.toRect();
+        ControlDesign c;
+        c.name = w->objectName().toStdString();
+        c.height = r.height();
+        c.width = r.width();
+        c.top = r.y();
+        c.left = r.x();
+        c.fontSize = w->property("designFont").toDouble();
+        design.controls.push_back(c);
+        controls.push_back(w);
+    }
+    return design;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ApplyLayoutNow();
+}
+
+void MainWindow::ApplyLayoutNow() {
+    if (!FormLoaded || layout.entries.empty()) return;
+    const Placement now = CurrentPlacement();
+    const auto geometry = ApplyLayout(layout, now.height, now.width, isMinimized());
+    if (!geometry) return;
+    setUpdatesEnabled(false);
+    for (size_t i = 0; i < geometry->size() && i < layoutControls.size(); ++i) {
+        const ControlGeometry& g = (*geometry)[i];
+        QWidget* w = layoutControls[i];
+        w->setGeometry(g.left / kTwips, g.top / kTwips, g.width / kTwips, g.height / kTwips);
+        if (g.fontSize) {
+            QFont f = w->font();
+            f.setPointSizeF(*g.fontSize);
+            w->setFont(f);
+        }
+    }
+    setUpdatesEnabled(true);
+    // Drawn again at their new sizes and fonts.
+    RefreshCounters();
+    ShowPanel();
+    DrawTrendGraph();
+}
+
+void MainWindow::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
+    // A dialog never placed keeps the place the window system gives it.
+    if (stores.SettingGet(name, "Left", "").empty()) return;
+    const Placement p = RestoreFormPlacement(stores, name, false, PlacementOf(dialog));
+    dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
+}
+
+void MainWindow::SaveDialogPlacement(QWidget* dialog, const std::string& name) {
+    SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
+}
+
+void MainWindow::CloseDialog(QWidget* dialog, const std::string& name) {
+    SaveDialogPlacement(dialog, name);
+    dialog->hide();
+    DialogClosed();
+}
+
+void MainWindow::DialogClosed() {
+    if (!isVisible()) return;
+    setEnabled(true);
+    raise();
+    activateWindow();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void MainWindow::mComm_Click() {
+    LoadSetup();
+    setEnabled(false);
+    setup->show();
+    setup->raise();
+}
+
+void MainWindow::SetupConfirmed() {
+    SaveSettings(settings, stores);
+    line = SerialLine{settings.PortText, settings.LineSettings};
+    ShowPortSpinner();
+    ReopenMainPort();
+}
+
+// The line test of the setup dialog: the dialog's own port, with the choices it shows, polled
+// until STop; the main window's port gives up the device meanwhile.
+void MainWindow::SetupTestStart() {
+    acquisition->Running = true;
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    reader->OpenComm(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    SetupTestPoll();
+    setup->Timer1.start(500);
+}
+
+void MainWindow::SetupTestPoll() {
+    reader->ReadComm(setup->Port());
+    if (!reader->FrameOK) return;
+    Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
+    setup->labDigits->setText(
+        Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
+}
+
+void MainWindow::SetupTestStop() {
+    // A recording that goes on through the test is still running.
+    acquisition->Running = acquisition->IsRecording();
+    setup->Timer1.stop();
+    if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
+    reader->OpenComm(*MSComm, line);
+    ShowPortDevice();
+}
+
+void MainWindow::mSeledec_Click() {
+    ShowSeleDim();
+}
+
+void MainWindow::ShowStartDialogs() {
+    if (settings.SeleDim != 0) return;
+    ShowSeleDim();
+}
+
+void MainWindow::ShowSeleDim() {
+    if (!seleDim) {
+        seleDim = std::make_unique<DecimalSeparatorDialog>();
+        seleDim->setModal(false);
+        seleDim->Option1[settings.ExtDimF == 1 ? 1 : 0]->setChecked(true);
+        connect(seleDim.get(), &DecimalSeparatorDialog::closed, this, [this](bool confirmed) {
+            if (confirmed) {
+                const int chosen = seleDim->Option1[1]->isChecked() ? 1 : 0;
+                const int inForce =
+                    separator.Confirm(chosen, ctx.programFolder, ctx.clock->Now(), *ctx.messages);
+                settings.ExtDimF = inForce;
+                settings.ExtDim = separator.ExtDim;
+                settings.SeleDim = seleDim->Check1->isChecked() ? 1 : 0;
+                stores.SettingSave(kMainForm, "SeleDim", std::to_string(settings.SeleDim));
+                SaveSettings(settings, stores);
+            } else {
+                separator.Cancel();
+            }
+            SaveFormPlacement(stores, "frmSeleDim", StateOf(seleDim.get()), PlacementOf(seleDim.get()));
+            DialogClosed();
+        });
+    }
+    setEnabled(false);
+    seleDim->show();
+    seleDim->raise();
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+int MainWindow::RecordCount() const {
+    return recording->store.RecordCount;
+}
+
+}  // namespace voltaro
+
+namespace voltaro {
+
+void MainWindow::ShowFileCommands() {
+    // Every entry has its window: nothing is left disabled here.
+}
+
+void MainWindow::SyncTimers() {
+    const Acquisition& a = *acquisition;
+    auto follow = [](QTimer& t, bool on, int interval) {
+        if (!on) {
+            t.stop();
+        } else if (!t.isActive() || t.interval() != interval) {
+            t.start(interval);  // an enabled timer that is running keeps its count
+        }
+    };
+    follow(MainTimer, a.MainTimerEnabled, a.MainTimerInterval);
+    follow(TimerOut, a.TimerOutEnabled, Acquisition::kWatchdogMs);
+    follow(TimerAutoSave, a.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
+}
+
+void MainWindow::cmdStart_Click() {
+    acquisition->cmdStart_Click();
+    SyncTimers();
+}
+
+void MainWindow::CmdStop_Click() {
+    acquisition->CmdStop_Click();
+    SyncTimers();
+}
+
+FileDialogRequest MainWindow::RecordingDialog(const std::string& title, int filterIndex,
+                                           const std::string& initialName) const {
+    return {title, separator.FileFilterRecording, filterIndex, settings.Path, initialName};
+}
+
+int MainWindow::RecordingFilterIndex() const {
+    const char extDim = separator.ExtDim.empty() ? '.' : separator.ExtDim[0];
+    return FilterIndexFor(ExtensionOf(recording->store.RecordingFile, extDim));
+}
+
+bool MainWindow::mSaveAs_Click() {
+    const auto chosen = ctx.fileDialogs->AskSaveName(
+        RecordingDialog(kSaveAsTitle, RecordingFilterIndex(), recording->store.RecordingFile));
+    if (!chosen) return false;
+    // The dialog asked before replacing a file: the whole recording goes there, header first.
+    recording->NameChosen(CheckFileName(*chosen));
+    return recording->SaveByExtension(true);
+}
+
+void MainWindow::mSave_Click() {
+    recording->SaveByExtension(true);
+}
+
+void MainWindow::mNew_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    NewFile();
+}
+
+bool MainWindow::NewFile() {
+    RecordStore& store = recording->store;
+    const auto chosen = ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
+    if (!chosen) return false;
+    const std::string name = CheckFileName(*chosen);
+    store.RecordingFile = name;  // the new working file goes beside it
+    recording->ResetRecording();
+    // The dialog asked before replacing a file: the first save writes the whole table over it.
+    recording->NameChosen(name);
+    recordingView->RememberFile(name);
+    mSave->setEnabled(false);
+    return true;
+}
+
+void MainWindow::mOpen_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    const auto chosen =
+        ctx.fileDialogs->AskOpenName(RecordingDialog(kOpenFileTitle, RecordingFilterIndex(), ""));
+    if (!chosen) return;
+    // ".dmm" is added to a name typed without it; a file chosen whose extension follows a comma
+    // separator is opened as it is.
+    const std::string name = CheckFileName(*chosen);
+    const auto exists = [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); };
+    OpenRecording(!exists(name) && exists(*chosen) ? *chosen : name);
+}
+
+void MainWindow::mClose_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    recording->ResetRecording();
+}
+
+void MainWindow::mfilelist_Click(int index) {
+    // A copy: reading the file moves it to the top of the list.
+    const std::string path = settings.RecentFiles.at(static_cast<size_t>(index - 1));
+    if (path.empty()) return;
+    // Nothing is asked, unless readings that were never saved would be lost.
+    if (HoldsUnsavedRows() && CheckSave() == kAnswerCancel) return;
+    OpenRecording(path);
+}
+
+bool MainWindow::HoldsUnsavedRows() const {
+    return RecordCount() != 0 && mSave->isEnabled();
+}
+
+void MainWindow::OpenRecording(const std::string& path) {
+    const bool unsaved = mSave->isEnabled();
+    const LoadResult r = recording->OpenFile(path);
+    recordingView->EnableFileCommands(true);
+    // A file read whole is on disk as it is; a file that was not read left the rows held as
+    // they were.
+    mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
+}
+
+void MainWindow::mImport_Click() {
+    const std::string& file = recording->store.RecordingFile;
+    const auto chosen = ctx.fileDialogs->AskOpenName(RecordingDialog(
+        kImportTitle, RecordingFilterIndex(), file.size() > 4 ? file.substr(0, file.size() - 4) : ""));
+    if (!chosen) return;
+    recording->ImportReadings(*chosen);
+}
+
+void MainWindow::mExport_Click() {
+    const auto chosen = ctx.fileDialogs->AskSaveName(
+        {kExportTitle, separator.FileFilterExport, RecordingFilterIndex(), settings.Path, ""});
+    if (!chosen) return;
+    recording->ExportReadings(*chosen);
+}
+
+void MainWindow::mDeleteFile_Click() {
+    if (!deleteFile) {
+        deleteFile = std::make_unique<DeleteFileDialog>(*ctx.messages);
+        deleteFile->Refusal = [this](const std::string& path) { return recording->DeleteRefusal(path); };
+        ApplyDialogPlacement(deleteFile.get(), "frmFile");
+        connect(deleteFile.get(), &DeleteFileDialog::folderChanged, this,
+                [this](const std::string& folder) { settings.Path = folder; });
+        connect(deleteFile.get(), &DeleteFileDialog::closed, this, [this] {
+            SaveFormPlacement(stores, "frmFile", StateOf(deleteFile.get()), PlacementOf(deleteFile.get()));
+            DialogClosed();
+        });
+    }
+    deleteFile->Form_Load(settings.Path, ctx.programFolder);
+    setEnabled(false);
+    deleteFile->show();
+    deleteFile->raise();
+}
+
+std::string MainWindow::CheckSave() {
+    return voltaro::CheckSave(RecordCount(), *ctx.messages, [this] { return mSaveAs_Click(); });
+}
+
+void MainWindow::mExit_Click() {
+    if (CheckSave() == kAnswerCancel) return;
+    SayWhereRecordingWent(*recording, *ctx.messages);
+    EndProgram(true);
+}
+
+bool MainWindow::EndSession() {
+    if (Ended) return true;
+    const RecordStore& store = recording->store;
+    // A table read from its file and not added to is there already; saving it would only
+    // rewrite the file.
+    const bool unsaved = store.RecordCount > store.SavedCount && (RowsRecorded || mSave->isEnabled());
+    bool saved = true;
+    if (unsaved) {
+        saved = recording->SaveByExtension(false);
+        if (!saved)
+            std::fprintf(stderr, "voltaro: the readings could not be saved to %s\n",
+                         store.RecordingFile.c_str());
+    }
+    EndProgram(true);
+    return saved;
+}
+
+void MainWindow::ShowNotice(const std::string& text) {
+    StatusNotice->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("  ")));
+    StatusNotice->setToolTip(StatusNotice->text());
+    StatusNotice->show();
+    StatusNotice->raise();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (!Ended) {
+        if (CheckSave() == kAnswerCancel) {
+            e->ignore();
+            return;
+        }
+        SayWhereRecordingWent(*recording, *ctx.messages);
+        EndProgram(true);
+    }
+    e->accept();
+}
+
+void MainWindow::EndProgram(bool saveState) {
+    if (Ended) return;
+    if (saveState) {
+        SaveFormPlacement(stores, kMainForm, StateOf(this), CurrentPlacement());
+        SaveSettings(settings, stores);
+    }
+    Ended = true;
+    for (QTimer* t : {&TimerDMM, &MainTimer, &TimerOut, &TimerRs232, &Timer3, &TimerAutoSave,
+                      &TimerAlarmFlash, &AlarmTimer, &Timer1, &Timer2, &commTestPoll})
+        t->stop();
+    if (autoSetup) {
+        autoSetup->Timer1.stop();
+        autoSetup->Timer2.stop();
+    }
+    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
+    const std::initializer_list<QWidget*> windows{
+        setup.get(),      seleDim.get(),   commTest.get(),   about.get(),   progress.get(),
+        deleteFile.get(), autoSetup.get(), printRange.get(), report.get(),  scaling.get(),
+        deciBels.get(),   dbTest.get(),    dateTime.get(),   autoSave.get()};
+    for (QWidget* w : windows)
+        if (w) w->hide();
+    hide();
+    emit programEnded();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* e) {
+    // A click on the window's background ends the timed alarm's beeping.
+    alarms->Form_Click();
+    QWidget::mousePressEvent(e);
+}
+
+void MainWindow::mAlarmS_Click(int index) {
+    alarms->mAlarmS_Click(index, stores);
+    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+}
+
+void MainWindow::StatBox_Click(int row, bool on) {
+    if (row == 0) stats.chkMAX_Click(on);
+    if (row == 1) stats.chkMIN_Click(on);
+    if (row == 2) stats.ChkAVG_Click(on);
+    Label2[row]->setEnabled(on);
+    Label3[row]->setEnabled(on);
+    UpdateStatsDisplay();
+}
+
+void MainWindow::ChkREL_Click(bool on) {
+    const QDateTime now = ctx.clock->Now();
+    stats.ChkREL_Click(on, reading.value, now.date(), formats.FormatStampTime(now.time()));
+    Label2[3]->setEnabled(on);
+    Label3[3]->setEnabled(on);
+    UpdateStatsDisplay();
+}
+
+void MainWindow::ChkdB_Click(bool on) {
+    if (on) {
+        ShowDeciBels();
+    } else {
+        scaling->DecibelsCleared();
+        if (deciBels) deciBels->hide();
+        decibels.ChkdB_Clear();
+    }
+    UpdatePanel(reading.value, reading.digits);
+    recordingView->UpdateGraphRange();
+    RefreshCounters();
+    DrawTrendGraph();
+}
+
+void MainWindow::HScroll1_Change(int value) {
+    acquisition->NoDataTicks = 0;
+    if (!recording->FileLoaded) return;
+    const RecordStore& store = recording->store;
+    if (!acquisition->Running && value >= 1 && value <= RecordCount()) {
+        // The cursor row becomes the current Reading, decoded again from its stored frame.
+        const std::string notes = std::string(store.Get(value, Field::Notes));
+        reading.digits = notes.size() >= 5 ? notes.substr(1, 4) : std::string();
+        reading.value = static_cast<float>(Val(store.Text(value, Field::ValueText)));
+        reading.acDc = store.Text(value, Field::Coupling);
+        reading.frameText = notes;
+        decoder->DecodeFrame(*linkView);
+        // A stored row is no new reading: only a fresh frame from the meter is recorded.
+        acquisition->NewReading = false;
+    }
+    if (reading.digits != "OL") UpdatePanel(reading.value, reading.digits);
+    recordingView->UpdateGraphRange();
+    RefreshCounters();
+    DrawTrendGraph();
+}
+
+}  // namespace voltaro

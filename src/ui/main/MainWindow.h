@@ -1,0 +1,417 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/AppSettings.h"
+#include "base/IniFile.h"
+#include "app/Layout.h"
+#include "app/ProgramContext.h"
+#include "base/Settings.h"
+#include "display/GraphRange.h"
+#include "display/TrendGraph.h"
+#include "display/LcdPanel.h"
+#include "link/Decoder.h"
+#include "link/FrameReader.h"
+#include "link/Reading.h"
+#include "link/SerialPort.h"
+#include "print/PrintedGraph.h"
+#include "recording/Acquisition.h"
+#include "recording/Recording.h"
+#include "values/Alarms.h"
+#include "values/DateTimeFormat.h"
+#include "values/Decibels.h"
+#include "values/Formatting.h"
+#include "values/Separator.h"
+#include "values/Statistics.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QDialog;
+class QFrame;
+
+namespace voltaro {
+
+class ClickableLabel;
+class PictureBox;
+class LineMonitorDialog;
+class SerialSetupDialog;
+class MainLinkView;
+class CommTestLinkView;
+class MainAlarmView;
+class MainRecordingView;
+class ScheduleDialog;
+class DeleteFileDialog;
+class ProgressDialog;
+class DecimalSeparatorDialog;
+class PrintGraphDialog;
+class ReportWindow;
+class Printers;
+class GraphScalingDialog;
+class DecibelDialog;
+class DecibelTableDialog;
+class DateTimeFormatDialog;
+class AutoSaveDialog;
+struct FileDialogRequest;
+
+// The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
+// buttons with their pop-up menus, and every timer of the program. It holds no rule of its own;
+// it turns its events into calls of the core and shows what the core reports.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(const ProgramContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The main window's load, in the program's start-up order. False when the program has to end
+    // (no serial port can be opened).
+    bool Form_Load();
+
+    // Twips per pixel of the design (96 dots per inch).
+    static constexpr int kTwipsPerPixel = 15;
+    // Twips above the controls that the window's Height counts and the proportional layout keeps
+    // unscaled (title bar and menu of the design).
+    static constexpr int kTopOffsetTwips = 690;
+    // The design size of the client area, in twips.
+    static constexpr int kDesignWidthTwips = 9570;
+    static constexpr int kDesignHeightTwips = 7620;
+
+    // --- controls, under the names the rest of the program uses ---
+    QGroupBox* Frame3 = nullptr;  // "READING-DIGITAL DISPLAY"
+    std::array<PictureBox*, 4> Picture1{};
+    QLabel* LabType0 = nullptr;
+    QLabel* LabVolts = nullptr;
+    QLabel* LabType = nullptr;
+    QLabel* labDC = nullptr;
+    QLabel* labAUTO = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* labRs232 = nullptr;
+    QLabel* LabERROR = nullptr;
+    PictureBox* PicPro = nullptr;
+    std::array<QLabel*, 4> LabStatTitle{};  // "MAX", "MIN", "AVG", "REL" beside the sub-display
+    std::array<QLabel*, 4> Label2{};
+    std::array<QLabel*, 4> Label3{};
+    QLabel* labBcntxTitle = nullptr;
+    QLabel* labBcntx = nullptr;
+    QLabel* LabSHTitle = nullptr;
+    QLabel* LabSH = nullptr;
+
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdAuto = nullptr;
+    QCheckBox* chkAuto = nullptr;
+    QCheckBox* Check1 = nullptr;  // "Test", DebugMode only
+
+    QGroupBox* Frame1 = nullptr;  // "ALARM LIMITS"
+    QCheckBox* OptAlarmHi = nullptr;
+    QLineEdit* TextAlarmHI = nullptr;
+    QCheckBox* OptAlarmLo = nullptr;
+    QLineEdit* TextAlarmLO = nullptr;
+    QPushButton* cmdAlarmStop = nullptr;
+
+    QGroupBox* Frame2 = nullptr;
+    QCheckBox* ChkREL = nullptr;
+    QCheckBox* chkMIN = nullptr;
+    QCheckBox* chkMAX = nullptr;
+    QCheckBox* ChkAVG = nullptr;
+    QCheckBox* ChkdB = nullptr;
+
+    PictureBox* PicBox = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    std::array<QFrame*, 2> Picture2{};
+    std::array<QLabel*, 6> Label1{};
+
+    QScrollBar* VScroll1 = nullptr;
+    QLineEdit* TxtCOM = nullptr;
+    QLabel* labPortDevice = nullptr;  // the device behind the port number
+
+    QPushButton* CmdFile = nullptr;
+    QPushButton* Setup = nullptr;
+    QPushButton* CmdHelp = nullptr;
+    QFrame* StatusBar1 = nullptr;
+    std::array<QLabel*, 3> StatusPanel{};  // panels 1 to 3; panel 3 shows the serial input
+    ClickableLabel* StatusNotice = nullptr;  // over the panels while a notice is shown
+    ClickableLabel* Image1 = nullptr;      // the logo
+
+    // --- menus (shown only as pop-ups of the three buttons) ---
+    QMenu* mfile = nullptr;
+    QAction* mNew = nullptr;
+    QAction* mOpen = nullptr;
+    QAction* mClose = nullptr;
+    QAction* mImport = nullptr;
+    QAction* mExport = nullptr;
+    QAction* mSave = nullptr;
+    QAction* mSaveAs = nullptr;
+    QAction* mPrintScreen = nullptr;
+    QAction* mPrintGraph = nullptr;
+    QAction* mPrtReport = nullptr;
+    QAction* mDeleteFile = nullptr;
+    std::array<QAction*, 7> mfilelist{};  // 0 is the separator above the recent files
+    QAction* nd2 = nullptr;
+    QAction* mExit = nullptr;
+
+    QMenu* mSetup = nullptr;
+    QAction* mComm = nullptr;
+    QAction* mScaling = nullptr;
+    QAction* mDateTime = nullptr;
+    QAction* mSeledec = nullptr;
+    QMenu* mAlarmSignals = nullptr;
+    std::array<QAction*, 3> mAlarmS{};
+    QAction* mAutoSave = nullptr;
+
+    QMenu* MHelp = nullptr;
+    QAction* mContents = nullptr;
+    QAction* mAbout = nullptr;
+    QAction* mDbTest = nullptr;
+
+    // --- timers ---
+    QTimer TimerDMM;
+    QTimer MainTimer;
+    QTimer TimerOut;
+    QTimer TimerRs232;
+    QTimer Timer3;
+    QTimer TimerAutoSave;
+    QTimer TimerAlarmFlash;
+    QTimer AlarmTimer;
+    QTimer Timer1;
+    QTimer Timer2;
+
+    // The pixel rectangle of a design rectangle given in twips.
+    static QRect FromTwips(int left, int top, int width, int height);
+
+    // --- program state ---
+    const ProgramContext ctx;
+    const bool DebugMode;
+    std::string IniPath;
+    std::string ProductTitle;
+    bool FormLoaded = false;
+    IniFile ini;
+    Settings stores;       // "Setup.ini" and the per-user store
+    AppSettings settings;  // what LoadSettings read, kept up to date until SaveSettings
+    LayoutTable layout;
+    std::vector<QWidget*> layoutControls;  // entry i + 1 of the layout table is control i
+    DateTimeFormat formats;
+    Separator separator;
+    Decibels decibels;
+    Statistics stats;
+    MeterRange meterRange;
+    LcdPanel lcdPanel;
+    TrendGraph trendGraph;
+    GraphRange graphRange;
+    // The recording interval and the overload rule of the scaling dialog, as stored.
+    std::string TextXaxis0 = "0", TextXaxis1 = "0";
+    bool chkStop = false;
+    Reading reading;
+    SerialLine line;  // PortText and LineSettings of the main window's port
+    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<MainLinkView> linkView;
+    std::unique_ptr<Decoder> decoder;
+    std::unique_ptr<FrameReader> reader;
+    std::unique_ptr<MainAlarmView> alarmView;
+    std::unique_ptr<Alarms> alarms;
+    std::unique_ptr<MainRecordingView> recordingView;
+    std::unique_ptr<Recording> recording;
+    std::unique_ptr<Acquisition> acquisition;
+    bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
+    bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
+
+    // --- the other windows ---
+    // Windows of their own, not children: disabling the main window must leave them working.
+    std::unique_ptr<SerialSetupDialog> setup;
+    std::unique_ptr<DecimalSeparatorDialog> seleDim;
+    std::unique_ptr<LineMonitorDialog> commTest;
+    std::unique_ptr<QDialog> about;
+    std::unique_ptr<ProgressDialog> progress;
+    std::unique_ptr<DeleteFileDialog> deleteFile;
+    std::unique_ptr<ScheduleDialog> autoSetup;
+    std::unique_ptr<PrintGraphDialog> printRange;
+    std::unique_ptr<ReportWindow> report;
+    std::unique_ptr<GraphScalingDialog> scaling;
+    std::unique_ptr<DecibelDialog> deciBels;
+    std::unique_ptr<DecibelTableDialog> dbTest;
+    std::unique_ptr<DateTimeFormatDialog> dateTime;
+    std::unique_ptr<AutoSaveDialog> autoSave;
+    std::unique_ptr<SerialPort> commTestPort;
+    std::unique_ptr<CommTestLinkView> commTestView;
+    QTimer commTestPoll;
+
+    // After the window is shown: the decimal-separator dialog, unless the user chose not to
+    // see it again.
+    void ShowStartDialogs();
+    void ShowSeleDim();
+    void mSeledec_Click();
+    void SetupTestStart();
+    void SetupTestPoll();
+    void SetupTestStop();
+
+    // --- the panel ---
+    PanelModes Modes() const;
+    // Redraws digits, sign, prefix, unit and bargraph: the value (none before any reading)
+    // and the digits ("OL" for an overload).
+    void UpdatePanel(std::optional<float> value, const std::string& digits);
+    // Paints the cells, labels and bargraph as the panel routines left them.
+    void ShowPanel();
+    void UpdateStatsDisplay();
+    void RefreshCounters();
+    int RecordCount() const;
+
+    // --- commands ---
+    void cmdStart_Click();
+    void CmdStop_Click();
+    // Save as: true when the recording was saved under the chosen name.
+    bool mSaveAs_Click();
+    void mSave_Click();
+    void mNew_Click();
+    void mOpen_Click();
+    void mClose_Click();
+    // A recent file (1 to 6).
+    void mfilelist_Click(int index);
+    void mImport_Click();
+    void mExport_Click();
+    void mDeleteFile_Click();
+    // --- printing ---
+    void mPrintGraph_Click();
+    void mPrintScreen_Click();
+    void mPrtReport_Click();
+    // The printed graph's preview from the print-range dialog's choices.
+    void DrawPrintPreview();
+    void PrintGraphOnPrinter();
+    PrintGraphInput PrintInput() const;
+    Printers& PrinterSet();
+    PrintedGraph printedGraph;
+    std::unique_ptr<Printers> ownPrinters;  // when the context gives none
+    // The new-file dialog of New: true when a name was chosen and the recording begun anew.
+    bool NewFile();
+
+    // --- the start/stop schedule ---
+    void cmdAuto_Click();
+    void chkAuto_Click();
+    void AutoOK();
+    // The schedule dialog closed: armed by OK, or cancelled (Cancel, Escape, the close box).
+    void AutoClosed(bool armed);
+    void AutoTimer2_Timer();
+    // Timer2 off and "AUTO Start/STOP" disabled (and cleared); the print entries as before arming.
+    void ScheduleOff(bool clear);
+    // The schedule found no time left: it is off and its dialog hidden.
+    void ScheduleEnded();
+    // Before arming: Save as when readings are held, otherwise the new-file dialog.
+    void CheckNewFile();
+    // True when the user cancelled.
+    bool NewFileForSchedule();
+    // The print entries' states while a schedule is armed.
+    std::optional<std::array<bool, 3>> printBeforeSchedule;
+    bool inScheduleTick = false;
+    // The unsaved-data question; "2" is Cancel.
+    std::string CheckSave();
+    // Readings recorded or imported since the recording was last saved or read.
+    bool HoldsUnsavedRows() const;
+    // Reads a recording file in place of the one held.
+    void OpenRecording(const std::string& path);
+    // A recording-file dialog: the recording filter, from the folder of the last recording.
+    FileDialogRequest RecordingDialog(const std::string& title, int filterIndex,
+                                      const std::string& initialName) const;
+    // The dialogs' first filter for the extension of the recording's file.
+    int RecordingFilterIndex() const;
+    void mExit_Click();
+    // The session ends (a signal to end, the session manager): nobody may be there to answer,
+    // so readings not yet in the file go to it without a question, as Save would put them; then
+    // the program ends. False when that save failed.
+    bool EndSession();
+    // A notice that needs no answer: shown across the status bar until clicked, while the
+    // recording goes on.
+    void ShowNotice(const std::string& text);
+    // Saves placement and settings and ends the program.
+    void EndProgram(bool saveState);
+    // Follows the timers of the acquisition's states.
+    void SyncTimers();
+    // Loads the scaling dialog hidden and its controls from the store, so that the range rule
+    // and the recording interval hold before the dialog is ever shown.
+    void ReadScalingSettings();
+    void mScaling_Click();
+    void ScalingOK();
+    void ScalingCancel();
+    // Every way the scaling dialog closes; the print-range dialog gets its turn back.
+    void CloseScaling();
+    // The interval and the overload rule of the scaling dialog as its spinners hold them.
+    void TakeScalingInterval();
+    void ShowDeciBels();
+    void DeciBelsConfirmed();
+    void DeciBelsCancelled();
+    void mDateTime_Click();
+    void DateTimeConfirmed();
+    void DateTimeCancelled();
+    void mAutoSave_Click();
+    void mDbTest_Click();
+    TrendGraphInput GraphInput() const;
+    void DrawTrendGraph();
+    // A click on the graph at a point of the box (pixels).
+    void Picbox_MouseDown(QPointF at);
+    void HScroll1_Change(int value);
+    void ShowFileCommands();
+    void mAlarmS_Click(int index);
+    void StatBox_Click(int row, bool on);
+    void ChkREL_Click(bool on);
+    void ChkdB_Click(bool on);
+
+    // --- events ---
+    void Timer3_Timer();
+    void TimerRs232_Timer();
+    void Timer1_Timer();
+    void VScroll1_Change(int value);
+    void Image1_Click();
+    void mContents_Click();
+    void mAbout_Click();
+    // Closes the main window's port and every port number on its control, then opens the
+    // configured port again.
+    void ReopenMainPort();
+    void ShowPortDevice();
+    // The port spinner's range and value for the port held.
+    void ShowPortSpinner();
+    PortTable Ports() const;
+    // The window's placement and size in twips; its Height counts the band above the controls.
+    Placement CurrentPlacement() const;
+    void ApplyPlacement(const Placement& p);
+    FormDesign DesignOf() const;
+    // Every control in proportion to the window's size, from the design.
+    void ApplyLayoutNow();
+    void ShowRecentFiles();
+    // A dialog of the main window closes: the main window takes commands again.
+    void DialogClosed();
+    void mComm_Click();
+    void ApplyDialogPlacement(QWidget* dialog, const std::string& name);
+    void SaveDialogPlacement(QWidget* dialog, const std::string& name);
+    // Stores a dialog's placement, hides it and gives the main window its commands back.
+    void CloseDialog(QWidget* dialog, const std::string& name);
+    void SetupConfirmed();
+
+signals:
+    // The program has ended: the event loop is to stop.
+    void programEnded();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void ConnectEvents();
+    void LoadSetup();
+    void BuildCommTest();
+    void BuildPanel();
+    void BuildCommands();
+    void BuildGraph();
+    void BuildMenus();
+    void SetDesignTimers();
+};
+
+}  // namespace voltaro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace voltaro {
+
+class Settings;
+
+// "Set Title": the three titles printed at the top of every report page.
+class ReportTitleDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReportTitleDialog(Settings& stores, QWidget* parent = nullptr);
+
+    std::array<QLabel*, 3> Label1{};
+    std::array<QLineEdit*, 3> Text1{};
+    QPushButton* Command1 = nullptr;  // OK
+    QPushButton* Command2 = nullptr;  // "Cancel"
+
+    void ReadTitle();
+    void SaveTitle();
+    // The titles as stored.
+    std::array<std::string, 3> Titles() const;
+
+    // OK stores the titles; Cancel, Escape and the close box leave them as stored.
+    void done(int result) override;
+
+signals:
+    void closed();
+
+private:
+    Settings& stores_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace voltaro {
+
+// "AutoSave": whether recording data is saved automatically.
+class AutoSaveDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AutoSaveDialog(QWidget* parent = nullptr);
+
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;  // "OK"
+    QPushButton* Command2 = nullptr;  // "Cancel"
+
+    void reject() override;
+
+signals:
+    void confirmed();
+    void cancelled();
+};
+
+}  // namespace voltaro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+#include "base/Beeper.h"
+
+namespace voltaro {
+
+// The system beep.
+class QtBeeper : public Beeper {
+public:
+    void Beep() override { QApplication::beep(); }
+};
+
+}  // namespace voltaro
