@@ -44,6 +44,10 @@ TEST(Layout, ScalesFromTheDesignBelowTheTopBand) {
     ExpectBox((*ApplyLayout(t, 6690, 8000))[0], 300, 1000, 600, 2000, 8);
     EXPECT_EQ((*ApplyLayout(MainWindow("frmCommTest"), 13380, 8000))[0].top, 1200);  // no band
     EXPECT_FALSE(ApplyLayout(t, 12690, 16000, true));                                // minimised
+    // The font follows the smaller ratio: taller only; 10.4 by width, rounded; by height, not.
+    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 9690, 8000))[0].fontSize, 8);
+    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 12690, 10400))[0].fontSize, 10);
+    EXPECT_FLOAT_EQ(*(*ApplyLayout(t, 6990, 16000))[0].fontSize, 8.4f);
 }
 
 // The window records its layout once and applies it at every resize: after many odd sizes the
@@ -60,13 +64,6 @@ TEST(Layout, RepeatedResizingNeverDrifts) {
                   std::tie(b.height, b.width, b.top, b.left, b.fontSize))
             << a.name;
     }
-}
-
-TEST(Layout, FontFollowsTheSmallerRatio) {
-    const LayoutTable t = MainWindow();
-    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 9690, 8000))[0].fontSize, 8);     // taller only
-    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 12690, 10400))[0].fontSize, 10);  // 10.4 by width, rounded
-    EXPECT_FLOAT_EQ(*(*ApplyLayout(t, 6990, 16000))[0].fontSize, 8.4f);  // by height, not rounded
 }
 
 TEST(Layout, SmallWindowsNeverGetNegativeSizes) {
