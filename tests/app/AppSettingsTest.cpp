@@ -123,9 +123,7 @@ TEST_F(RealStores, RoundTripThroughFiles) {
         a.RecentFiles[0] = "runs/caf\xe9.dmm";
         a.DateofTime = false;
         a.TimeF = "HH:MM   AMPM";
-        a.DateF = "DD/MM/YYYY";
         a.ListFormat = 19;
-        a.Format = false;
         a.ExtDimF = 1;
         a.Path = "/data/readings";
         SaveSettings(a, settings);
@@ -138,9 +136,7 @@ TEST_F(RealStores, RoundTripThroughFiles) {
     EXPECT_EQ(b.RecentFiles[0], "runs/caf\xe9.dmm");
     EXPECT_FALSE(b.DateofTime);
     EXPECT_EQ(b.TimeF, "HH:MM   AMPM");
-    EXPECT_EQ(b.DateF, "DD/MM/YYYY");
     EXPECT_EQ(b.ListFormat, 19);
-    EXPECT_FALSE(b.Format);
     EXPECT_EQ(b.ExtDim, ",");
     EXPECT_EQ(b.Path, "/data/readings");
     EXPECT_EQ(ini.IniReadRaw("Ports", "COM3"), "/dev/pts/7");

@@ -127,10 +127,8 @@ TEST(MeterProfiles, SineFollowsItsPeriod) {
     const MeterFunction& vdc = *FindFunction("vdc");
     SineProfile sine(vdc, *FindRange(vdc, 1),
                      {.centre = 1, .amplitude = 0.5, .periodSeconds = 4, .secondsPerReading = 1}, false);
-    EXPECT_EQ(*sine.NextReading(), "11000;008");
-    EXPECT_EQ(*sine.NextReading(), "11500;008");
-    EXPECT_EQ(*sine.NextReading(), "11000;008");
-    EXPECT_EQ(*sine.NextReading(), "10500;008");
+    for (const char* quarter : {"11000;008", "11500;008", "11000;008", "10500;008"})
+        EXPECT_EQ(*sine.NextReading(), quarter);
 }
 
 TEST(MeterProfiles, ReplayReadsFramesAndRefusesOtherLines) {

@@ -146,7 +146,7 @@ TEST(ChoosePrintRange, HeldToTheRecordingAndNeverEmpty) {
     EXPECT_EQ(PrintedGraph::ChoosePrintRange(true, start, "", 40, &message)->n, 40);
 }
 
-TEST(PrintTrendGraph, LastReadingOnTheRightEdgeOneDotForOneAndAFlatRecordingPrints) {
+TEST(PrintTrendGraph, LastReadingOnTheRightEdgeOneDotForOneAndFlatOrEndlessRangesPrint) {
     Printout p(400);
     for (int n = 2; n <= 400; n += 7) {
         p.Print(n, 0);
@@ -164,15 +164,13 @@ TEST(PrintTrendGraph, LastReadingOnTheRightEdgeOneDotForOneAndAFlatRecordingPrin
     EXPECT_EQ(p.Labels().back().text, "    0 ");
     p.Print(0, 0);
     EXPECT_TRUE(p.page.ops.empty());
-}
 
-TEST(PrintTrendGraph, RangeThatIsNotFinitePrintsOnTheStartRange) {
-    Printout p(3);  // 3: -1, 0, 1
+    // A range that is not finite prints on the start range, 4 to -4: rows 1 to 3 hold -1, 0, 1.
     p.range.GraphTop = HUGE_VAL, p.range.GraphBottom = -HUGE_VAL, p.range.GraphSpan = HUGE_VAL;
     p.Print(3, 0);
     for (const DrawnOp& d : p.page.ops)
         ASSERT_TRUE(std::isfinite(d.x1) && std::isfinite(d.y1) && std::isfinite(d.x2) && std::isfinite(d.y2));
-    auto trace = p.Trace();
+    trace = p.Trace();
     ASSERT_EQ(trace.size(), 3u);
     EXPECT_EQ(std::vector<double>({trace[0].y2, trace[1].y2, trace[2].y2}),
               std::vector<double>({72.5, 60, 47.5}));

@@ -6,20 +6,17 @@
 
 using namespace voltaro;
 
-TEST(Decibels, VoltsAgainstOne) {
-    EXPECT_DOUBLE_EQ(DecibelV(1), 0);
-    EXPECT_DOUBLE_EQ(DecibelV(-10), 20);
-    EXPECT_DOUBLE_EQ(DecibelV(0.001), -60);
-    EXPECT_DOUBLE_EQ(DecibelV(0), 0);
-    EXPECT_DOUBLE_EQ(DecibelV(2), 6.02);
-}
-
-TEST(Decibels, PowerLevelIntoAnImpedance) {
-    EXPECT_DOUBLE_EQ(DecibelM(0.7746, 600), 0);
-    EXPECT_DOUBLE_EQ(DecibelM(7.746, 600), 20);
-    EXPECT_DOUBLE_EQ(DecibelM(-7.746, 600), 20);
-    EXPECT_DOUBLE_EQ(DecibelM(1, 0), 30);  // no impedance: 1 ohm
-    EXPECT_DOUBLE_EQ(DecibelM(0, 600), 0);
+// dBV against 1 V; dBm into an impedance, 1 ohm when there is none; 0 for no signal. Both are
+// cut to two decimals as RoundToDigits cuts them (2.2185 dBm is 2.21).
+TEST(Decibels, VoltsAgainstOneAndPowerIntoAnImpedance) {
+    const struct {
+        double volts, ohms, dBV, dBm;
+    } cases[] = {{1, 600, 0, 2.21},    {-10, 600, 20, 22.21},   {0.001, 600, -60, -57.79}, {0, 600, 0, 0},
+                 {2, 600, 6.02, 8.23}, {0.7746, 600, -2.22, 0}, {-7.746, 600, 17.78, 20},  {1, 0, 0, 30}};
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(DecibelV(c.volts), c.dBV) << c.volts;
+        EXPECT_DOUBLE_EQ(DecibelM(c.volts, c.ohms), c.dBm) << c.volts << " V into " << c.ohms;
+    }
 }
 
 TEST(Decibels, DialogStoresItsChoice) {

@@ -26,15 +26,11 @@ TEST(NumberText, MasksAndConversions) {
     EXPECT_EQ(FormatMask(12, 4, 0), "0012");
     EXPECT_EQ(FormatMask(9.9996, 1, 3), "10.000");
     EXPECT_EQ(FormatMask(-1.25, 1, 1), "-1.3");
-    EXPECT_EQ(SingleToText(-0.2047f), "-0.2047");
-    EXPECT_EQ(SingleToText(1e-5f), "1E-05");
-    EXPECT_EQ(SingleToText(0.0001f), "0.0001");
-    EXPECT_EQ(SingleToText(12345678.0f), "1.234568E+07");
 }
 
-// The single-precision text must be exactly what "%.7g" writes (with a capital E): checked for
-// every value a frame can decode to (four or five digits at every scale, both signs) and for a
-// sample spread over every bit pattern a single can have.
+// The single-precision text must be exactly what "%.7G" writes ("1E-05", "1.234568E+07"): checked
+// for every value a frame can decode to (four or five digits at every scale, both signs) and for
+// a sample spread over every bit pattern a single can have.
 TEST(NumberText, SingleTextIsSevenSignificantDigitsForEveryValue) {
     auto printed = [](float v) {
         char buf[48];
@@ -47,7 +43,8 @@ TEST(NumberText, SingleTextIsSevenSignificantDigitsForEveryValue) {
             for (float sign : {1.0f, -1.0f}) {
                 const float v = sign * static_cast<float>(digits * std::pow(10.0, exponent));
                 if (SingleToText(v) != printed(v)) {
-                    ADD_FAILURE() << digits << "e" << exponent << ": " << SingleToText(v) << " vs " << printed(v);
+                    ADD_FAILURE() << digits << "e" << exponent << ": " << SingleToText(v) << " vs "
+                                  << printed(v);
                     return;
                 }
                 ++checked;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app/Layout.h"
 #include "base/Settings.h"
 #include "support/MemorySettingsStore.h"
@@ -44,29 +42,10 @@ TEST(Layout, ScalesFromTheDesignBelowTheTopBand) {
     ExpectBox((*ApplyLayout(t, 6690, 8000))[0], 300, 1000, 600, 2000, 8);
     EXPECT_EQ((*ApplyLayout(MainWindow("frmCommTest"), 13380, 8000))[0].top, 1200);  // no band
     EXPECT_FALSE(ApplyLayout(t, 12690, 16000, true));                                // minimised
-}
-
-// The window records its layout once and applies it at every resize: after many odd sizes the
-// result is the same as one resize of a freshly recorded window.
-TEST(Layout, RepeatedResizingNeverDrifts) {
-    const LayoutTable t = MainWindow();
-    for (int i = 0; i < 50; ++i) ApplyLayout(t, 7013 + 37 * i, 8101 + 53 * i);
-    const auto repeated = ApplyLayout(t, 9347, 11111);
-    const auto once = ApplyLayout(MainWindow(), 9347, 11111);
-    ASSERT_EQ(repeated->size(), once->size());
-    for (size_t i = 0; i < once->size(); ++i) {
-        const ControlGeometry &a = (*repeated)[i], &b = (*once)[i];
-        EXPECT_EQ(std::tie(a.height, a.width, a.top, a.left, a.fontSize),
-                  std::tie(b.height, b.width, b.top, b.left, b.fontSize))
-            << a.name;
-    }
-}
-
-TEST(Layout, FontFollowsTheSmallerRatio) {
-    const LayoutTable t = MainWindow();
-    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 9690, 8000))[0].fontSize, 8);     // taller only
-    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 12690, 10400))[0].fontSize, 10);  // 10.4 by width, rounded
-    EXPECT_FLOAT_EQ(*(*ApplyLayout(t, 6990, 16000))[0].fontSize, 8.4f);  // by height, not rounded
+    // The font follows the smaller ratio: taller only; 10.4 by width, rounded; by height, not.
+    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 9690, 8000))[0].fontSize, 8);
+    EXPECT_DOUBLE_EQ(*(*ApplyLayout(t, 12690, 10400))[0].fontSize, 10);
+    EXPECT_FLOAT_EQ(*(*ApplyLayout(t, 6990, 16000))[0].fontSize, 8.4f);
 }
 
 TEST(Layout, SmallWindowsNeverGetNegativeSizes) {
