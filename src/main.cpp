@@ -3,6 +3,9 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "base/Clock.h"
 #include "app/EndSignals.h"
@@ -15,8 +18,34 @@
 #include "link/QtSerialPort.h"
 #include "ui/print/QtPrinters.h"
 
+namespace {
+
+// --help and --version are answered before any GUI object exists, so that they work without a
+// display; every other argument is left to Qt and otherwise ignored, as before. Returns the exit
+// status when one of them was given.
+std::optional<int> AnswerInfoOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--version")) {
+            std::puts("voltaro " VOLTARO_VERSION);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs("usage: voltaro [--help | --version]\n"
+                       "Voltaro, the desktop companion of a serial-line digital multimeter: shows the\n"
+                       "meter's readings, records them, draws and prints them. Takes no other arguments.\n"
+                       "The command-line companion is voltaro-cli, the simulated meter voltaro-meter.\n",
+                       stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace voltaro;
+    if (const auto status = AnswerInfoOption(argc, argv)) return *status;
     QApplication app(argc, argv);
 
     SystemClock clock;
