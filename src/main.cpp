@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
     using namespace voltaro;
     if (const auto status = AnswerInfoOption(argc, argv)) return *status;
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry (its icon in docks and task switchers).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.voltaro.voltaro"));
 
     SystemClock clock;
     QtSettingsStore store;

@@ -1,0 +1,15 @@
+# cmake -DMANIFEST=build/install_manifest.txt -P Uninstall.cmake: removes every file that the
+# install listed there (with DESTDIR in front when it is set), and nothing else.
+if(NOT DEFINED MANIFEST OR NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "No install manifest at '${MANIFEST}': install first (cmake --install).")
+endif()
+file(STRINGS "${MANIFEST}" files)
+foreach(file IN LISTS files)
+  set(path "$ENV{DESTDIR}${file}")
+  if(IS_SYMLINK "${path}" OR EXISTS "${path}")
+    message(STATUS "Removing ${path}")
+    file(REMOVE "${path}")
+  else()
+    message(STATUS "Already gone: ${path}")
+  endif()
+endforeach()
