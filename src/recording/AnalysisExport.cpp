@@ -56,17 +56,112 @@ std::string Utf8Of(std::string_view latin1) {
     return out;
 }
 
-std::string IsoLocalTime(const QDateTime& stamp) {
-    if (!stamp.isValid()) return {};
-    const int offset = stamp.offsetFromUtc();
+// A local date and time, as numbers.
+struct Stamp {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    bool SameDay(const Stamp& o) const { return year == o.year && month == o.month && day == o.day; }
+};
+
+// The UTC offset of local time at a stamp, in seconds. The zone is asked once per day (two
+// days are kept, for a recording across midnight); only a day whose offset changes (summer
+// time) asks again for each reading.
+int OffsetFromUtc(const Stamp& s) {
+    struct Day {
+        Stamp day;
+        int startOffset = 0, endOffset = 0;
+    };
+    thread_local std::array<Day, 2> days;
+    thread_local size_t older = 0;
+    Day* day = days[0].day.SameDay(s) ? &days[0] : days[1].day.SameDay(s) ? &days[1] : nullptr;
+    if (!day) {
+        const QDate date(s.year, s.month, s.day);
+        day = &days[older];
+        older = 1 - older;
+        *day = {s, static_cast<int>(QDateTime(date, QTime(0, 0)).offsetFromUtc()),
+                static_cast<int>(QDateTime(date, QTime(23, 59, 59)).offsetFromUtc())};
+    }
+    if (day->startOffset == day->endOffset) return day->startOffset;
+    return QDateTime(QDate(s.year, s.month, s.day), QTime(s.hour, s.minute, s.second)).offsetFromUtc();
+}
+
+void AppendTwoDigits(std::string& out, int n) {
+    const char digits[2] = {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+    out.append(digits, 2);
+}
+
+// "2026-12-07T08:40:14+01:00"; empty for a year that ISO 8601's basic form cannot carry.
+std::string IsoLocalTime(const Stamp& s) {
+    if (s.year < 1000 || s.year > 9999) return {};
+    std::string out;
+    out.reserve(25);
+    AppendTwoDigits(out, s.year / 100);
+    AppendTwoDigits(out, s.year % 100);
+    out.push_back('-');
+    AppendTwoDigits(out, s.month);
+    out.push_back('-');
+    AppendTwoDigits(out, s.day);
+    out.push_back('T');
+    AppendTwoDigits(out, s.hour);
+    out.push_back(':');
+    AppendTwoDigits(out, s.minute);
+    out.push_back(':');
+    AppendTwoDigits(out, s.second);
+    const int offset = OffsetFromUtc(s);
     const int minutes = std::abs(offset) / 60;
-    char zone[16];
-    std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return stamp.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString() + zone;
+    out.push_back(offset < 0 ? '-' : '+');
+    AppendTwoDigits(out, minutes / 60);
+    out.push_back(':');
+    AppendTwoDigits(out, minutes % 60);
+    return out;
+}
+
+std::string IsoLocalTime(const QDate& date, const QTime& time) {
+    if (!date.isValid() || !time.isValid()) return {};
+    Stamp s;
+    date.getDate(&s.year, &s.month, &s.day);
+    s.hour = time.hour();
+    s.minute = time.minute();
+    s.second = time.second();
+    return IsoLocalTime(s);
+}
+
+// Digits at `text[at..at+count)` as a number; -1 when any is not a digit.
+int DigitsAt(std::string_view text, size_t at, size_t count) {
+    if (text.size() < at + count) return -1;
+    int n = 0;
+    for (size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        n = n * 10 + (text[i] - '0');
+    }
+    return n;
+}
+
+// A stored stamp: the saved form "yyyy/mm/dd hh:mm:ss" read directly, any other form through
+// the pattern it was written with.
+std::string StampOf(std::string_view date, std::string_view time, const std::string& datePattern) {
+    Stamp s{DigitsAt(date, 0, 4), DigitsAt(date, 5, 2), DigitsAt(date, 8, 2),
+            DigitsAt(time, 0, 2), DigitsAt(time, 3, 2), DigitsAt(time, 6, 2)};
+    const bool savedDate = date.size() == 10 && date[4] == '/' && date[7] == '/' &&
+                           QDate::isValid(s.year, s.month, s.day);
+    const bool plainTime = time.size() == 8 && time[2] == ':' && time[5] == ':' &&
+                           QTime::isValid(s.hour, s.minute, s.second);
+    if (savedDate && plainTime) return IsoLocalTime(s);
+    const std::optional<QDate> day =
+        savedDate ? QDate(s.year, s.month, s.day)
+                  : ParseDateText(StoredDateText(std::string(date), datePattern), "YYYY/MM/DD");
+    const std::optional<QTime> clock = ParseTimeText(std::string(time));
+    if (!day || !clock) return {};
+    return IsoLocalTime(*day, *clock);
+}
+
+bool NeedsQuotes(const std::string& text) {
+    for (char c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+    return false;
 }
 
 void AppendCsvField(std::string& out, const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    if (!NeedsQuotes(text)) {
         out += text;
         return;
     }
@@ -124,7 +219,7 @@ std::optional<std::string> PlainDecimal(std::string_view digits, double scale) {
 
 AnalysisRow AnalysisRowOf(const Reading& reading, const QDateTime& stamp) {
     AnalysisRow row;
-    row.time = IsoLocalTime(stamp);
+    row.time = stamp.isValid() ? IsoLocalTime(stamp.date(), stamp.time()) : std::string();
     const std::string& frame = reading.frameText;
     if (const QuantityRow* q = QuantityFor(frame)) {
         row.quantity = q->quantity;
@@ -144,11 +239,8 @@ AnalysisRow AnalysisRowOf(const Reading& reading, const QDateTime& stamp) {
 AnalysisRow AnalysisRowOf(const RecordStore& store, int row, const std::string& datePattern,
                           const std::string& unType) {
     const Reading reading = DecodeFrameText(store.Get(row, Field::Notes), unType);
-    const std::string date = StoredDateText(store.Text(row, Field::Date), datePattern);
-    const std::optional<QDate> day = ParseDateText(date, "YYYY/MM/DD");
-    const std::optional<QTime> time = ParseTimeText(store.Text(row, Field::Time));
-    const QDateTime stamp = day && time ? QDateTime(*day, *time) : QDateTime();
-    AnalysisRow out = AnalysisRowOf(reading, stamp);
+    AnalysisRow out = AnalysisRowOf(reading, QDateTime());
+    out.time = StampOf(store.Trimmed(row, Field::Date), store.Trimmed(row, Field::Time), datePattern);
     out.frame = Utf8Of(store.Get(row, Field::Notes));
     return out;
 }
