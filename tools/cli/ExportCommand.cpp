@@ -6,9 +6,9 @@
 
 #include "CommandLine.h"
 #include "RecordingFileCommands.h"
+#include "RecordingParts.h"
 #include "Subcommands.h"
 #include "recording/AnalysisExport.h"
-#include "recording/FileNames.h"
 
 namespace voltaro::cli {
 
@@ -34,33 +34,8 @@ const char kHelp[] =
     "csv and json, when a file or part was missing or unreadable), 2 on a wrong argument or an\n"
     "existing --out file without --force.\n";
 
-// How far past a missing part the follow-on files are looked for.
-constexpr int kPartsLookAhead = 20;
-
 bool Exists(const std::string& path) {
     return QFileInfo(QString::fromLocal8Bit(path.c_str())).isFile();
-}
-
-// FILE and, with --all-parts, its numbered follow-on files in order; the missing parts between
-// the first and the last one found are named on stderr.
-std::vector<std::string> PartsOf(const std::string& file, bool allParts, int& problems) {
-    std::vector<std::string> parts{file};
-    if (!allParts) return parts;
-    std::vector<std::string> missing;
-    for (std::string next = NextNumberedName(file, 1, 3); !next.empty(); next = NextNumberedName(next, 1, 3)) {
-        if (!Exists(next)) {
-            missing.push_back(next);
-            if (static_cast<int>(missing.size()) > kPartsLookAhead) break;
-            continue;
-        }
-        for (const std::string& gap : missing) {
-            std::fprintf(stderr, "voltaro-cli export: part %s is missing\n", gap.c_str());
-            ++problems;
-        }
-        missing.clear();
-        parts.push_back(next);
-    }
-    return parts;
 }
 
 // Appends every reading row of one recording file; false when it could not be read.
@@ -132,7 +107,7 @@ int RunExport(const std::vector<std::string>& args) {
     std::string text = AnalysisHeader(as);
     int problems = 0, read = 0;
     for (const std::string& file : files) {
-        for (const std::string& part : PartsOf(file, allParts, problems)) {
+        for (const std::string& part : RecordingParts(file, allParts, "export", problems)) {
             if (AppendRecording(part, as, text)) ++read; else ++problems;
         }
     }
