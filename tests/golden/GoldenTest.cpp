@@ -157,7 +157,7 @@ TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {
                                      << cli.readAllStandardError().toStdString();
     };
     run({"info", "run.dmm"}, "info.txt");
-    run({"export", "run.dmm", "--out", "run.csv"});
+    run({"export", "run.dmm", "--format", "report", "--out", "run.csv"});
     run({"graph", "run.dmm", "--out", "graph.png"});
     run({"panel", "14000;108", "--out", "panel-overload.png"});
     run({"panel", "02047;408", "--out", "panel-negative.png"});

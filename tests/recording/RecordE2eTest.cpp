@@ -99,7 +99,7 @@ TEST(RecordE2e, RowsRecordedFromThePtyAreTheFramesTheMeterSent) {
               std::string::npos);
 
     QProcess exp;
-    exp.start(Bin("voltaro-cli"), {"export", out, "--out", dir.filePath("run.csv")});
+    exp.start(Bin("voltaro-cli"), {"export", out, "--format", "report", "--out", dir.filePath("run.csv")});
     ASSERT_TRUE(exp.waitForFinished(30000));
     EXPECT_EQ(exp.exitCode(), 0);
     const auto csv = LinesOf(dir.filePath("run.csv"));
