@@ -59,7 +59,7 @@ bool PrintedGraph::DrawPrintGraph(DrawingSurface& box, int penWidth, bool clear,
     std::string message;
     auto range = ChoosePrintRange(dialog.allData, dialog.Text1, dialog.Text2, in.store.RecordCount, &message);
     if (!range) {
-        if (messages) messages->ShowMessage(message, "error");
+        if (messages) messages->ShowMessage(message, MessageKind::Error);
         return false;
     }
     PrintTrendGraph(box, penWidth, clear, range->n, range->st, in);
@@ -70,17 +70,17 @@ bool PrintedGraph::PrintOnPrinter(Printer& printer, PrintGraphChoices& dialog, c
                                  MessageSeam& messages) {
     std::string message;
     if (!ChoosePrintRange(dialog.allData, dialog.Text1, dialog.Text2, in.store.RecordCount, &message)) {
-        messages.ShowMessage(message, "error");
+        messages.ShowMessage(message, MessageKind::Error);
         return false;
     }
     printer.SetOrientation(dialog.portrait ? PageOrientation::Portrait : PageOrientation::Landscape);
     DrawPrintGraph(printer.Page(), dialog.weight * 10, false, dialog, in, &messages);
     printer.EndDoc();
     if (printer.Failed()) {
-        messages.ShowMessage(kPrintFailedMessage, "error");
+        messages.ShowMessage(kPrintFailedMessage, MessageKind::Error);
         return false;
     }
-    messages.ShowMessage(kPrintDoneMessage, "info");
+    messages.ShowMessage(kPrintDoneMessage, MessageKind::Info);
     return true;
 }
 

@@ -40,12 +40,12 @@ int Separator::Confirm(int option, const std::string& folder, const QDateTime& n
     if (!ChkDim1(folder, now) && option == 0) {
         option = 1;
         ChkDim(option);
-        messages.ShowMessage(kSeparatorUnsupported, "ERROR");
+        messages.ShowMessage(kSeparatorUnsupported, MessageKind::Error);
     }
     if (!ChkDim1(folder, now) && option == 1) {
         option = 0;
         ChkDim(option);
-        messages.ShowMessage(kSeparatorUnsupported, "ERROR");
+        messages.ShowMessage(kSeparatorUnsupported, MessageKind::Error);
     }
     ExtDimConfirmed = true;
     return option;

@@ -143,7 +143,7 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
         }
         ASSERT_EQ(t.h.messages.asked.size(), 1u);
         EXPECT_EQ(t.h.messages.asked[0].message, row.message);
-        EXPECT_EQ(t.h.messages.asked[0].kind, "Error");
+        EXPECT_EQ(t.h.messages.asked[0].kind, MessageKind::Error);
         EXPECT_EQ(t.Stored("StartDate0"), "?") << "nothing stored";
         // Only time boxes of the wrong length are emptied.
         EXPECT_EQ(d.Text4[0]->text().isEmpty(), std::string(row.stopTime).size() != 8);

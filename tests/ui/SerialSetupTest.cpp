@@ -18,7 +18,7 @@ TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUse) {
     EXPECT_FALSE(h.Start());
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
-    EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_FALSE(h.form->Timer3.isActive()) << "the load stops before the port timer";
 }
 

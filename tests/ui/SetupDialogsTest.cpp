@@ -88,7 +88,7 @@ TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
     d.Command1->click();
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, kIntervalMessage);
-    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Stored("frmScaling", "Xaxis0"), "?");
     d.close();
@@ -106,7 +106,7 @@ TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
     d.Command1->click();
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "Limit High < Limit Low ?");
-    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_TRUE(d.isVisible()) << "the dialog stays";
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(Stored("frmScaling", "Yaxis2"), "?");

@@ -118,7 +118,7 @@ void ReportWindow::mPrint_Click() {
     // chunk's pages go on from the earlier chunks'.
     const auto [firstPage, lastPage] = ReportPrint::PageNumbers(Lines());
     if (firstPage == 0) {
-        messages_.ShowMessage("The report holds no readings to print.", "info");
+        messages_.ShowMessage("The report holds no readings to print.", MessageKind::Info);
         return;
     }
     PrinterDialogRequest request;
@@ -135,7 +135,7 @@ void ReportWindow::mPrint_Click() {
     Copies = request.copies;
     const std::string problem = printers_.OutputProblem();
     if (!problem.empty()) {
-        messages_.ShowMessage(kReportFailedMessage + "\r\n" + problem, "error");
+        messages_.ShowMessage(kReportFailedMessage + "\r\n" + problem, MessageKind::Error);
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -146,9 +146,9 @@ void ReportWindow::mPrint_Click() {
     }
     QApplication::restoreOverrideCursor();
     if (!ok)
-        messages_.ShowMessage(kReportFailedMessage, "error");
+        messages_.ShowMessage(kReportFailedMessage, MessageKind::Error);
     else if (PagesPrinted == 0)
-        messages_.ShowMessage("No report page lies in the pages chosen.", "info");
+        messages_.ShowMessage("No report page lies in the pages chosen.", MessageKind::Info);
 }
 
 bool ReportWindow::PrintRep(Printer& printer) {

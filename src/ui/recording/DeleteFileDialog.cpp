@@ -131,12 +131,12 @@ void DeleteFileDialog::Command1_Click() {
     if (full.empty() || !QFileInfo(QString::fromStdString(full)).isFile()) return;
     // A file that holds readings of the open recording stays, and the box says why.
     if (const std::string why = Refusal ? Refusal(full) : std::string(); !why.empty()) {
-        messages_.ShowMessage(why, "error");
+        messages_.ShowMessage(why, MessageKind::Error);
         return;
     }
-    if (messages_.ShowMessage(DeleteQuestion(full), "yesno") != kAnswerYes) return;
+    if (messages_.ShowMessage(DeleteQuestion(full), MessageKind::YesNo) != MessageAnswer::Yes) return;
     if (!QFile::remove(QString::fromStdString(full))) {
-        messages_.ShowMessage("Can't delete " + full, "error");
+        messages_.ShowMessage("Can't delete " + full, MessageKind::Error);
         return;
     }
     FillFiles();
