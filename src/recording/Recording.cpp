@@ -166,7 +166,7 @@ bool Recording::AppendReadingRow() {
     store.Set(r, Field::Date, p_.formats.FormatStampDate(LatestDate));
     store.Set(r, Field::MaxFlag, std::to_string(p_.stats.StatMaxOn));
     store.Set(r, Field::MinFlag, std::to_string(p_.stats.StatMinOn));
-    store.Set(r, Field::AvgFlag, p_.stats.StatAvgOn);
+    store.Set(r, Field::AvgFlag, p_.stats.StatAvgOn ? "1" : "0");
     store.Set(r, Field::AlarmHI, p_.alarms.AlarmHiText);
     store.Set(r, Field::AlarmLO, p_.alarms.AlarmLoText);
     store.Set(r, Field::DbField, "");
@@ -209,7 +209,7 @@ void Recording::ResetRecording(int rowsToFill) {
     p_.stats.RelOn = false;
     p_.stats.StatMaxOn = 0;
     p_.stats.StatMinOn = 0;
-    p_.stats.StatAvgOn = "0";
+    p_.stats.StatAvgOn = false;
     if (decibels) {
         decibels->DbReference = 0;
         if (p_.view.DecibelsOn()) decibels->DbReference = SingleOrZero(Val(ImpedanceText));
@@ -430,7 +430,7 @@ void Recording::TakeRowIntoState(int row, bool fileCoupling) {
     p_.stats.StatMaxOn = FlagOf(store.Get(row, Field::MaxFlag));
     p_.stats.StatMinOn = FlagOf(store.Get(row, Field::MinFlag));
     const std::string_view avg = store.Trimmed(row, Field::AvgFlag);
-    SetText(p_.stats.StatAvgOn, avg);
+    p_.stats.StatAvgOn = avg == "1" || (avg != "0" && Val(avg) != 0);
     if (fileCoupling) SetText(reading.acDc, store.Trimmed(row, Field::Coupling));
 }
 

@@ -8,13 +8,7 @@
 namespace voltaro {
 
 void Separator::ChkDim(int option) {
-    if (option == 1) {
-        ExtDim = ",";
-        ExtDimF = "1";
-    } else {
-        ExtDim = std::string(1, kSeparatorCaptions[0][2]);
-        ExtDimF = "0";
-    }
+    ExtDim = option == 1 ? "," : std::string(1, kSeparatorCaptions[0][2]);
     FileFilterRecording = "Recording Files (*" + ExtDim + "dmm)|*" + ExtDim + "dmm";
     FileFilterExport =
         "CSV Files(*" + ExtDim + "csv)|*" + ExtDim + "csv|Tab Files(*" + ExtDim + "txt)|*" + ExtDim + "txt";

@@ -259,7 +259,7 @@ TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
         CloseBy(how, &d, d.Command2);
         EXPECT_FALSE(d.isVisible());
         EXPECT_FALSE(f->ChkdB->isChecked());
-        EXPECT_EQ(f->decibels.DbMode, "");
+        EXPECT_EQ(f->decibels.Mode, DecibelMode::None);
     }
 }
 

@@ -21,7 +21,6 @@ TEST(Separator, FiltersFollowTheSeparator) {
     EXPECT_EQ(s.FileFilterExport, "CSV Files(*.csv)|*.csv|Tab Files(*.txt)|*.txt");
     s.ChkDim(1);
     EXPECT_EQ(s.ExtDim, ",");
-    EXPECT_EQ(s.ExtDimF, "1");
     EXPECT_EQ(s.FileFilterRecording, "Recording Files (*,dmm)|*,dmm");
     EXPECT_EQ(s.FileFilterExport, "CSV Files(*,csv)|*,csv|Tab Files(*,txt)|*,txt");
 }

@@ -128,7 +128,7 @@ void MainWindow::DeciBelsConfirmed() {
     }
     UpdateStatsDisplay();
     CloseDialog(deciBels.get(), kDecibelsForm);
-    if (decibels.DbMode == "2" && !ChkREL->isChecked()) {
+    if (decibels.Mode == DecibelMode::Relative && !ChkREL->isChecked()) {
         ChkREL->setChecked(true);
         ChkREL_Click(true);
     }
