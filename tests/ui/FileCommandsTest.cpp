@@ -300,33 +300,33 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
         EXPECT_FALSE(d.isModal());
         if (how == Cancel) {
             EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
-            EXPECT_EQ(d.File1->count(), 1) << "Csv File (*.csv)";
-            ASSERT_EQ(listed(d.File1, "a.csv").size(), 1);
-            emit d.File1->itemClicked(listed(d.File1, "a.csv").at(0));
+            EXPECT_EQ(d.fileList->count(), 1) << "Csv File (*.csv)";
+            ASSERT_EQ(listed(d.fileList, "a.csv").size(), 1);
+            emit d.fileList->itemClicked(listed(d.fileList, "a.csv").at(0));
             for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
                 h.messages.answers = {answer};
-                d.Command1->click();
+                d.deleteButton->click();
             }
             ASSERT_EQ(h.messages.asked.size(), 2u);
             EXPECT_EQ(h.messages.asked[0].message, "'" + Path("a.csv") + "'\r\nDo you want Delete it ?");
             EXPECT_EQ(h.messages.asked[0].kind, MessageKind::YesNo);
-            EXPECT_TRUE(listed(d.File1, "a.csv").empty());
+            EXPECT_TRUE(listed(d.fileList, "a.csv").empty());
             EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
 
-            d.Combo1->setCurrentIndex(1);
-            emit d.File1->itemClicked(listed(d.File1, "run.dmm").at(0));
-            d.Command1->click();
+            d.typeBox->setCurrentIndex(1);
+            emit d.fileList->itemClicked(listed(d.fileList, "run.dmm").at(0));
+            d.deleteButton->click();
             ASSERT_EQ(h.messages.asked.size(), 3u);
             EXPECT_EQ(h.messages.asked[2].message,
                       "Can't delete " + Path("run.dmm") + "\r\nIt is the file of the open recording.");
             EXPECT_EQ(h.messages.asked[2].kind, MessageKind::Error);
-            EXPECT_EQ(listed(d.File1, "run.dmm").size(), 1);
+            EXPECT_EQ(listed(d.fileList, "run.dmm").size(), 1);
 
             // Another folder: its files, and the next file dialogs start there.
-            emit d.Dir1->itemActivated(d.Dir1->findItems("sub", Qt::MatchEndsWith).at(0));
+            emit d.folderList->itemActivated(d.folderList->findItems("sub", Qt::MatchEndsWith).at(0));
             EXPECT_EQ(f->settings.Path, Path("sub"));
-            EXPECT_EQ(d.File1->item(0)->text(), "c.csv");
-            d.Command2->click();
+            EXPECT_EQ(d.fileList->item(0)->text(), "c.csv");
+            d.cancelButton->click();
         } else {
             how == Escape ? QTest::keyClick(&d, Qt::Key_Escape) : (void)d.close();
         }
