@@ -43,10 +43,10 @@ std::string DeleteQuestion(const std::string& fullName) {
     return "'" + fullName + "'\r\nDo you want Delete it ?";
 }
 
-std::string CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs) {
-    if (recordCount == 0) return "";
-    const std::string answer = messages.ShowMessage(kChangedQuestion, "yesnoc");
-    if (answer == kAnswerYes && !saveAs()) return kAnswerCancel;
+MessageAnswer CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs) {
+    if (recordCount == 0) return MessageAnswer::Ok;
+    const MessageAnswer answer = messages.ShowMessage(kChangedQuestion, MessageKind::YesNoCancel);
+    if (answer == MessageAnswer::Yes && !saveAs()) return MessageAnswer::Cancel;
     return answer;
 }
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-namespace voltaro {
+#include "base/Messages.h"
 
-class MessageSeam;
+namespace voltaro {
 
 inline const std::string kSaveAsTitle = "Save File As ";
 inline const std::string kChangedQuestion =
@@ -37,9 +37,9 @@ std::string TypePattern(const std::string& type);
 std::string DeleteQuestion(const std::string& fullName);
 
 // The unsaved-data question before New, Open, Close, Exit and closing the main window. Asks
-// nothing while no reading is held (""). Yes runs Save as; when Save as is cancelled or the
-// save fails the answer becomes Cancel ("2"), so that the command does not go on and lose the
+// nothing while no reading is held (answers Ok). Yes runs Save as; when Save as is cancelled or
+// the save fails the answer becomes Cancel, so that the command does not go on and lose the
 // recording.
-std::string CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs);
+MessageAnswer CheckSave(int recordCount, MessageSeam& messages, const std::function<bool()>& saveAs);
 
 }  // namespace voltaro

@@ -87,13 +87,10 @@ double GraphValue(const RecordStore& store, int row, bool decibels, Decibels* db
     return v;
 }
 
-void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, const TrendGraphInput& in) {
-    const DrawnRange r = RangeToDraw(in.range);
-    const double top = r.top;
-    const double span = r.span;
-    if (clear) box.Clear();
-    const GraphWindow w = ShownWindow(in.cursor, in.store.RecordCount);
+namespace {
 
+// The frame, and time ticks under readings 81, 61, 41, 21 and 1 of the window.
+void DrawFrameAndTimes(DrawingSurface& box, int penWidth, const TrendGraphInput& in, const GraphWindow& w) {
     box.SetScale(0, 0, 120, 120);
     box.SetTypeface("Arial");
     box.SetLineStyle(LineStyle::Solid);
@@ -105,7 +102,6 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
     box.OutlineBox(15, 10, 115, 110, kBlack);
     box.SetPenWidth(1);
 
-    // Time ticks under readings 81, 61, 41, 21 and 1 of the window.
     for (int i = 100; i >= 0; --i) {
         if (i % 20 != 1) continue;
         double x = 15 + i;
@@ -117,8 +113,10 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
             if (time.find(':') != std::string::npos && in.stamps) box.Print(in.stamps->FormatStampTime(time));
         }
     }
+}
 
-    // Nine value levels; a label equal to the one above it is printed once.
+// Nine value levels; a label equal to the one above it is printed once.
+void DrawValueLevels(DrawingSurface& box, const DrawnRange& r, float rangeBottom) {
     std::string last;
     for (int j = 0; j <= 8; ++j) {
         double y = 12.5 * j;
@@ -127,8 +125,8 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
         box.Line(13, 10 + y, 15, 10 + y, kBlack);
         box.SetPenWidth(1);
         box.SetPos(12.8, 10 + y);
-        float L = static_cast<float>(top - y * (span / 100));
-        AxisLabel label = ValueLabel(L, r.top, r.bottom, in.RangeBottom, j == 4, j == 8);
+        float L = static_cast<float>(r.top - y * (r.span / 100));
+        AxisLabel label = ValueLabel(L, r.top, r.bottom, rangeBottom, j == 4, j == 8);
         box.SetTypeface(label.symbol ? "symbol" : "Arial");
         if (label.text != last) {
             PlaceLabel(box, label.text, 0.5);
@@ -136,14 +134,13 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
             last = label.text;
         }
     }
+}
 
-    box.SetLineStyle(LineStyle::Solid);
-    box.SetPenWidth(1);
-    if (in.store.RecordCount <= 0) return;
-
+// The readings of the window, the one under the cursor marked.
+void DrawTrace(DrawingSurface& box, const TrendGraphInput& in, const DrawnRange& r, const GraphWindow& w) {
     // In continuity a reading of 45 ohms or more is an open circuit: drawn on the bottom edge.
     const bool beep = in.specialMode == "Beep";
-    auto height = [&](double v) { return beep && v >= 45 ? 100.0 : HeightOnGraph(top, span, v); };
+    auto height = [&](double v) { return beep && v >= 45 ? 100.0 : HeightOnGraph(r.top, r.span, v); };
 
     double f = GraphValue(in.store, w.st + 1, in.decibels, in.db, in.impedanceText);
     box.SetPenWidth(in.cursor != 0 ? 5 : 1);
@@ -162,14 +159,32 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
             box.Dot(15 + k, 10 + h, PaletteColour(9));
         }
     }
+}
 
+// The alarm limits as dotted lines across the graph.
+void DrawAlarmLines(DrawingSurface& box, const TrendGraphInput& in, const DrawnRange& r) {
     box.SetPenWidth(1);
     box.SetLineStyle(LineStyle::Dotted);
-    double hi = HeightOnGraph(top, span, Val(in.TextAlarmHI));
+    double hi = HeightOnGraph(r.top, r.span, Val(in.TextAlarmHI));
     box.Line(15, 10 + hi, 115, 10 + hi, PaletteColour(12));
-    double lo = HeightOnGraph(top, span, Val(in.TextAlarmLO));
+    double lo = HeightOnGraph(r.top, r.span, Val(in.TextAlarmLO));
     box.Line(15, 10 + lo, 115, 10 + lo, PaletteColour(9));
     box.SetLineStyle(LineStyle::Solid);
+}
+
+}  // namespace
+
+void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, const TrendGraphInput& in) {
+    const DrawnRange r = RangeToDraw(in.range);
+    if (clear) box.Clear();
+    const GraphWindow w = ShownWindow(in.cursor, in.store.RecordCount);
+    DrawFrameAndTimes(box, penWidth, in, w);
+    DrawValueLevels(box, r, in.RangeBottom);
+    box.SetLineStyle(LineStyle::Solid);
+    box.SetPenWidth(1);
+    if (in.store.RecordCount <= 0) return;
+    DrawTrace(box, in, r, w);
+    DrawAlarmLines(box, in, r);
 }
 
 GraphClick TrendGraph::Picbox_MouseDown(double X, const TrendGraphInput& in, int scrollMin, int scrollMax) {

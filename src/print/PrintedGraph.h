@@ -37,11 +37,11 @@ struct PrintRange {
 
 // The choices of the "Printer Graphs" dialog that say what is printed and how.
 struct PrintGraphChoices {
-    bool allData = true;      // Option1(0) "All Data in a Page", else Option1(1) "Range"
+    bool allData = true;      // "All Data in a Page", else "Range"
     std::string Text1 = "1";  // Start
     std::string Text2;        // End
-    int weight = 1;           // Combo1 "DrawWeight"
-    bool portrait = true;     // OptPaper(0) "Portrait", else "Landscaps"
+    int weight = 1;           // "DrawWeight"
+    bool portrait = true;     // "Portrait", else "Landscaps"
 };
 
 // The printed graph ("Printer Graphs").

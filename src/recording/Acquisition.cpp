@@ -149,7 +149,7 @@ void Acquisition::TimerOutTick() {
     TimerOutEnabled = false;
     // The STOP button's path: the file commands follow the rows held, as after STOP.
     CmdStop_Click();
-    p_.messages.ShowMessage("No Korvan data being received ?", "error");
+    p_.messages.ShowMessage("No Korvan data being received ?", MessageKind::Error);
 }
 
 void Acquisition::ScheduledStart() {

@@ -51,7 +51,7 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
     const auto cantSave = [&](int err) {
         const bool fileThere = QFileInfo::exists(QString::fromStdString(exportFile));
         messages.ShowMessage(
-            "Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere), "error");
+            "Can't save " + exportFile + "\r\n" + SaveErrorText(err != 0 ? err : EIO, !fileThere), MessageKind::Error);
     };
     errno = 0;
     File dst(std::fopen(exportFile.c_str(), "wb"));
@@ -68,7 +68,7 @@ ExportOutcome ExportReadings(const std::string& exportFile, const std::vector<st
     for (const std::string& chunk : chunkFiles) {
         File src(std::fopen(chunk.c_str(), "rb"));
         if (!src) {
-            messages.ShowMessage("Can't find " + chunk, "error");
+            messages.ShowMessage("Can't find " + chunk, MessageKind::Error);
             continue;
         }
         char last = '\n';

@@ -133,7 +133,7 @@ void Recording::KeepOtherRecording() {
 void Recording::SayFailure(const std::string& message, bool always, bool& failing) {
     const bool say = always || !failing;
     failing = true;  // before the box: a failure while it waits belongs to the same run
-    if (say) p_.messages.ShowMessage(message, "error");
+    if (say) p_.messages.ShowMessage(message, MessageKind::Error);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -166,7 +166,7 @@ bool Recording::AppendReadingRow() {
     store.Set(r, Field::Date, p_.formats.FormatStampDate(LatestDate));
     store.Set(r, Field::MaxFlag, std::to_string(p_.stats.StatMaxOn));
     store.Set(r, Field::MinFlag, std::to_string(p_.stats.StatMinOn));
-    store.Set(r, Field::AvgFlag, p_.stats.StatAvgOn);
+    store.Set(r, Field::AvgFlag, p_.stats.StatAvgOn ? "1" : "0");
     store.Set(r, Field::AlarmHI, p_.alarms.AlarmHiText);
     store.Set(r, Field::AlarmLO, p_.alarms.AlarmLoText);
     store.Set(r, Field::DbField, "");
@@ -209,7 +209,7 @@ void Recording::ResetRecording(int rowsToFill) {
     p_.stats.RelOn = false;
     p_.stats.StatMaxOn = 0;
     p_.stats.StatMinOn = 0;
-    p_.stats.StatAvgOn = "0";
+    p_.stats.StatAvgOn = false;
     if (decibels) {
         decibels->DbReference = 0;
         if (p_.view.DecibelsOn()) decibels->DbReference = SingleOrZero(Val(ImpedanceText));
@@ -352,7 +352,7 @@ bool Recording::SaveRecording(char separator, bool showProgress) {
         if (SaveToDataFolder(separator, rewrite)) {
             saveFailing_ = false;
             p_.messages.ShowMessage(said + kCrLf + "This recording is saved to " + store.RecordingFile + ".",
-                                    "exc");
+                                    MessageKind::Exclamation);
             return true;
         }
         SayFailure(said, showProgress, saveFailing_);
@@ -386,12 +386,12 @@ bool Recording::SaveToDataFolder(char separator, const DateRewriteFn& rewrite) {
 LoadResult Recording::OpenByExtension(int offset) {
     ShowFileName();
     if (!Exists(store.RecordingFile)) {
-        p_.messages.ShowMessage("Can't find " + store.RecordingFile, "error");
+        p_.messages.ShowMessage("Can't find " + store.RecordingFile, MessageKind::Error);
         return {};
     }
     // A folder or a file without read permission is no recording of any name.
     if (const int err = ReadHeader(store.RecordingFile).error; err != 0) {
-        p_.messages.ShowMessage("Can't open " + store.RecordingFile + kCrLf + std::strerror(err), "error");
+        p_.messages.ShowMessage("Can't open " + store.RecordingFile + kCrLf + std::strerror(err), MessageKind::Error);
         return {};
     }
     p_.view.EnableRecordingMenus(store.RecordCount != 0);
@@ -430,7 +430,7 @@ void Recording::TakeRowIntoState(int row, bool fileCoupling) {
     p_.stats.StatMaxOn = FlagOf(store.Get(row, Field::MaxFlag));
     p_.stats.StatMinOn = FlagOf(store.Get(row, Field::MinFlag));
     const std::string_view avg = store.Trimmed(row, Field::AvgFlag);
-    SetText(p_.stats.StatAvgOn, avg);
+    p_.stats.StatAvgOn = avg == "1" || (avg != "0" && Val(avg) != 0);
     if (fileCoupling) SetText(reading.acDc, store.Trimmed(row, Field::Coupling));
 }
 
@@ -463,7 +463,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     // it writes, under any of its names.
     const HeaderInfo header = ReadHeader(path);
     if (header.layout == Layout::None) {
-        p_.messages.ShowMessage("File type error!" + kCrLf + "Not a recording file.", "error");
+        p_.messages.ShowMessage("File type error!" + kCrLf + "Not a recording file.", MessageKind::Error);
         return res;
     }
     p_.view.SetTitle(path);
@@ -496,7 +496,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     res.rowsLeftOut = r.linesLeftOut;
     if (res.readError && oldReader) {
         p_.view.HideProgress();
-        p_.messages.ShowMessage("File type error!" + kCrLf + "Read Error!", "error");
+        p_.messages.ShowMessage("File type error!" + kCrLf + "Read Error!", MessageKind::Error);
     }
     p_.alarms.OptAlarmHi_Click(false);
     p_.alarms.OptAlarmLo_Click(false);
@@ -514,7 +514,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
         p_.messages.ShowMessage(
             "Only " + std::to_string(kMaxRows) + " readings fit in one recording:" + kCrLf +
                 std::to_string(res.rowsLeftOut) + " readings of " + path + " were left out.",
-            "exc");
+            MessageKind::Exclamation);
     }
     return res;
 }
@@ -589,13 +589,13 @@ void Recording::SayDamaged(const std::string& path, const LoadResult& r) {
     std::string message =
         path + " is damaged: " + std::to_string(r.rowsRead) + " readings were read, " + skipped;
     if (!readOnly) message += kCrLf + "The next save goes to " + store.RecordingFile + ".";
-    p_.messages.ShowMessage(message, "error");
+    p_.messages.ShowMessage(message, MessageKind::Error);
 }
 
 bool Recording::ExportReadings(const std::string& exportFile) {
     if (OwnFileOf(exportFile) != OwnFile::None) {
         p_.messages.ShowMessage(
-            "Can't export to " + exportFile + kCrLf + "It is a working file of the recording.", "error");
+            "Can't export to " + exportFile + kCrLf + "It is a working file of the recording.", MessageKind::Error);
         return false;
     }
     std::vector<std::string> chunks = store.ListTemp;

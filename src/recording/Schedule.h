@@ -37,7 +37,7 @@ class Schedule {
 public:
     static constexpr int kRows = 5;
     struct Row {
-        std::string StartDate, StartTime, StopDate, StopTime;  // Text1, Text2, Text3, Text4
+        std::string StartDate, StartTime, StopDate, StopTime;
     };
     enum class Outcome { Valid, FormatError, LimitExceeded };
 

@@ -33,32 +33,32 @@ double Decibels::DecibelValue(double value, double reference) {
 }
 
 std::string Decibels::LoadDialog(const Settings& settings) {
-    DbMode = settings.SettingGet(kDecibelsForm, "OptdB", "2");
-    const int option = static_cast<int>(Val(DbMode));
+    storedOption_ = settings.SettingGet(kDecibelsForm, "OptdB", "2");
+    const int option = static_cast<int>(Val(storedOption_));
     SelectedOption = option >= 0 && option <= 2 ? option : 2;
     return settings.SettingGet(kDecibelsForm, "dBm", "");
 }
 
 void Decibels::OptdB_Click(int index) {
     SelectedOption = index;
-    DbMode = index == 0 ? "" : std::to_string(index);
+    storedOption_ = index == 0 ? "" : std::to_string(index);
 }
 
 bool Decibels::ConfirmDialog(Settings& settings, const std::string& impedanceText, float relReference) {
-    settings.SettingSave(kDecibelsForm, "OptdB", DbMode);
+    settings.SettingSave(kDecibelsForm, "OptdB", storedOption_);
     settings.SettingSave(kDecibelsForm, "dBm", impedanceText);
     bool rebuild = false;
     switch (SelectedOption) {
         case 0:
-            DbMode = "0";
+            Mode = DecibelMode::Dbv;
             break;
         case 1:
-            DbMode = "1";
+            Mode = DecibelMode::Dbm;
             DbReference = static_cast<float>(Val(impedanceText));
             rebuild = DbReference != DbLastImpedance;
             break;
         default:
-            DbMode = "2";
+            Mode = DecibelMode::Relative;
             DbReference = relReference;
             break;
     }

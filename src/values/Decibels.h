@@ -16,6 +16,10 @@ double DecibelM(double value, double impedance);
 
 inline const std::string kDecibelsForm = "frmDeciBels";
 
+// The decibel display in force: none until a choice is confirmed and again once the box is
+// cleared.
+enum class DecibelMode { None, Dbv, Dbm, Relative };
+
 // The decibel choice: "dBV", "dBm" against a line impedance, or "Relative Mode".
 class Decibels {
 public:
@@ -32,13 +36,17 @@ public:
     bool ConfirmDialog(Settings& settings, const std::string& impedanceText, float relReference);
     // The "Decibels" box: set remembers the impedance in force, clear ends decibel display.
     void ChkdB_Set(const std::string& impedanceText);
-    void ChkdB_Clear() { DbMode.clear(); }
+    void ChkdB_Clear() { Mode = DecibelMode::None; }
 
     int SelectedOption = 2;  // the option button that is on: 0 dBV, 1 dBm, 2 Relative Mode
-    std::string DbMode;
+    DecibelMode Mode = DecibelMode::None;
     float DbReference = 0;
     float DbLastImpedance = 0;
     std::string DbUnitText;
+
+private:
+    // "OptdB" as read from the store, or as last clicked; stored back as it is.
+    std::string storedOption_;
 };
 
 // The "Db Test" window's lines: the header, the 600-ohm table with its dBV column, a blank

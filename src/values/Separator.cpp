@@ -8,13 +8,7 @@
 namespace voltaro {
 
 void Separator::ChkDim(int option) {
-    if (option == 1) {
-        ExtDim = ",";
-        ExtDimF = "1";
-    } else {
-        ExtDim = std::string(1, kSeparatorCaptions[0][2]);
-        ExtDimF = "0";
-    }
+    ExtDim = option == 1 ? "," : std::string(1, kSeparatorCaptions[0][2]);
     FileFilterRecording = "Recording Files (*" + ExtDim + "dmm)|*" + ExtDim + "dmm";
     FileFilterExport =
         "CSV Files(*" + ExtDim + "csv)|*" + ExtDim + "csv|Tab Files(*" + ExtDim + "txt)|*" + ExtDim + "txt";
@@ -40,12 +34,12 @@ int Separator::Confirm(int option, const std::string& folder, const QDateTime& n
     if (!ChkDim1(folder, now) && option == 0) {
         option = 1;
         ChkDim(option);
-        messages.ShowMessage(kSeparatorUnsupported, "ERROR");
+        messages.ShowMessage(kSeparatorUnsupported, MessageKind::Error);
     }
     if (!ChkDim1(folder, now) && option == 1) {
         option = 0;
         ChkDim(option);
-        messages.ShowMessage(kSeparatorUnsupported, "ERROR");
+        messages.ShowMessage(kSeparatorUnsupported, MessageKind::Error);
     }
     ExtDimConfirmed = true;
     return option;

@@ -28,7 +28,6 @@ public:
     void Cancel() { ExtDimConfirmed = false; }
 
     std::string ExtDim = ".";
-    std::string ExtDimF = "0";
     std::string FileFilterRecording;
     std::string FileFilterExport;
     bool ExtDimConfirmed = false;

@@ -41,11 +41,7 @@ void Statistics::UpdateDecibels(float v, bool first, std::string_view impedanceT
 void Statistics::UpdateStatistics(const StatSample& s) {
     const float v = s.value;
     const bool first = s.recordCount == 1;
-    if (StatAvgOn != avgOnText_) {
-        avgOnText_ = StatAvgOn;
-        avgOn_ = Val(StatAvgOn) != 0;
-    }
-    if (avgOn_) {
+    if (StatAvgOn) {
         AvgSum += v;
         ++AvgCount;
     }
@@ -107,7 +103,7 @@ void Statistics::ChkREL_Click(bool on, float value, const QDate& date, const std
 }
 
 bool Statistics::AverageShown() const {
-    return Val(StatAvgOn) != 0 && AvgCount != 0;
+    return StatAvgOn && AvgCount != 0;
 }
 
 std::string Statistics::RelRefText() const {

@@ -38,7 +38,7 @@ public:
     // The check boxes.
     void chkMAX_Click(bool on) { StatMaxOn = on ? 1 : 0; }
     void chkMIN_Click(bool on) { StatMinOn = on ? 1 : 0; }
-    void ChkAVG_Click(bool on) { StatAvgOn = on ? "1" : "0"; }
+    void ChkAVG_Click(bool on) { StatAvgOn = on; }
     // REL on captures the value now shown; off empties the recorded reference.
     void ChkREL_Click(bool on, float value, const QDate& date, const std::string& timeText);
 
@@ -49,7 +49,7 @@ public:
 
     int StatMaxOn = 0;
     int StatMinOn = 0;
-    std::string StatAvgOn = "0";
+    bool StatAvgOn = false;
 
     double Vmax = 0;
     bool MaxHasValue = false;  // a reading was taken while MAX was on since the reset
@@ -91,8 +91,6 @@ private:
     std::string dbmImpedanceText_;
     double dbmImpedance_ = 0;
     bool dbmImpedanceRead_ = false;
-    std::string avgOnText_ = "0";  // StatAvgOn as last read, and its value
-    bool avgOn_ = false;
 };
 
 }  // namespace voltaro

@@ -4,15 +4,24 @@
 
 using namespace voltaro;
 
-TEST(Messages, KindKeywordSelectsIconButtonsAndTitleInAnyCase) {
-    const MessageKind error = KindOf("ERROR");
-    EXPECT_EQ(error.icon, MessageIcon::Critical);
-    EXPECT_EQ(error.buttons, MessageButtons::Ok);
-    EXPECT_EQ(error.title, "Error Message");
-    EXPECT_EQ(KindOf("info").title, "Message");
-    EXPECT_EQ(KindOf("Exc").icon, MessageIcon::Exclamation);
-    EXPECT_EQ(KindOf("exc").title, "Exclamation");
-    EXPECT_EQ(KindOf("yesno").buttons, MessageButtons::YesNo);
-    EXPECT_EQ(KindOf("YesNoC").buttons, MessageButtons::YesNoCancel);
-    EXPECT_EQ(KindOf("yesnoc").title, "Question");
+TEST(Messages, KindSelectsIconButtonsAndTitle) {
+    const struct {
+        MessageKind kind;
+        MessageIcon icon;
+        MessageButtons buttons;
+        const char* title;
+    } kinds[] = {
+        {MessageKind::Error, MessageIcon::Critical, MessageButtons::Ok, "Error Message"},
+        {MessageKind::Info, MessageIcon::Information, MessageButtons::Ok, "Message"},
+        {MessageKind::Exclamation, MessageIcon::Exclamation, MessageButtons::Ok, "Exclamation"},
+        {MessageKind::YesNo, MessageIcon::Question, MessageButtons::YesNo, "Question"},
+        {MessageKind::YesNoCancel, MessageIcon::Question, MessageButtons::YesNoCancel, "Question"},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.title);
+        const MessageStyle style = StyleOf(k.kind);
+        EXPECT_EQ(style.icon, k.icon);
+        EXPECT_EQ(style.buttons, k.buttons);
+        EXPECT_EQ(style.title, k.title);
+    }
 }

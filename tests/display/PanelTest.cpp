@@ -147,7 +147,7 @@ TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
     DateTimeFormat stamps;
     const QDateTime now(QDate(2024, 1, 15), QTime(10, 30, 0));
     stats.StatMaxOn = 1, stats.Vmax = 1500, stats.MaxDate = QDate(2024, 1, 14), stats.MaxTime = "09:15:00";
-    stats.StatAvgOn = "1", stats.AvgSum = 3, stats.AvgCount = 2;
+    stats.StatAvgOn = true, stats.AvgSum = 3, stats.AvgCount = 2;
     stats.RelReference = 0.25f, stats.RelDate = QDate(2024, 1, 13), stats.RelTime = "08:00:00";
     panel.Label2[1] = "kept";
 

@@ -191,13 +191,13 @@ TEST(PrintOnPrinter, PrintsTheChosenRangeWideAndSaysSo) {
     EXPECT_EQ(trace[0].pen, 30);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].message, "Print was completed sucessfully.");
-    EXPECT_EQ(messages.asked[0].kind, "info");
+    EXPECT_EQ(messages.asked[0].kind, MessageKind::Info);
 
     dialog.Text2 = "1";
     EXPECT_FALSE(p.print.PrintOnPrinter(printer, dialog, p.in, messages));
     EXPECT_EQ(printer.sheets.size(), 1u);
     EXPECT_EQ(messages.asked.back().message, kEmptyRangeMessage);
-    EXPECT_EQ(messages.asked.back().kind, "error");
+    EXPECT_EQ(messages.asked.back().kind, MessageKind::Error);
     RecordingSurface preview;
     EXPECT_FALSE(p.print.DrawPrintGraph(preview, 1, true, dialog, p.in, &messages));
     EXPECT_TRUE(preview.ops.empty());
@@ -209,7 +209,7 @@ TEST(PrintOnPrinter, PrintsTheChosenRangeWideAndSaysSo) {
     EXPECT_FALSE(p.print.PrintOnPrinter(printer, dialog, p.in, messages));
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].message, kPrintFailedMessage);
-    EXPECT_EQ(messages.asked[0].kind, "error");
+    EXPECT_EQ(messages.asked[0].kind, MessageKind::Error);
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST_F(AcquisitionTest, TheWatchdogStopsARecordingThatGetsNoFrame) {
     EXPECT_FALSE(acq.TimerOutEnabled);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].message, "No Korvan data being received ?");
-    EXPECT_EQ(messages.asked[0].kind, "error");
+    EXPECT_EQ(messages.asked[0].kind, MessageKind::Error);
     EXPECT_GE(beeper.count, 1);
 }
 

@@ -70,7 +70,7 @@ TEST_F(ExportTest, AMissingChunkIsReportedAndSkipped) {
     EXPECT_EQ(Slurp(PathOf("x.csv")), ExportTitleLine(true) + "\r\n" + Numbered(1, 4));
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].message, "Can't find " + PathOf("b.tmp"));
-    EXPECT_EQ(messages.asked[0].kind, "error");
+    EXPECT_EQ(messages.asked[0].kind, MessageKind::Error);
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ struct NoAlarmView : AlarmView {
 
 // Message boxes that let a timer tick while they wait, as a modal box does.
 struct WaitingMessages : ScriptedMessages {
-    std::string ShowMessage(const std::string& message, const std::string& kind) override {
-        const std::string answer = ScriptedMessages::ShowMessage(message, kind);
+    MessageAnswer ShowMessage(const std::string& message, MessageKind kind) override {
+        const MessageAnswer answer = ScriptedMessages::ShowMessage(message, kind);
         if (auto tick = std::exchange(whileWaiting, nullptr)) tick();
         return answer;
     }

@@ -180,7 +180,7 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
     ASSERT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(messages.asked[0].message, "Can't find " + PathOf("missing.dmm"));
     EXPECT_EQ(messages.asked[1].message, "File type error!\r\nNot a recording file.");
-    EXPECT_EQ(messages.asked[1].kind, "error");
+    EXPECT_EQ(messages.asked[1].kind, MessageKind::Error);
     EXPECT_EQ(rec.store.RecordCount, 1);
     EXPECT_EQ(rec.store.RecordingFile, own);
     // A folder, or a file that cannot be read, says the system's reason.
@@ -211,7 +211,7 @@ TEST_F(RecordingTest, FilesThatCannotBeReadSayWhyAndKeepWhatWasRead) {
         EXPECT_EQ(b.messages.asked.back().message,
                   PathOf(name) + " is damaged: 4 readings were read, 1 damaged line was skipped.\r\n" +
                       "The next save goes to " + next + ".");
-        EXPECT_EQ(b.messages.asked.back().kind, "error");
+        EXPECT_EQ(b.messages.asked.back().kind, MessageKind::Error);
     }
     // Import says it too; the recording keeps its own file.
     rec.ImportReadings(PathOf("bad.dmm"));

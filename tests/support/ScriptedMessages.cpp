@@ -2,14 +2,14 @@
 
 namespace voltaro {
 
-std::string ScriptedMessages::ShowMessage(const std::string& message, const std::string& kind) {
+MessageAnswer ScriptedMessages::ShowMessage(const std::string& message, MessageKind kind) {
     asked.push_back({message, kind});
     if (!answers.empty()) {
-        std::string a = answers.front();
+        const MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
     }
-    return KindOf(kind).buttons == MessageButtons::Ok ? kAnswerOk : kAnswerYes;
+    return StyleOf(kind).buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 }  // namespace voltaro

@@ -14,11 +14,11 @@ class ScriptedMessages : public MessageSeam {
 public:
     struct Asked {
         std::string message;
-        std::string kind;
+        MessageKind kind;
     };
-    std::string ShowMessage(const std::string& message, const std::string& kind) override;
+    MessageAnswer ShowMessage(const std::string& message, MessageKind kind) override;
 
-    std::deque<std::string> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<Asked> asked;
 };
 

@@ -135,7 +135,9 @@ TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
             h.messages.asked.clear();
             h.dialogs.asked.clear();
             const int held = Rows();
-            h.messages.answers = {answer == Cancel ? kAnswerCancel : answer == No ? kAnswerNo : kAnswerYes};
+            h.messages.answers = {answer == Cancel ? MessageAnswer::Cancel
+                                  : answer == No  ? MessageAnswer::No
+                                                  : MessageAnswer::Yes};
             if (answer == YesSaved) h.dialogs.answers.push_back(Path("kept.dmm"));
             if (answer == YesNotSaved) h.dialogs.answers.push_back(std::nullopt);
             if (command != Close) h.dialogs.answers.push_back(Path(command == New ? "fresh" : "other.dmm"));
@@ -162,7 +164,7 @@ TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
 TEST_F(FileMenu, RecentFilesOpenWithoutAQuestionAndMoveToTheTop) {
     Record(2);
     for (int i = 1; i <= 7; ++i) SaveAs(Path("f" + std::to_string(i) + ".dmm"));
-    h.messages.answers = {kAnswerNo};
+    h.messages.answers = {MessageAnswer::No};
     f->mClose->trigger();
     Run(f->mOpen, {Path("f1.dmm")});  // the seventh file opened drops the oldest entry
     auto numbers = [this] {           // of the entries' files, "fN.dmm"
@@ -183,12 +185,12 @@ TEST_F(FileMenu, RecentFilesOpenWithoutAQuestionAndMoveToTheTop) {
 
     // Readings never saved are not dropped by a click in passing.
     Record(1, 50);
-    h.messages.answers = {kAnswerCancel};
+    h.messages.answers = {MessageAnswer::Cancel};
     f->mfilelist[2]->trigger();
     EXPECT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(Rows(), 3);
 
-    h.messages.answers = {kAnswerNo};
+    h.messages.answers = {MessageAnswer::No};
     f->mExit->trigger();
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file1"), Path("f6.dmm"));
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file6"), Path("f3.dmm"));
@@ -210,7 +212,7 @@ TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
 TEST_F(FileMenu, ImportPutsFortyRowsBehindAHundredAndTheNextSaveWritesThemAll) {
     Record(40, 1000);
     SaveAs(Path("forty.dmm"));
-    h.messages.answers = {kAnswerNo};
+    h.messages.answers = {MessageAnswer::No};
     f->mClose->trigger();
     Record(100);
     Run(f->mImport, {Path("forty.dmm")});
@@ -269,7 +271,7 @@ TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
         if (how == Schedule) f->acquisition->ScheduledStop();
         ASSERT_EQ(f->cmdStart->text(), "START");
         offered(" after the stop");
-        h.messages.answers = {kAnswerNo};
+        h.messages.answers = {MessageAnswer::No};
         Run(f->mOpen, {Path("other.dmm")});
         ASSERT_EQ(Rows(), 2);
         offered(" after Open");
@@ -298,33 +300,33 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
         EXPECT_FALSE(d.isModal());
         if (how == Cancel) {
             EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
-            EXPECT_EQ(d.File1->count(), 1) << "Csv File (*.csv)";
-            ASSERT_EQ(listed(d.File1, "a.csv").size(), 1);
-            emit d.File1->itemClicked(listed(d.File1, "a.csv").at(0));
-            for (const std::string& answer : {kAnswerNo, kAnswerYes}) {
+            EXPECT_EQ(d.fileList->count(), 1) << "Csv File (*.csv)";
+            ASSERT_EQ(listed(d.fileList, "a.csv").size(), 1);
+            emit d.fileList->itemClicked(listed(d.fileList, "a.csv").at(0));
+            for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
                 h.messages.answers = {answer};
-                d.Command1->click();
+                d.deleteButton->click();
             }
             ASSERT_EQ(h.messages.asked.size(), 2u);
             EXPECT_EQ(h.messages.asked[0].message, "'" + Path("a.csv") + "'\r\nDo you want Delete it ?");
-            EXPECT_EQ(h.messages.asked[0].kind, "yesno");
-            EXPECT_TRUE(listed(d.File1, "a.csv").empty());
+            EXPECT_EQ(h.messages.asked[0].kind, MessageKind::YesNo);
+            EXPECT_TRUE(listed(d.fileList, "a.csv").empty());
             EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
 
-            d.Combo1->setCurrentIndex(1);
-            emit d.File1->itemClicked(listed(d.File1, "run.dmm").at(0));
-            d.Command1->click();
+            d.typeBox->setCurrentIndex(1);
+            emit d.fileList->itemClicked(listed(d.fileList, "run.dmm").at(0));
+            d.deleteButton->click();
             ASSERT_EQ(h.messages.asked.size(), 3u);
             EXPECT_EQ(h.messages.asked[2].message,
                       "Can't delete " + Path("run.dmm") + "\r\nIt is the file of the open recording.");
-            EXPECT_EQ(h.messages.asked[2].kind, "error");
-            EXPECT_EQ(listed(d.File1, "run.dmm").size(), 1);
+            EXPECT_EQ(h.messages.asked[2].kind, MessageKind::Error);
+            EXPECT_EQ(listed(d.fileList, "run.dmm").size(), 1);
 
             // Another folder: its files, and the next file dialogs start there.
-            emit d.Dir1->itemActivated(d.Dir1->findItems("sub", Qt::MatchEndsWith).at(0));
+            emit d.folderList->itemActivated(d.folderList->findItems("sub", Qt::MatchEndsWith).at(0));
             EXPECT_EQ(f->settings.Path, Path("sub"));
-            EXPECT_EQ(d.File1->item(0)->text(), "c.csv");
-            d.Command2->click();
+            EXPECT_EQ(d.fileList->item(0)->text(), "c.csv");
+            d.cancelButton->click();
         } else {
             how == Escape ? QTest::keyClick(&d, Qt::Key_Escape) : (void)d.close();
         }

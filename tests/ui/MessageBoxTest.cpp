@@ -14,7 +14,7 @@ using namespace voltaro;
 namespace {
 
 // Acts on the box once it is up, as a person would.
-std::string Answer(const std::string& message, const std::string& kind,
+MessageAnswer Answer(const std::string& message, MessageKind kind,
                    std::function<void(QMessageBox*)> act) {
     QTimer::singleShot(0, [act] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -31,21 +31,21 @@ std::string Answer(const std::string& message, const std::string& kind,
 // caller (a recording tick, a save) goes on.
 TEST(MessageBoxQt, ABoxWithOnlyOkIsShownAndWaitsForNothing) {
     const struct {
-        const char* kind;
+        MessageKind kind;
         const char* title;
         QMessageBox::Icon icon;
-    } kinds[] = {{"ERROR", "Error Message", QMessageBox::Critical},
-                 {"info", "Message", QMessageBox::Information},
-                 {"exc", "Exclamation", QMessageBox::Warning}};
+    } kinds[] = {{MessageKind::Error, "Error Message", QMessageBox::Critical},
+                 {MessageKind::Info, "Message", QMessageBox::Information},
+                 {MessageKind::Exclamation, "Exclamation", QMessageBox::Warning}};
     for (const auto& k : kinds) {
-        SCOPED_TRACE(k.kind);
+        SCOPED_TRACE(k.title);
         // Presses OK once the event loop runs: inside the box, were it to wait.
         QTimer::singleShot(0, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->button(QMessageBox::Ok)->click();
         });
         MessageBoxQt boxes(nullptr);
-        EXPECT_EQ(boxes.ShowMessage("All Ports in Use!", k.kind), "1");
+        EXPECT_EQ(boxes.ShowMessage("All Ports in Use!", k.kind), MessageAnswer::Ok);
         QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr) << "still up when the answer is back";
         EXPECT_EQ(box->windowTitle(), QString::fromLatin1(k.title));
@@ -58,17 +58,17 @@ TEST(MessageBoxQt, ABoxWithOnlyOkIsShownAndWaitsForNothing) {
 }
 
 TEST(MessageBoxQt, YesNoCancelAnswers) {
-    EXPECT_EQ(Answer("Current file has been changed !", "yesnoc",
+    EXPECT_EQ(Answer("Current file has been changed !", MessageKind::YesNoCancel,
                      [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }),
-              "6");
-    EXPECT_EQ(Answer("Current file has been changed !", "yesnoc",
+              MessageAnswer::Yes);
+    EXPECT_EQ(Answer("Current file has been changed !", MessageKind::YesNoCancel,
                      [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }),
-              "7");
+              MessageAnswer::No);
     // The window's close box answers as Cancel.
-    EXPECT_EQ(Answer("Current file has been changed !", "YesNoC",
+    EXPECT_EQ(Answer("Current file has been changed !", MessageKind::YesNoCancel,
                      [](QMessageBox* box) {
                          EXPECT_EQ(box->windowTitle(), QStringLiteral("Question"));
                          box->close();
                      }),
-              "2");
+              MessageAnswer::Cancel);
 }

@@ -73,29 +73,29 @@ TEST_F(Printing, PreviewFollowsTheRangeChoice) {
     PrintGraphDialog& d = OpenPrintGraph();
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Printer Graphs"));
-    EXPECT_EQ(d.Text2->text(), QStringLiteral("40"));
-    EXPECT_FALSE(d.Text1->isEnabled()) << "Start and End only for a range";
+    EXPECT_EQ(d.endBox->text(), QStringLiteral("40"));
+    EXPECT_FALSE(d.startBox->isEnabled()) << "Start and End only for a range";
     const QImage& shown = d.Picbox->Image();
     const QImage all = Expected(shown, 40, 0);
     EXPECT_EQ(shown, all);
 
-    d.Option1[1]->click();
-    EXPECT_TRUE(d.Text1->isEnabled());
-    d.Text1->setText(QStringLiteral("10"));
-    d.Text2->setText(QStringLiteral("20"));
-    QTest::keyClick(d.Text2, Qt::Key_Return);
+    d.extentOptions[1]->click();
+    EXPECT_TRUE(d.startBox->isEnabled());
+    d.startBox->setText(QStringLiteral("10"));
+    d.endBox->setText(QStringLiteral("20"));
+    QTest::keyClick(d.endBox, Qt::Key_Return);
     EXPECT_EQ(shown, Expected(shown, 10, 10)) << "rows 11 to 20";
     EXPECT_NE(shown, all);
     EXPECT_TRUE(f->printRange->isVisible()) << "Enter draws, it presses no button";
 
     // A Start of 0 is put right in its box; the range is then rows 2 to 20.
-    d.Text1->setText(QStringLiteral("0"));
-    d.cmdPreview->click();
-    EXPECT_EQ(d.Text1->text(), QStringLiteral("1"));
+    d.startBox->setText(QStringLiteral("0"));
+    d.previewButton->click();
+    EXPECT_EQ(d.startBox->text(), QStringLiteral("1"));
     EXPECT_EQ(shown, Expected(shown, 19, 1));
 
     // Landscape moves the preview to the left and gives it the dialog's height.
-    d.OptPaper[1]->click();
+    d.paperOptions[1]->click();
     EXPECT_EQ(d.Picbox->geometry(), QRect(8, 8, 416, 440));
     EXPECT_EQ(d.Picbox->Image(), Expected(d.Picbox->Image(), 19, 1));
     EXPECT_TRUE(h.messages.asked.empty());
@@ -104,16 +104,16 @@ TEST_F(Printing, PreviewFollowsTheRangeChoice) {
 TEST_F(Printing, PrinterPrintsTheRangeOnOnePageAndRefusesAnEmptyOne) {
     Record(30);
     PrintGraphDialog& d = OpenPrintGraph();
-    d.Option1[1]->click();
-    d.Text1->setText(QStringLiteral("12"));
-    d.Text2->setText(QStringLiteral("12"));
+    d.extentOptions[1]->click();
+    d.startBox->setText(QStringLiteral("12"));
+    d.endBox->setText(QStringLiteral("12"));
     d.cmdStart->click();
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "No readings to print in this range !");
     EXPECT_EQ(Pages(), -1) << "nothing printed";
 
     // The printer in hand writes a PDF file: its name is asked for, never written over unasked.
-    d.Text2->setText(QStringLiteral("25"));
+    d.endBox->setText(QStringLiteral("25"));
     h.dialogs.answers = {pdfPath.toStdString()};
     d.cmdStart->click();
     ASSERT_EQ(h.messages.asked.size(), 2u);
@@ -168,7 +168,7 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     ReportWindow& r = *f->report;
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(r.windowTitle(), QStringLiteral("Print Report"));
-    const QAbstractItemModel& table = *r.ListView1->model();
+    const QAbstractItemModel& table = *r.table->model();
     ASSERT_EQ(table.rowCount(), 128) << "125 readings and 3 page markers";
     EXPECT_EQ(table.index(0, 0).data().toString(), QStringLiteral("Date:"));
     EXPECT_EQ(table.index(0, 8).data().toString(), QStringLiteral("Page:000001"));
@@ -179,15 +179,15 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     EXPECT_EQ(table.headerData(7, Qt::Horizontal).toString(), QStringLiteral("REL"));
 
     // Titles: OK stores them, Cancel leaves them as stored.
-    r.mSetTitle->trigger();
+    r.setTitleAction->trigger();
     ASSERT_TRUE(r.title->isVisible());
-    r.title->Text1[0]->setText(QStringLiteral("Bench run 7"));
-    r.title->Command1->click();
-    r.mSetTitle->trigger();
-    r.title->Text1[0]->setText(QStringLiteral("not this"));
-    r.title->Command2->click();
+    r.title->titleBoxes[0]->setText(QStringLiteral("Bench run 7"));
+    r.title->okButton->click();
+    r.setTitleAction->trigger();
+    r.title->titleBoxes[0]->setText(QStringLiteral("not this"));
+    r.title->cancelButton->click();
     EXPECT_EQ(h.store.Get("voltaro", "frmTitle", "Title1"), "Bench run 7");
-    EXPECT_EQ(r.title->Text1[0]->text(), QStringLiteral("Bench run 7"));
+    EXPECT_EQ(r.title->titleBoxes[0]->text(), QStringLiteral("Bench run 7"));
     EXPECT_TRUE(r.isEnabled());
 
     // The titles stand centred on every page printed.
@@ -203,9 +203,9 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
 
     // The printer dialog offers pages 1 to 3; pages 2 and 3 go out.
     printers.answers = {std::nullopt, std::pair{2, 3}};
-    r.mPrint->trigger();
+    r.printAction->trigger();
     EXPECT_EQ(Pages(), -1) << "cancelled: nothing printed";
-    r.mPrint->trigger();
+    r.printAction->trigger();
     ASSERT_EQ(printers.asked.size(), 2u);
     EXPECT_EQ(printers.asked[0].title, "Print Resport");
     EXPECT_EQ(printers.asked[0].maxPage, 3);
@@ -221,7 +221,7 @@ TEST_F(Printing, ReportOfALaterChunkOffersAndPrintsItsOwnPages) {
     f->recording->store.ChunkCount = 1;
     f->mPrtReport->trigger();
     printers.answers = {std::pair{501, 502}};
-    f->report->mPrint->trigger();
+    f->report->printAction->trigger();
     ASSERT_EQ(printers.asked.size(), 1u);
     EXPECT_EQ(std::pair(printers.asked[0].minPage, printers.asked[0].maxPage), std::pair(501, 502));
     EXPECT_EQ(Pages(), 2);
@@ -270,9 +270,9 @@ TEST_F(Printing, EveryClosePathEnablesTheMainWindow) {
         [](QWidget* w) { w->close(); },
         [this](QWidget* w) {
             if (w == f->printRange.get())
-                f->printRange->cmdCencal->click();
+                f->printRange->cancelButton->click();
             else
-                f->report->mExit->trigger();
+                f->report->exitAction->trigger();
         },
     };
     for (const auto& opener : open) {

@@ -187,7 +187,7 @@ TEST_F(Recording, WatchdogStopsARecordingWithNoMeterAfterThirtySeconds) {
     EXPECT_EQ(h.beeper.count, 1);
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "No Korvan data being received ?");
-    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_EQ(f->cmdStart->text(), "START");
     EXPECT_FALSE(f->TimerOut.isActive());
     EXPECT_FALSE(f->MainTimer.isActive());
@@ -260,8 +260,9 @@ TEST_F(Leaving, NoRowsNoQuestionAndTheSettingsAreSaved) {
 
 TEST_F(Leaving, AnswersOnExitAndOnTheCloseBox) {
     for (bool closeBox : {false, true}) {
-        for (const std::string& answer : {kAnswerCancel, kAnswerNo, kAnswerYes}) {
-            SCOPED_TRACE((closeBox ? "close box, " : "Exit, ") + answer);
+        for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes}) {
+            SCOPED_TRACE((closeBox ? "close box, answer " : "Exit, answer ") +
+                         std::to_string(static_cast<int>(answer)));
             Session run;
             run.WithRows(3);
             run.h.messages.answers = {answer};
@@ -269,12 +270,12 @@ TEST_F(Leaving, AnswersOnExitAndOnTheCloseBox) {
             run.Leave(closeBox);
             ASSERT_EQ(run.h.messages.asked.size(), 1u);
             EXPECT_EQ(run.h.messages.asked[0].message, kChangedQuestion);
-            EXPECT_EQ(run.h.messages.asked[0].kind, "yesnoc");
-            EXPECT_EQ(run.f->Ended, answer != kAnswerCancel) << "Cancel keeps the program running";
-            if (answer == kAnswerCancel) {
+            EXPECT_EQ(run.h.messages.asked[0].kind, MessageKind::YesNoCancel);
+            EXPECT_EQ(run.f->Ended, answer != MessageAnswer::Cancel) << "Cancel keeps the program running";
+            if (answer == MessageAnswer::Cancel) {
                 EXPECT_TRUE(run.f->isVisible());
             }
-            if (answer != kAnswerYes) {
+            if (answer != MessageAnswer::Yes) {
                 EXPECT_TRUE(run.h.dialogs.asked.empty()) << "Cancel and No end without saving";
                 continue;
             }
@@ -327,7 +328,7 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
     for (bool closeBox : {false, true}) {
         Session cancelled;
         cancelled.WithRows(2);
-        cancelled.h.messages.answers = {kAnswerYes};
+        cancelled.h.messages.answers = {MessageAnswer::Yes};
         cancelled.h.dialogs.answers = {std::nullopt};
         cancelled.Leave(closeBox);
         EXPECT_FALSE(cancelled.f->Ended);
@@ -335,12 +336,12 @@ TEST_F(Leaving, YesWithoutASuccessfulSaveKeepsTheProgramRunning) {
 
         Session failing;
         failing.WithRows(2);
-        failing.h.messages.answers = {kAnswerYes};
+        failing.h.messages.answers = {MessageAnswer::Yes};
         failing.h.dialogs.answers = {failing.Blocked() + "/kept.dmm"};
         failing.Leave(closeBox);
         EXPECT_FALSE(failing.f->Ended);
         ASSERT_EQ(failing.h.messages.asked.size(), 2u);
-        EXPECT_EQ(failing.h.messages.asked[1].kind, "error") << "the failed save says so";
+        EXPECT_EQ(failing.h.messages.asked[1].kind, MessageKind::Error) << "the failed save says so";
     }
 }
 
@@ -355,7 +356,7 @@ TEST_F(Leaving, ARecordingSavedIntoTheDataFolderIsNamedAgainOnTheWayOut) {
         ASSERT_TRUE(run.f->recording->SaveByExtension(true));
         ASSERT_EQ(run.f->recording->store.RecordingFile, moved);
         run.h.messages.asked.clear();
-        run.h.messages.answers = {kAnswerNo};
+        run.h.messages.answers = {MessageAnswer::No};
         run.Leave(closeBox);
         EXPECT_TRUE(run.f->Ended);
         ASSERT_EQ(run.h.messages.asked.size(), 2u);

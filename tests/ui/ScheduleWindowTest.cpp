@@ -31,15 +31,15 @@ struct ScheduleRig {
     void SetRow(int i, const char* startDate, const char* startTime, const char* stopDate,
                 const char* stopTime) {
         ScheduleDialog& d = *f->autoSetup;
-        d.Text1[i]->setText(startDate);
-        d.Text2[i]->setText(startTime);
-        d.Text3[i]->setText(stopDate);
-        d.Text4[i]->setText(stopTime);
+        d.startDateBoxes[i]->setText(startDate);
+        d.startTimeBoxes[i]->setText(startTime);
+        d.stopDateBoxes[i]->setText(stopDate);
+        d.stopTimeBoxes[i]->setText(stopTime);
     }
     // OK, the file dialog answered with a file of the test's folder.
     void Ok(const std::string& name = "sched.dmm") {
         h.dialogs.answers = {h.ctx.programFolder + "/" + name};
-        f->autoSetup->Command1->click();
+        f->autoSetup->okButton->click();
     }
     // One second of meter readings, recording and schedule checks.
     void Second() {
@@ -65,13 +65,13 @@ TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
     f->mPrintGraph->setEnabled(true);
     ScheduleDialog& d = Open();
     EXPECT_FALSE(f->isEnabled());
-    EXPECT_EQ(d.Label5->text(), "01/15/2024 10:00:00");
-    QTest::mouseDClick(d.Label6[2], Qt::LeftButton);
+    EXPECT_EQ(d.nowLabel->text(), "01/15/2024 10:00:00");
+    QTest::mouseDClick(d.rowLabels[2], Qt::LeftButton);
     EXPECT_EQ(Title(), " Auto Start enable ....");
-    EXPECT_EQ(d.Text1[2]->text(), "01/15/2024");
-    EXPECT_EQ(d.Text2[2]->text(), "10:00:50");
-    EXPECT_EQ(d.Text3[2]->text(), "01/15/2024");
-    EXPECT_EQ(d.Text4[2]->text(), "10:01:20");
+    EXPECT_EQ(d.startDateBoxes[2]->text(), "01/15/2024");
+    EXPECT_EQ(d.startTimeBoxes[2]->text(), "10:00:50");
+    EXPECT_EQ(d.stopDateBoxes[2]->text(), "01/15/2024");
+    EXPECT_EQ(d.stopTimeBoxes[2]->text(), "10:01:20");
 
     Ok();
     const std::string file = h.ctx.programFolder + "/sched.dmm";
@@ -143,11 +143,11 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
         }
         ASSERT_EQ(t.h.messages.asked.size(), 1u);
         EXPECT_EQ(t.h.messages.asked[0].message, row.message);
-        EXPECT_EQ(t.h.messages.asked[0].kind, "Error");
+        EXPECT_EQ(t.h.messages.asked[0].kind, MessageKind::Error);
         EXPECT_EQ(t.Stored("StartDate0"), "?") << "nothing stored";
         // Only time boxes of the wrong length are emptied.
-        EXPECT_EQ(d.Text4[0]->text().isEmpty(), std::string(row.stopTime).size() != 8);
-        EXPECT_EQ(d.Text2[0]->text().isEmpty(), std::string(row.startTime).size() != 8);
+        EXPECT_EQ(d.stopTimeBoxes[0]->text().isEmpty(), std::string(row.stopTime).size() != 8);
+        EXPECT_EQ(d.startTimeBoxes[0]->text().isEmpty(), std::string(row.startTime).size() != 8);
     }
 }
 
@@ -188,7 +188,7 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
         ScheduleDialog& d = Open();
         ASSERT_TRUE(f->chkAuto->isChecked());
         SetRow(1, "01/15/2024", "10:00:10", "01/15/2024", std::to_string(path).c_str());
-        if (path == Cancel) d.cmdCancel->click();
+        if (path == Cancel) d.cancelButton->click();
         if (path == Escape) QTest::keyClick(&d, Qt::Key_Escape);
         if (path == CloseBox) d.close();
         EXPECT_FALSE(d.isVisible());
@@ -199,7 +199,7 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
         EXPECT_FALSE(d.Timer1.isActive());
         EXPECT_EQ(Stored("Stoptime1"), std::to_string(path));
     }
-    EXPECT_EQ(Open().Text4[1]->text(), "2") << "the stored rows fill the dialog";
+    EXPECT_EQ(Open().stopTimeBoxes[1]->text(), "2") << "the stored rows fill the dialog";
     SetRow(1, "", "", "", "");
     Ok();
     EXPECT_FALSE(f->autoSetup->isVisible());

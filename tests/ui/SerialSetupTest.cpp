@@ -18,7 +18,7 @@ TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUse) {
     EXPECT_FALSE(h.Start());
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
-    EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_FALSE(h.form->Timer3.isActive()) << "the load stops before the port timer";
 }
 
@@ -38,9 +38,9 @@ TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
     EXPECT_EQ(f.settings.PortText, "2");
     EXPECT_EQ(f.TxtCOM->text(), "COM2");
     EXPECT_EQ(f.VScroll1->value(), -2);
-    EXPECT_TRUE(f.setup->optPort[2]->isChecked());
-    EXPECT_FALSE(f.setup->optPort[5]->isEnabled());
-    EXPECT_TRUE(f.setup->optPort[3]->isEnabled());
+    EXPECT_TRUE(f.setup->portOptions[2]->isChecked());
+    EXPECT_FALSE(f.setup->portOptions[5]->isEnabled());
+    EXPECT_TRUE(f.setup->portOptions[3]->isEnabled());
     Fire(f.Timer3);
     EXPECT_EQ(h.MainPort().openedPort, 2);
 }
@@ -58,12 +58,12 @@ struct SetupDialog : ::testing::Test {
 
 TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
     EXPECT_FALSE(f->isEnabled()) << "the main window takes no commands while the dialog is open";
-    EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,O,7,1");
+    EXPECT_EQ(f->setup->summaryLabel->text(), "COM2,2400,O,7,1");
     EXPECT_EQ(f->setup->labDevice[2]->text(), "/dev/ttyS1") << "each port number with its device";
     const int opensBefore = h.MainPort().opens;
-    f->setup->optParity[1]->click();
-    EXPECT_EQ(f->setup->labvolts2->text(), "COM2,2400,E,7,1");
-    f->setup->cmdOK->click();
+    f->setup->parityOptions[1]->click();
+    EXPECT_EQ(f->setup->summaryLabel->text(), "COM2,2400,E,7,1");
+    f->setup->okButton->click();
     EXPECT_TRUE(f->isEnabled());
     EXPECT_FALSE(f->setup->isVisible());
     EXPECT_EQ(h.MainPort().opens, opensBefore + 1);
@@ -73,23 +73,23 @@ TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
 
 TEST_F(SetupDialog, OkWithoutAChangeNeitherSavesNorReopens) {
     const int opensBefore = h.MainPort().opens;
-    f->setup->cmdOK->click();
+    f->setup->okButton->click();
     EXPECT_EQ(h.MainPort().opens, opensBefore);
     EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "");
 }
 
 TEST_F(SetupDialog, CancelForgetsTheClickedChoicesButNotWhatASaveMeanwhileRemembered) {
-    f->setup->optPort[4]->click();
-    f->setup->optParity[2]->click();
+    f->setup->portOptions[4]->click();
+    f->setup->parityOptions[2]->click();
     f->recording->store.AutoSaveTick = 1;
     Fire(f->TimerAutoSave);  // the timers run on behind the dialog
     const std::string saved = f->recording->store.RecordingFile;
     ASSERT_EQ(f->settings.RecentFiles[0], saved);
-    f->setup->cmdQUIT->click();
+    f->setup->cancelButton->click();
     EXPECT_TRUE(f->isEnabled());
     EXPECT_EQ(f->settings.PortText, "2");
     EXPECT_EQ(f->settings.LineSettings, "2400,O,7,1");
-    EXPECT_TRUE(f->setup->optPort[2]->isChecked());
+    EXPECT_TRUE(f->setup->portOptions[2]->isChecked());
     EXPECT_EQ(h.MainPort().openedPort, 2);
     EXPECT_EQ(f->settings.RecentFiles[0], saved);
     EXPECT_EQ(f->settings.Path, h.ctx.programFolder);

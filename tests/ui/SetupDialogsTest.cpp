@@ -50,13 +50,13 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
     ASSERT_TRUE(d.isVisible());
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(d.windowTitle(), "GRAPH SCALING");
-    d.TextXaxis[1]->clear();
-    QTest::keyClicks(d.TextXaxis[1], "7");
-    EXPECT_EQ(d.VScroll1[1]->value(), 52);
-    d.VScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the spinner's up arrow
-    EXPECT_EQ(d.TextXaxis[1]->text(), "8");
-    d.chkStop->setChecked(true);
-    d.Command1->click();
+    d.intervalBoxes[1]->clear();
+    QTest::keyClicks(d.intervalBoxes[1], "7");
+    EXPECT_EQ(d.intervalSpinners[1]->value(), 52);
+    d.intervalSpinners[1]->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the spinner's up arrow
+    EXPECT_EQ(d.intervalBoxes[1]->text(), "8");
+    d.stopOnOverloadBox->setChecked(true);
+    d.okButton->click();
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(f->isEnabled());
     EXPECT_EQ(Stored("frmScaling", "Xaxis1"), "51");
@@ -83,38 +83,38 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
 TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
     f->mScaling->trigger();
     GraphScalingDialog& d = *f->scaling;
-    d.TextXaxis[0]->clear();
-    QTest::keyClicks(d.TextXaxis[0], "-5");
-    d.Command1->click();
+    d.intervalBoxes[0]->clear();
+    QTest::keyClicks(d.intervalBoxes[0], "-5");
+    d.okButton->click();
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, kIntervalMessage);
-    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Stored("frmScaling", "Xaxis0"), "?");
     d.close();
     f->mScaling->trigger();
-    EXPECT_EQ(d.TextXaxis[0]->text(), "0");
+    EXPECT_EQ(d.intervalBoxes[0]->text(), "0");
 }
 
 TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
     f->mScaling->trigger();
     GraphScalingDialog& d = *f->scaling;
-    d.chkYaxis[2]->click();
-    EXPECT_TRUE(d.TextHigh->isEnabled());
-    d.TextHigh->setText("");
-    d.TextLow->setText("");
-    d.Command1->click();
+    d.yAxisOptions[2]->click();
+    EXPECT_TRUE(d.highLimitBox->isEnabled());
+    d.highLimitBox->setText("");
+    d.lowLimitBox->setText("");
+    d.okButton->click();
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].message, "Limit High < Limit Low ?");
-    EXPECT_EQ(h.messages.asked[0].kind, "error");
+    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
     EXPECT_TRUE(d.isVisible()) << "the dialog stays";
     EXPECT_FALSE(f->isEnabled());
     EXPECT_EQ(Stored("frmScaling", "Yaxis2"), "?");
 
-    d.TextHigh->setText("1");
-    d.TextLow->setText("5");
-    EXPECT_EQ(d.LabelMax[1]->text(), "+  5.00");
-    d.Command1->click();
+    d.highLimitBox->setText("1");
+    d.lowLimitBox->setText("5");
+    EXPECT_EQ(d.maxLabels[1]->text(), "+  5.00");
+    d.okButton->click();
     EXPECT_EQ(h.messages.asked.size(), 1u);
     EXPECT_FALSE(d.isVisible());
     EXPECT_DOUBLE_EQ(f->graphRange.GraphTop, 5);
@@ -124,11 +124,11 @@ TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
 
     // Ticking the dB graph leaves "Range" the only choice.
     f->mScaling->trigger();
-    d.chkYaxis[1]->click();
-    d.chkGraphdB->click();
-    EXPECT_TRUE(d.chkYaxis[2]->isChecked());
-    EXPECT_FALSE(d.chkYaxis[0]->isEnabled());
-    EXPECT_FALSE(d.chkYaxis[1]->isEnabled());
+    d.yAxisOptions[1]->click();
+    d.decibelScaleBox->click();
+    EXPECT_TRUE(d.yAxisOptions[2]->isChecked());
+    EXPECT_FALSE(d.yAxisOptions[0]->isEnabled());
+    EXPECT_FALSE(d.yAxisOptions[1]->isEnabled());
 }
 
 // Cancel, Escape and the close box discard the edits and give the main window back.
@@ -136,23 +136,23 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
     for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
         SCOPED_TRACE(static_cast<int>(how));
         f->mScaling->trigger();
-        f->scaling->chkYaxis[2]->click();
-        f->scaling->TextHigh->setText("9");
-        f->scaling->TextXaxis[0]->setText("3");
+        f->scaling->yAxisOptions[2]->click();
+        f->scaling->highLimitBox->setText("9");
+        f->scaling->intervalBoxes[0]->setText("3");
         ASSERT_FALSE(f->isEnabled());
-        CloseBy(how, f->scaling.get(), f->scaling->Command2);
+        CloseBy(how, f->scaling.get(), f->scaling->cancelButton);
         EXPECT_FALSE(f->scaling->isVisible());
         EXPECT_TRUE(f->isEnabled());
-        EXPECT_EQ(f->scaling->TextHigh->text(), "4");
-        EXPECT_EQ(f->scaling->TextXaxis[0]->text(), "0");
+        EXPECT_EQ(f->scaling->highLimitBox->text(), "4");
+        EXPECT_EQ(f->scaling->intervalBoxes[0]->text(), "0");
         EXPECT_EQ(f->graphRange.Yaxis, GraphRange::kAutoRange);
         EXPECT_EQ(f->TextXaxis0, "0");
 
         f->mDateTime->trigger();
-        f->dateTime->List1->setCurrentRow(16);
+        f->dateTime->formatList->setCurrentRow(16);
         EXPECT_EQ(f->dateTime->windowTitle(), "10:00:00AM 01/15/2024") << "the sample";
         ASSERT_FALSE(f->isEnabled());
-        CloseBy(how, f->dateTime.get(), f->dateTime->Command1);
+        CloseBy(how, f->dateTime.get(), f->dateTime->cancelButton);
         EXPECT_FALSE(f->dateTime->isVisible());
         EXPECT_TRUE(f->isEnabled());
         // The order of an entry never confirmed does not reach the stamps.
@@ -163,7 +163,7 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
         EXPECT_TRUE(f->autoSave->Check1->isChecked());
         f->autoSave->Check1->setChecked(false);
         ASSERT_FALSE(f->isEnabled());
-        CloseBy(how, f->autoSave.get(), f->autoSave->Command2);
+        CloseBy(how, f->autoSave.get(), f->autoSave->cancelButton);
         EXPECT_FALSE(f->autoSave->isVisible());
         EXPECT_TRUE(f->isEnabled());
         EXPECT_EQ(f->settings.AutoSave, 1) << "a cancelled tick is not saved at exit";
@@ -174,24 +174,24 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
 TEST_F(SetupDialogs, ScalingOpenedFromPrintRangeGivesItBackItsTurn) {
     for (bool ok : {true, false}) {
         f->mPrintGraph->trigger();
-        f->printRange->cmdScaling->click();
+        f->printRange->scalingButton->click();
         ASSERT_TRUE(f->scaling->isVisible());
         EXPECT_FALSE(f->printRange->isEnabled());
-        ok ? f->scaling->Command1->click() : (void)f->scaling->close();
+        ok ? f->scaling->okButton->click() : (void)f->scaling->close();
         EXPECT_FALSE(f->scaling->isVisible());
         EXPECT_TRUE(f->printRange->isVisible());
         EXPECT_TRUE(f->printRange->isEnabled());
         EXPECT_FALSE(f->isEnabled());
-        f->printRange->cmdCencal->click();
+        f->printRange->cancelButton->click();
         EXPECT_TRUE(f->isEnabled());
     }
 }
 
 TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
     f->mDateTime->trigger();
-    f->dateTime->List1->setCurrentRow(16);
+    f->dateTime->formatList->setCurrentRow(16);
     f->dateTime->Option1[1]->click();  // 24 hours
-    f->dateTime->Command2->click();
+    f->dateTime->okButton->click();
     EXPECT_TRUE(f->isEnabled());
     EXPECT_EQ(Stored("frmMain", "ListFormat"), "16");
     EXPECT_EQ(Stored("frmMain", "DateofTime"), "False");
@@ -207,10 +207,10 @@ TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
     // The 12-hour clock reopens as stored.
     f->cmdStart->click();
     f->mDateTime->trigger();
-    EXPECT_EQ(f->dateTime->List1->currentRow(), 16);
+    EXPECT_EQ(f->dateTime->formatList->currentRow(), 16);
     EXPECT_TRUE(f->dateTime->Option1[1]->isChecked());
     f->dateTime->Option1[0]->click();
-    f->dateTime->Command2->click();
+    f->dateTime->okButton->click();
     EXPECT_EQ(f->formats.TimeF, "HH:MM:SSAMPM");
 }
 
@@ -218,7 +218,7 @@ TEST_F(SetupDialogs, AutoSaveConfirmedIsStored) {
     f->mAutoSave->trigger();
     EXPECT_EQ(f->autoSave->windowTitle(), "AutoSave");
     f->autoSave->Check1->setChecked(false);
-    f->autoSave->Command1->click();
+    f->autoSave->okButton->click();
     EXPECT_TRUE(f->isEnabled());
     EXPECT_EQ(Stored("frmMain", "AutoSave"), "0");
 }
@@ -229,25 +229,25 @@ TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
     f->ChkdB->click();
     DecibelDialog& d = *f->deciBels;
     ASSERT_TRUE(d.isVisible());
-    EXPECT_TRUE(d.OptdB[2]->isChecked()) << "Relative Mode by default";
-    d.OptdB[1]->click();
+    EXPECT_TRUE(d.modeOptions[2]->isChecked()) << "Relative Mode by default";
+    d.modeOptions[1]->click();
     EXPECT_TRUE(d.Text1->isEnabled());
     d.Text1->setText("600");
-    d.Command1->click();
+    d.okButton->click();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(Stored("frmDeciBels", "OptdB"), "1");
     EXPECT_EQ(Stored("frmDeciBels", "dBm"), "600");
     EXPECT_EQ(f->recording->ImpedanceText, "600");
     EXPECT_EQ(f->decibels.DbUnitText, "dBm") << "the panel was drawn in dBm";
-    EXPECT_FALSE(f->scaling->chkYaxis[0]->isEnabled());
+    EXPECT_FALSE(f->scaling->yAxisOptions[0]->isEnabled());
 
     // Relative Mode switches REL on.
     f->ChkdB->click();
-    EXPECT_TRUE(f->scaling->chkYaxis[0]->isEnabled()) << "decibels off: Meter Range again";
+    EXPECT_TRUE(f->scaling->yAxisOptions[0]->isEnabled()) << "decibels off: Meter Range again";
     f->ChkdB->click();
-    EXPECT_TRUE(d.OptdB[1]->isChecked());
-    d.OptdB[2]->click();
-    d.Command1->click();
+    EXPECT_TRUE(d.modeOptions[1]->isChecked());
+    d.modeOptions[2]->click();
+    d.okButton->click();
     EXPECT_TRUE(f->ChkREL->isChecked());
     f->ChkdB->click();
     EXPECT_FALSE(d.isVisible());
@@ -256,18 +256,18 @@ TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
     for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
         f->ChkdB->click();
         ASSERT_TRUE(f->ChkdB->isChecked());
-        CloseBy(how, &d, d.Command2);
+        CloseBy(how, &d, d.cancelButton);
         EXPECT_FALSE(d.isVisible());
         EXPECT_FALSE(f->ChkdB->isChecked());
-        EXPECT_EQ(f->decibels.DbMode, "");
+        EXPECT_EQ(f->decibels.Mode, DecibelMode::None);
     }
 }
 
 TEST_F(SetupDialogs, DbTestPrintsTheConversionTable) {
     f->mDbTest->trigger();
     ASSERT_TRUE(f->dbTest->isVisible());
-    f->dbTest->Command1->click();
-    const QStringList lines = f->dbTest->Output->toPlainText().split('\n');
+    f->dbTest->testButton->click();
+    const QStringList lines = f->dbTest->tableText->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 20);
     EXPECT_TRUE(lines[0].startsWith("dBm"));
     EXPECT_TRUE(lines[1].startsWith("0 ")) << lines[1].toStdString();

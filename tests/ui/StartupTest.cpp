@@ -91,7 +91,7 @@ TEST(Help, ContentsOpensTheHelpFileBesideTheProgramOrSaysThereIsNoBrowser) {
         }
         ASSERT_EQ(h.messages.asked.size(), 1u);
         EXPECT_EQ(h.messages.asked[0].message, "Can'nt Find Htm File Explorer!");
-        EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+        EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
         EXPECT_TRUE(started.empty());
     }
 }

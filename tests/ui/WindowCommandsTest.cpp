@@ -29,7 +29,7 @@ TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
     ASSERT_TRUE(first.form->seleDim && first.form->seleDim->isVisible());
     EXPECT_FALSE(first.form->isEnabled());
     first.form->seleDim->Check1->setChecked(true);
-    first.form->seleDim->Command1->click();
+    first.form->seleDim->okButton->click();
     EXPECT_TRUE(first.form->isEnabled());
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "SeleDim"), "1");
 
@@ -59,8 +59,8 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
                 dialog = f.seleDim.get();
             } else {
                 f.mComm->trigger();
-                f.setup->optParity[2]->click();
-                if (which == SetupTesting) f.setup->cmdTest->click();
+                f.setup->parityOptions[2]->click();
+                if (which == SetupTesting) f.setup->testButton->click();
                 dialog = f.setup.get();
             }
             ASSERT_FALSE(f.isEnabled());
@@ -114,22 +114,22 @@ TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
     ASSERT_TRUE(h.StartWithPort());
     MainWindow& f = *h.form;
     f.mComm->trigger();
-    f.setup->cmdTest->click();
+    f.setup->testButton->click();
     ScriptedSerialPort& own = *h.ports.at(1);
     EXPECT_TRUE(f.acquisition->Running);
-    EXPECT_FALSE(f.setup->cmdOK->isEnabled());
-    EXPECT_FALSE(f.setup->cmdQUIT->isEnabled());
+    EXPECT_FALSE(f.setup->okButton->isEnabled());
+    EXPECT_FALSE(f.setup->cancelButton->isEnabled());
     EXPECT_FALSE(h.MainPort().PortOpen());
     EXPECT_TRUE(own.PortOpen());
     own.Feed("11234;008\r\n11234;008\r\n");
     Fire(f.setup->Timer1);
     EXPECT_TRUE(f.setup->labDigits->text().contains("1.234 V")) << f.setup->labDigits->text().toStdString();
 
-    f.setup->CmdStop->click();
+    f.setup->stopTestButton->click();
     EXPECT_FALSE(f.acquisition->Running);
     EXPECT_FALSE(own.PortOpen());
     EXPECT_TRUE(h.MainPort().PortOpen());
-    EXPECT_TRUE(f.setup->cmdOK->isEnabled());
+    EXPECT_TRUE(f.setup->okButton->isEnabled());
 }
 
 TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
@@ -138,8 +138,8 @@ TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
     MainWindow& f = *h.form;
     f.cmdStart->click();
     f.mComm->trigger();
-    f.setup->cmdTest->click();
-    f.setup->CmdStop->click();
+    f.setup->testButton->click();
+    f.setup->stopTestButton->click();
     EXPECT_TRUE(f.acquisition->Running);
     EXPECT_EQ(f.cmdStart->text(), "STOP");
 }

@@ -28,7 +28,7 @@ TEST(Decibels, DialogStoresItsChoice) {
     EXPECT_EQ(db.SelectedOption, 2);
     db.OptdB_Click(0);
     EXPECT_FALSE(db.ConfirmDialog(settings, "600", 0));
-    EXPECT_EQ(db.DbMode, "0");
+    EXPECT_EQ(db.Mode, DecibelMode::Dbv);
     EXPECT_EQ(settings.SettingGet("frmDeciBels", "OptdB", "?"), "");  // "dBV" is stored as ""
 
     Decibels again;
@@ -48,10 +48,10 @@ TEST(Decibels, DialogStoresItsChoice) {
     // Relative mode takes the REL reference.
     again.OptdB_Click(2);
     again.ConfirmDialog(settings, "50", 1.5f);
-    EXPECT_EQ(again.DbMode, "2");
+    EXPECT_EQ(again.Mode, DecibelMode::Relative);
     EXPECT_FLOAT_EQ(again.DbReference, 1.5f);
     again.ChkdB_Clear();
-    EXPECT_EQ(again.DbMode, "");
+    EXPECT_EQ(again.Mode, DecibelMode::None);
 }
 
 TEST(Decibels, TestTableLines) {

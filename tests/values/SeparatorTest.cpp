@@ -21,7 +21,6 @@ TEST(Separator, FiltersFollowTheSeparator) {
     EXPECT_EQ(s.FileFilterExport, "CSV Files(*.csv)|*.csv|Tab Files(*.txt)|*.txt");
     s.ChkDim(1);
     EXPECT_EQ(s.ExtDim, ",");
-    EXPECT_EQ(s.ExtDimF, "1");
     EXPECT_EQ(s.FileFilterRecording, "Recording Files (*,dmm)|*,dmm");
     EXPECT_EQ(s.FileFilterExport, "CSV Files(*,csv)|*,csv|Tab Files(*,txt)|*,txt");
 }
@@ -54,7 +53,7 @@ TEST(Separator, ConfirmFallsBackWithAMessage) {
     EXPECT_EQ(s.Confirm(0, missing, kNow, messages), 0);
     ASSERT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(messages.asked[0].message, "The System Can't Support this select!");
-    EXPECT_EQ(messages.asked[0].kind, "ERROR");
+    EXPECT_EQ(messages.asked[0].kind, MessageKind::Error);
     EXPECT_EQ(s.ExtDim, ".");
     s.Cancel();
     EXPECT_FALSE(s.ExtDimConfirmed);

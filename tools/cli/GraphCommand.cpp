@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "CommandLine.h"
 #include "RecordingFileCommands.h"
@@ -58,12 +59,22 @@ bool EndsWith(const std::string& s, const std::string& tail) {
     return end == tail;
 }
 
-}  // namespace
-
-int RunGraph(const std::vector<std::string>& args) {
+// What the command line asks for.
+struct GraphOptions {
     std::string file, out, start, end;
     bool range = false, landscape = false;
     int weight = 1;
+};
+
+// "--weight N": true when N is a whole number from 1 to 10.
+bool ReadWeight(const std::string& w, int& weight) {
+    auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), weight);
+    return ec == std::errc() && p == w.data() + w.size() && weight >= 1 && weight <= 10;
+}
+
+// The arguments into `o`; the exit status when the command ends here (help, version, a
+// wrong argument). "--range" takes two values, which Qt's parser cannot give one option.
+std::optional<int> ParseGraphArgs(const std::vector<std::string>& args, GraphOptions& o) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-h" || a == "--help") {
@@ -73,80 +84,62 @@ int RunGraph(const std::vector<std::string>& args) {
             return SayVersion();
         } else if (a == "--out") {
             if (i + 1 >= args.size()) return Usage("--out needs a file name");
-            out = args[++i];
+            o.out = args[++i];
         } else if (a == "--range") {
             if (i + 2 >= args.size()) return Usage("--range needs START and END");
-            start = args[++i];
-            end = args[++i];
-            range = true;
+            o.start = args[++i];
+            o.end = args[++i];
+            o.range = true;
         } else if (a == "--weight") {
             if (i + 1 >= args.size()) return Usage("--weight needs a number");
-            const std::string& w = args[++i];
-            auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), weight);
-            if (ec != std::errc() || p != w.data() + w.size() || weight < 1 || weight > 10)
-                return Usage("--weight is a number from 1 to 10");
+            if (!ReadWeight(args[++i], o.weight)) return Usage("--weight is a number from 1 to 10");
         } else if (a == "--landscape") {
-            landscape = true;
+            o.landscape = true;
         } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
             return Usage("unknown option '" + a + "'");
-        } else if (file.empty()) {
-            file = a;
-        } else {
+        } else if (!o.file.empty()) {
             return Usage("one recording file only");
+        } else {
+            o.file = a;
         }
     }
-    if (file.empty()) return Usage("no recording file given");
-    if (out.empty()) return Usage("--out is needed");
+    if (o.file.empty()) return Usage("no recording file given");
+    if (o.out.empty()) return Usage("--out is needed");
+    return std::nullopt;
+}
 
-    // Said before anything is read or drawn, with the system's reason.
-    if (const std::string problem = OutputFileProblem(out); !problem.empty())
-        return Fail("cannot write '" + out + "': " + problem);
-
-    HeadlessRecording h;
-    if (!h.rec.OpenFile(file).loaded) return 1;
-    const RecordStore& store = h.rec.store;
-
-    MeterRange meter;
+// The automatic vertical range: around the highest and lowest reading of the recording.
+GraphRange AutomaticRange(HeadlessRecording& h, MeterRange& meter) {
     GraphRange graphRange;
     graphRange.UpdateGraphRange({.formLoaded = true,
                                  .reading = &h.reading,
                                  .meter = &meter,
                                  .stats = &h.stats,
-                                 .recordCount = store.RecordCount,
+                                 .recordCount = h.rec.store.RecordCount,
                                  .decibels = false,
                                  .dBm = false});
+    return graphRange;
+}
 
-    std::string message;
-    auto chosen = PrintedGraph::ChoosePrintRange(!range, start, end, store.RecordCount, &message);
-    if (!chosen) return Fail(message);
+int WritePdf(const GraphOptions& o, const PrintGraphInput& in, PrintRange chosen) {
+    QPdfWriter writer(QString::fromLocal8Bit(o.out.c_str()));
+    writer.setResolution(kPdfDpi);
+    writer.setTitle(QString::fromLatin1(in.store.RecordingFile.c_str()));
+    QtPrinter printer(writer, true, kMarginMm);
+    printer.SetPaperA4();
+    printer.SetOrientation(o.landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
+    // The printer's dots are much finer than the screen's.
+    PrintedGraph().PrintTrendGraph(printer.Page(), o.weight * 10, false, chosen.n, chosen.st, in);
+    printer.EndDoc();
+    if (!printer.Finish()) return Fail("cannot write '" + o.out + "'");
+    return 0;
+}
 
-    PrintedGraph print;
-    const PrintGraphInput in{.store = store,
-                             .range = graphRange,
-                             .stats = h.stats,
-                             .RangeBottom = meter.RangeBottom,
-                             .stamps = &h.formats};
-    const QString path = QString::fromLocal8Bit(out.c_str());
-
-    if (EndsWith(out, ".pdf")) {
-        QPdfWriter writer(path);
-        writer.setResolution(kPdfDpi);
-        writer.setTitle(QString::fromLatin1(store.RecordingFile.c_str()));
-        QtPrinter printer(writer, true, kMarginMm);
-        printer.SetPaperA4();
-        printer.SetOrientation(landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
-        // The printer's dots are much finer than the screen's.
-        print.PrintTrendGraph(printer.Page(), weight * 10, false, chosen->n, chosen->st, in);
-        printer.EndDoc();
-        if (!printer.Finish()) return Fail("cannot write '" + out + "'");
-        return 0;
-    }
-
-    // A page of A4 at 150 dots per inch, with the printer's margins.
+// A page of A4 at 150 dots per inch, with the printer's margins.
+int WritePng(const GraphOptions& o, const PrintGraphInput& in, PrintRange chosen) {
     const double dotsPerMm = kPngDpi / 25.4;
-    int w = static_cast<int>(std::lround(210 * dotsPerMm)),
-        hgt = static_cast<int>(std::lround(297 * dotsPerMm));
-    if (landscape) std::swap(w, hgt);
+    int w = static_cast<int>(std::lround(210 * dotsPerMm)), hgt = static_cast<int>(std::lround(297 * dotsPerMm));
+    if (o.landscape) std::swap(w, hgt);
     QImage image(w, hgt, QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerMm * 1000)));
     image.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerMm * 1000)));
@@ -155,11 +148,38 @@ int RunGraph(const std::vector<std::string>& args) {
         QPainter painter(&image);
         const double margin = kMarginMm * dotsPerMm;
         QtDrawingSurface page(painter, QRectF(margin, margin, w - 2 * margin, hgt - 2 * margin));
-        const int pen = std::max(1, static_cast<int>(std::lround(weight * 10.0 * kPngDpi / kPdfDpi)));
-        print.PrintTrendGraph(page, pen, false, chosen->n, chosen->st, in);
+        const int pen = std::max(1, static_cast<int>(std::lround(o.weight * 10.0 * kPngDpi / kPdfDpi)));
+        PrintedGraph().PrintTrendGraph(page, pen, false, chosen.n, chosen.st, in);
     }
-    if (!image.save(path, "PNG")) return Fail("cannot write '" + out + "'");
+    if (!image.save(QString::fromLocal8Bit(o.out.c_str()), "PNG")) return Fail("cannot write '" + o.out + "'");
     return 0;
+}
+
+}  // namespace
+
+int RunGraph(const std::vector<std::string>& args) {
+    GraphOptions o;
+    if (auto status = ParseGraphArgs(args, o)) return *status;
+
+    // Said before anything is read or drawn, with the system's reason.
+    if (const std::string problem = OutputFileProblem(o.out); !problem.empty())
+        return Fail("cannot write '" + o.out + "': " + problem);
+
+    HeadlessRecording h;
+    if (!h.rec.OpenFile(o.file).loaded) return 1;
+    MeterRange meter;
+    const GraphRange graphRange = AutomaticRange(h, meter);
+
+    std::string message;
+    auto chosen = PrintedGraph::ChoosePrintRange(!o.range, o.start, o.end, h.rec.store.RecordCount, &message);
+    if (!chosen) return Fail(message);
+
+    const PrintGraphInput in{.store = h.rec.store,
+                             .range = graphRange,
+                             .stats = h.stats,
+                             .RangeBottom = meter.RangeBottom,
+                             .stamps = &h.formats};
+    return EndsWith(o.out, ".pdf") ? WritePdf(o, in, *chosen) : WritePng(o, in, *chosen);
 }
 
 }  // namespace voltaro::cli

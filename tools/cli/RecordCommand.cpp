@@ -80,7 +80,7 @@ public:
     std::string IntervalMinutesText() const override { return std::to_string(interval_ / 60); }
     std::string IntervalSecondsText() const override { return std::to_string(interval_ % 60); }
     bool StopRecordOnOL() const override { return stopOnOL_; }
-    void ShowNotice(const std::string& text) override { ConsoleMessages().ShowMessage(text, "info"); }
+    void ShowNotice(const std::string& text) override { ConsoleMessages().ShowMessage(text, MessageKind::Info); }
     void TimersChanged() override {
         if (onTimers) onTimers();
     }

@@ -34,134 +34,134 @@ GraphScalingDialog::GraphScalingDialog(GraphRange& range, QWidget* parent) : QDi
     setWindowTitle(QStringLiteral("GRAPH SCALING"));
     setModal(false);
 
-    Frame3 = new QGroupBox(QStringLiteral("Graph Range"), this);
-    auto* g3 = new QGridLayout(Frame3);
+    rangeGroup = new QGroupBox(QStringLiteral("Graph Range"), this);
+    auto* g3 = new QGridLayout(rangeGroup);
     const char* captions[] = {"Reading Max", "Reading Min", "Graph High Limit", "Graph Low Limit"};
     for (int i = 0; i < 2; ++i) {
-        LabelMax[i] = new QLabel(Frame3);
-        LabelMin[i] = new QLabel(Frame3);
-        for (QLabel* l : {LabelMax[i], LabelMin[i]}) l->setFrameShape(QFrame::Panel);
-        g3->addWidget(new QLabel(QString::fromLatin1(captions[2 * i]), Frame3), 2 * i, 0);
-        g3->addWidget(LabelMax[i], 2 * i, 1);
-        g3->addWidget(new QLabel(QString::fromLatin1(captions[2 * i + 1]), Frame3), 2 * i + 1, 0);
-        g3->addWidget(LabelMin[i], 2 * i + 1, 1);
+        maxLabels[i] = new QLabel(rangeGroup);
+        minLabels[i] = new QLabel(rangeGroup);
+        for (QLabel* l : {maxLabels[i], minLabels[i]}) l->setFrameShape(QFrame::Panel);
+        g3->addWidget(new QLabel(QString::fromLatin1(captions[2 * i]), rangeGroup), 2 * i, 0);
+        g3->addWidget(maxLabels[i], 2 * i, 1);
+        g3->addWidget(new QLabel(QString::fromLatin1(captions[2 * i + 1]), rangeGroup), 2 * i + 1, 0);
+        g3->addWidget(minLabels[i], 2 * i + 1, 1);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Y axis"), this);
-    auto* g1 = new QGridLayout(Frame1);
+    yAxisGroup = new QGroupBox(QStringLiteral("Y axis"), this);
+    auto* g1 = new QGridLayout(yAxisGroup);
     const char* rules[] = {"Meter Range", "Auto Range", "Range"};
     for (int i = 0; i < 3; ++i) {
-        chkYaxis[i] = new QRadioButton(QString::fromLatin1(rules[i]), Frame1);
-        g1->addWidget(chkYaxis[i], i, 0);
-        connect(chkYaxis[i], &QRadioButton::clicked, this, [this, i] { chkYaxis_Click(i); });
+        yAxisOptions[i] = new QRadioButton(QString::fromLatin1(rules[i]), yAxisGroup);
+        g1->addWidget(yAxisOptions[i], i, 0);
+        connect(yAxisOptions[i], &QRadioButton::clicked, this, [this, i] { YaxisChosen(i); });
     }
-    TextHigh = new QLineEdit(Frame1);
-    TextLow = new QLineEdit(Frame1);
-    g1->addWidget(new QLabel(QStringLiteral("or High Limit"), Frame1), 3, 0);
-    g1->addWidget(TextHigh, 3, 1);
-    g1->addWidget(new QLabel(QStringLiteral("and Low Limit"), Frame1), 4, 0);
-    g1->addWidget(TextLow, 4, 1);
-    chkGraphdB = new QCheckBox(QStringLiteral("Change Graph to dB Scale using limits above"), Frame1);
-    g1->addWidget(chkGraphdB, 5, 0, 1, 2);
-    LabeldB = new QLabel(Frame1);
-    g1->addWidget(LabeldB, 6, 0, 1, 2);
-    connect(TextHigh, &QLineEdit::textChanged, this, &GraphScalingDialog::RangeInputsChanged);
-    connect(TextLow, &QLineEdit::textChanged, this, &GraphScalingDialog::RangeInputsChanged);
-    connect(chkGraphdB, &QCheckBox::clicked, this, &GraphScalingDialog::chkGraphdB_Click);
+    highLimitBox = new QLineEdit(yAxisGroup);
+    lowLimitBox = new QLineEdit(yAxisGroup);
+    g1->addWidget(new QLabel(QStringLiteral("or High Limit"), yAxisGroup), 3, 0);
+    g1->addWidget(highLimitBox, 3, 1);
+    g1->addWidget(new QLabel(QStringLiteral("and Low Limit"), yAxisGroup), 4, 0);
+    g1->addWidget(lowLimitBox, 4, 1);
+    decibelScaleBox = new QCheckBox(QStringLiteral("Change Graph to dB Scale using limits above"), yAxisGroup);
+    g1->addWidget(decibelScaleBox, 5, 0, 1, 2);
+    decibelLimitsLabel = new QLabel(yAxisGroup);
+    g1->addWidget(decibelLimitsLabel, 6, 0, 1, 2);
+    connect(highLimitBox, &QLineEdit::textChanged, this, &GraphScalingDialog::RangeInputsChanged);
+    connect(lowLimitBox, &QLineEdit::textChanged, this, &GraphScalingDialog::RangeInputsChanged);
+    connect(decibelScaleBox, &QCheckBox::clicked, this, &GraphScalingDialog::DecibelScaleToggled);
 
-    Frame2 = new QGroupBox(QStringLiteral("X axis"), this);
-    auto* g2 = new QGridLayout(Frame2);
+    xAxisGroup = new QGroupBox(QStringLiteral("X axis"), this);
+    auto* g2 = new QGridLayout(xAxisGroup);
     const char* units[] = {"MIN", "SEC"};
     for (int i = 0; i < 2; ++i) {
-        TextXaxis[i] = new QLineEdit(Frame2);
-        VScroll1[i] = new QScrollBar(Qt::Vertical, Frame2);
-        VScroll1[i]->setRange(0, kSpinnerMax[i]);
-        VScroll1[i]->setFixedHeight(TextXaxis[i]->sizeHint().height());
-        g2->addWidget(TextXaxis[i], 0, 3 * i);
-        g2->addWidget(VScroll1[i], 0, 3 * i + 1);
-        g2->addWidget(new QLabel(QString::fromLatin1(units[i]), Frame2), 0, 3 * i + 2);
-        connect(TextXaxis[i], &QLineEdit::textEdited, this, [this, i] { TextXaxis_Change(i); });
-        connect(VScroll1[i], &QScrollBar::valueChanged, this, [this, i] { VScroll1_Change(i); });
+        intervalBoxes[i] = new QLineEdit(xAxisGroup);
+        intervalSpinners[i] = new QScrollBar(Qt::Vertical, xAxisGroup);
+        intervalSpinners[i]->setRange(0, kSpinnerMax[i]);
+        intervalSpinners[i]->setFixedHeight(intervalBoxes[i]->sizeHint().height());
+        g2->addWidget(intervalBoxes[i], 0, 3 * i);
+        g2->addWidget(intervalSpinners[i], 0, 3 * i + 1);
+        g2->addWidget(new QLabel(QString::fromLatin1(units[i]), xAxisGroup), 0, 3 * i + 2);
+        connect(intervalBoxes[i], &QLineEdit::textEdited, this, [this, i] { IntervalTyped(i); });
+        connect(intervalSpinners[i], &QScrollBar::valueChanged, this, [this, i] { IntervalScrolled(i); });
     }
-    chkStop = new QCheckBox(QStringLiteral("Stop Record on OL input"), Frame2);
-    g2->addWidget(chkStop, 1, 0, 1, 6);
+    stopOnOverloadBox = new QCheckBox(QStringLiteral("Stop Record on OL input"), xAxisGroup);
+    g2->addWidget(stopOnOverloadBox, 1, 0, 1, 6);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(Command1, &QPushButton::clicked, this, &GraphScalingDialog::okClicked);
-    connect(Command2, &QPushButton::clicked, this, &GraphScalingDialog::reject);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(okButton, &QPushButton::clicked, this, &GraphScalingDialog::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &GraphScalingDialog::reject);
 
     auto* all = new QGridLayout(this);
-    all->addWidget(Frame3, 0, 0);
-    all->addWidget(Frame1, 0, 1, 2, 1);
-    all->addWidget(Frame2, 1, 0);
-    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
+    all->addWidget(rangeGroup, 0, 0);
+    all->addWidget(yAxisGroup, 0, 1, 2, 1);
+    all->addWidget(xAxisGroup, 1, 0);
+    QHBoxLayout* buttons = ButtonRow(okButton, cancelButton);
     all->addLayout(buttons, 2, 0, 1, 2);
 }
 
 void GraphScalingDialog::ReadVal(const ScalingSettings& stored) {
     {
-        QSignalBlocker quietHigh(TextHigh), quietLow(TextLow);
-        TextHigh->setText(Latin1(stored.RangeMax));
-        TextLow->setText(Latin1(stored.RangeMin));
+        QSignalBlocker quietHigh(highLimitBox), quietLow(lowLimitBox);
+        highLimitBox->setText(Latin1(stored.RangeMax));
+        lowLimitBox->setText(Latin1(stored.RangeMin));
     }
     range_.TextHigh = stored.RangeMax;
     range_.TextLow = stored.RangeMin;
-    chkYaxis[stored.SelectedYaxis()]->setChecked(true);
-    TextHigh->setEnabled(stored.SelectedYaxis() == GraphRange::kRange);
-    TextLow->setEnabled(stored.SelectedYaxis() == GraphRange::kRange);
-    chkGraphdB->setChecked(stored.GraphdB != 0);
-    chkStop->setChecked(stored.StopLO != 0);
-    VScroll1[0]->setValue(stored.Xaxis0);
-    VScroll1[1]->setValue(stored.Xaxis1);
-    for (int i = 0; i < 2; ++i) VScroll1_Change(i);
+    yAxisOptions[stored.SelectedYaxis()]->setChecked(true);
+    highLimitBox->setEnabled(stored.SelectedYaxis() == GraphRange::kRange);
+    lowLimitBox->setEnabled(stored.SelectedYaxis() == GraphRange::kRange);
+    decibelScaleBox->setChecked(stored.GraphdB != 0);
+    stopOnOverloadBox->setChecked(stored.StopLO != 0);
+    intervalSpinners[0]->setValue(stored.Xaxis0);
+    intervalSpinners[1]->setValue(stored.Xaxis1);
+    for (int i = 0; i < 2; ++i) IntervalScrolled(i);
     // The option and the dB box as stored decide which choices are offered.
-    chkGraphdB_Click();
+    DecibelScaleToggled();
 }
 
 ScalingSettings GraphScalingDialog::Current() const {
     ScalingSettings s;
-    s.RangeMax = Latin1Text(TextHigh);
-    s.RangeMin = Latin1Text(TextLow);
-    for (int i = 0; i < 3; ++i) s.Yaxis[i] = chkYaxis[i]->isChecked();
-    s.GraphdB = chkGraphdB->isChecked() ? 1 : 0;
-    s.Xaxis0 = VScroll1[0]->value();
-    s.Xaxis1 = VScroll1[1]->value();
-    s.StopLO = chkStop->isChecked() ? 1 : 0;
+    s.RangeMax = Latin1Text(highLimitBox);
+    s.RangeMin = Latin1Text(lowLimitBox);
+    for (int i = 0; i < 3; ++i) s.Yaxis[i] = yAxisOptions[i]->isChecked();
+    s.GraphdB = decibelScaleBox->isChecked() ? 1 : 0;
+    s.Xaxis0 = intervalSpinners[0]->value();
+    s.Xaxis1 = intervalSpinners[1]->value();
+    s.StopLO = stopOnOverloadBox->isChecked() ? 1 : 0;
     return s;
 }
 
 bool GraphScalingDialog::TakeTypedInterval() {
     std::array<int, 2> typed{};
     for (int i = 0; i < 2; ++i) {
-        const auto value = TypedIntervalValue(Latin1Text(TextXaxis[i]), kSpinnerMax[i]);
+        const auto value = TypedIntervalValue(Latin1Text(intervalBoxes[i]), kSpinnerMax[i]);
         if (!value) {
-            TextXaxis[i]->setFocus();
-            TextXaxis[i]->selectAll();
+            intervalBoxes[i]->setFocus();
+            intervalBoxes[i]->selectAll();
             return false;
         }
         typed[i] = *value;
     }
     for (int i = 0; i < 2; ++i) {
-        VScroll1[i]->setValue(kSpinnerMax[i] - typed[i]);
-        VScroll1_Change(i);  // the box shows the number taken ("007" as 7, empty as 0)
+        intervalSpinners[i]->setValue(kSpinnerMax[i] - typed[i]);
+        IntervalScrolled(i);  // the box shows the number taken ("007" as 7, empty as 0)
     }
     return true;
 }
 
 void GraphScalingDialog::ShowScalingLabels() {
-    LabelMax[0]->setText(Latin1(range_.Labels[0]));
-    LabelMin[0]->setText(Latin1(range_.Labels[1]));
-    LabelMax[1]->setText(Latin1(range_.Labels[2]));
-    LabelMin[1]->setText(Latin1(range_.Labels[3]));
-    LabeldB->setText(Latin1(range_.LabeldB));
+    maxLabels[0]->setText(Latin1(range_.Labels[0]));
+    minLabels[0]->setText(Latin1(range_.Labels[1]));
+    maxLabels[1]->setText(Latin1(range_.Labels[2]));
+    minLabels[1]->setText(Latin1(range_.Labels[3]));
+    decibelLimitsLabel->setText(Latin1(range_.LabeldB));
 }
 
 void GraphScalingDialog::ApplyChoices(const YaxisChoices& c) {
-    for (int i = 0; i < 3; ++i) chkYaxis[i]->setEnabled(c.enabled[i]);
-    chkYaxis[c.selected]->setChecked(true);
-    TextHigh->setEnabled(c.selected == GraphRange::kRange);
-    TextLow->setEnabled(c.selected == GraphRange::kRange);
+    for (int i = 0; i < 3; ++i) yAxisOptions[i]->setEnabled(c.enabled[i]);
+    yAxisOptions[c.selected]->setChecked(true);
+    highLimitBox->setEnabled(c.selected == GraphRange::kRange);
+    lowLimitBox->setEnabled(c.selected == GraphRange::kRange);
     range_.Yaxis = c.selected;
 }
 
@@ -171,46 +171,46 @@ static int SelectedOf(const std::array<QRadioButton*, 3>& options) {
     return GraphRange::kAutoRange;
 }
 
-void GraphScalingDialog::chkYaxis_Click(int index) {
-    TextHigh->setEnabled(index == GraphRange::kRange);
-    TextLow->setEnabled(index == GraphRange::kRange);
+void GraphScalingDialog::YaxisChosen(int index) {
+    highLimitBox->setEnabled(index == GraphRange::kRange);
+    lowLimitBox->setEnabled(index == GraphRange::kRange);
     range_.Yaxis = index;
     RangeInputsChanged();
 }
 
-void GraphScalingDialog::chkGraphdB_Click() {
+void GraphScalingDialog::DecibelScaleToggled() {
     const bool decibels = DecibelsOn && DecibelsOn();
-    ApplyChoices(GraphdBChoices(chkGraphdB->isChecked(), decibels, SelectedOf(chkYaxis)));
+    ApplyChoices(GraphdBChoices(decibelScaleBox->isChecked(), decibels, SelectedOf(yAxisOptions)));
     RangeInputsChanged();
 }
 
 void GraphScalingDialog::DecibelsConfirmed() {
     YaxisChoices now;
-    for (int i = 0; i < 3; ++i) now.enabled[i] = chkYaxis[i]->isEnabled();
-    now.selected = SelectedOf(chkYaxis);
+    for (int i = 0; i < 3; ++i) now.enabled[i] = yAxisOptions[i]->isEnabled();
+    now.selected = SelectedOf(yAxisOptions);
     ApplyChoices(DecibelsConfirmedChoices(now));
 }
 
 void GraphScalingDialog::DecibelsCleared() {
-    chkYaxis[GraphRange::kMeterRange]->setEnabled(!chkGraphdB->isChecked());
+    yAxisOptions[GraphRange::kMeterRange]->setEnabled(!decibelScaleBox->isChecked());
 }
 
 void GraphScalingDialog::RangeInputsChanged() {
-    range_.TextHigh = Latin1Text(TextHigh);
-    range_.TextLow = Latin1Text(TextLow);
+    range_.TextHigh = Latin1Text(highLimitBox);
+    range_.TextLow = Latin1Text(lowLimitBox);
     if (UpdateGraphRange) UpdateGraphRange();
     ShowScalingLabels();
 }
 
-void GraphScalingDialog::TextXaxis_Change(int index) {
-    const auto value = SpinnerValueFor(Latin1Text(TextXaxis[index]), kSpinnerMax[index]);
+void GraphScalingDialog::IntervalTyped(int index) {
+    const auto value = SpinnerValueFor(Latin1Text(intervalBoxes[index]), kSpinnerMax[index]);
     if (!value) return;
-    QSignalBlocker quiet(VScroll1[index]);  // the text stays as typed
-    VScroll1[index]->setValue(*value);
+    QSignalBlocker quiet(intervalSpinners[index]);  // the text stays as typed
+    intervalSpinners[index]->setValue(*value);
 }
 
-void GraphScalingDialog::VScroll1_Change(int index) {
-    TextXaxis[index]->setText(Latin1(SpinnerText(kSpinnerMax[index], VScroll1[index]->value())));
+void GraphScalingDialog::IntervalScrolled(int index) {
+    intervalBoxes[index]->setText(Latin1(SpinnerText(kSpinnerMax[index], intervalSpinners[index]->value())));
 }
 
 void GraphScalingDialog::reject() {

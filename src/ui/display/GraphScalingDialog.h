@@ -25,21 +25,21 @@ class GraphScalingDialog : public QDialog {
 public:
     explicit GraphScalingDialog(GraphRange& range, QWidget* parent = nullptr);
 
-    QGroupBox* Frame3 = nullptr;  // "Graph Range"
-    std::array<QLabel*, 2> LabelMax{};
-    std::array<QLabel*, 2> LabelMin{};
-    QGroupBox* Frame1 = nullptr;  // "Y axis"
-    std::array<QRadioButton*, 3> chkYaxis{};
-    QLineEdit* TextHigh = nullptr;
-    QLineEdit* TextLow = nullptr;
-    QCheckBox* chkGraphdB = nullptr;
-    QLabel* LabeldB = nullptr;
-    QGroupBox* Frame2 = nullptr;  // "X axis"
-    std::array<QLineEdit*, 2> TextXaxis{};
-    std::array<QScrollBar*, 2> VScroll1{};
-    QCheckBox* chkStop = nullptr;
-    QPushButton* Command1 = nullptr;  // "OK"
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    QGroupBox* rangeGroup = nullptr;  // "Graph Range"
+    std::array<QLabel*, 2> maxLabels{};
+    std::array<QLabel*, 2> minLabels{};
+    QGroupBox* yAxisGroup = nullptr;  // "Y axis"
+    std::array<QRadioButton*, 3> yAxisOptions{};
+    QLineEdit* highLimitBox = nullptr;
+    QLineEdit* lowLimitBox = nullptr;
+    QCheckBox* decibelScaleBox = nullptr;
+    QLabel* decibelLimitsLabel = nullptr;
+    QGroupBox* xAxisGroup = nullptr;  // "X axis"
+    std::array<QLineEdit*, 2> intervalBoxes{};
+    std::array<QScrollBar*, 2> intervalSpinners{};
+    QCheckBox* stopOnOverloadBox = nullptr;
+    QPushButton* okButton = nullptr;  // "OK"
+    QPushButton* cancelButton = nullptr;  // "Cancel"
 
     // Recomputes the graph's range from the main window's state; set by the main window.
     std::function<void()> UpdateGraphRange;
@@ -59,8 +59,8 @@ public:
     // The main window's decibels were switched off: "Meter Range" is offered again.
     void DecibelsCleared();
 
-    void chkYaxis_Click(int index);
-    void chkGraphdB_Click();
+    void YaxisChosen(int index);
+    void DecibelScaleToggled();
 
     // Escape and the close box end as Cancel does.
     void reject() override;
@@ -72,8 +72,8 @@ signals:
 private:
     void ApplyChoices(const YaxisChoices& c);
     void RangeInputsChanged();
-    void TextXaxis_Change(int index);
-    void VScroll1_Change(int index);
+    void IntervalTyped(int index);
+    void IntervalScrolled(int index);
 
     GraphRange& range_;
 };

@@ -47,7 +47,7 @@ SerialSetupDialog::SerialSetupDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Communications"));
 
-    QGroupBox* ports = BuildArray("Port", "optPort", optPort,
+    QGroupBox* ports = BuildArray("Port", "optPort", portOptions,
                                   {{0, "0"},
                                    {1, "1"},
                                    {2, "2"},
@@ -66,46 +66,46 @@ SerialSetupDialog::SerialSetupDialog(QWidget* parent) : QDialog(parent) {
         labDevice[n] = new QLabel(ports);
         labDevice[n]->setObjectName(QStringLiteral("labDevice"));
         labDevice[n]->setProperty("index", n);
-        if (optPort[n]->isVisibleTo(this)) {
+        if (portOptions[n]->isVisibleTo(this)) {
             int row, col, rs, cs;
-            portGrid->getItemPosition(portGrid->indexOf(optPort[n]), &row, &col, &rs, &cs);
+            portGrid->getItemPosition(portGrid->indexOf(portOptions[n]), &row, &col, &rs, &cs);
             portGrid->addWidget(labDevice[n], row, 1);
         } else {
             labDevice[n]->setVisible(false);
         }
     }
     QGroupBox* baud =
-        BuildArray("Baud Rate", "optBaud", optBaud,
+        BuildArray("Baud Rate", "optBaud", baudOptions,
                    {{0, "2400"}, {1, "4800"}, {2, "9600"}, {3, "14400"}, {4, "22800"}}, {1, 2, 3, 4});
-    labBaudNote = new QLabel(QStringLiteral("Other meter models\nsend at 9600 baud."), baud);
-    labBaudNote->setObjectName(QStringLiteral("labBaudNote"));
-    static_cast<QGridLayout*>(baud->layout())->addWidget(labBaudNote, 1, 0);
+    baudNote = new QLabel(QStringLiteral("Other meter models\nsend at 9600 baud."), baud);
+    baudNote->setObjectName(QStringLiteral("labBaudNote"));
+    static_cast<QGridLayout*>(baud->layout())->addWidget(baudNote, 1, 0);
     QGroupBox* parity =
-        BuildArray("Parity", "optParity", optParity, {{0, "O"}, {1, "E"}, {2, "N"}, {3, "M"}, {4, "S"}}, {});
+        BuildArray("Parity", "optParity", parityOptions, {{0, "O"}, {1, "E"}, {2, "N"}, {3, "M"}, {4, "S"}}, {});
     QGroupBox* data =
-        BuildArray("Data Bits", "optData", optData, {{0, "5"}, {2, "6"}, {3, "7"}, {4, "8"}, {9, "4"}}, {});
-    QGroupBox* stop = BuildArray("Stop Bits", "optStop", optStop, {{0, "1"}, {1, "1.5"}, {2, "2"}}, {});
+        BuildArray("Data Bits", "optData", dataBitsOptions, {{0, "5"}, {2, "6"}, {3, "7"}, {4, "8"}, {9, "4"}}, {});
+    QGroupBox* stop = BuildArray("Stop Bits", "optStop", stopBitsOptions, {{0, "1"}, {1, "1.5"}, {2, "2"}}, {});
 
-    labvolts2 = new QLabel(this);
-    labvolts2->setObjectName(QStringLiteral("labvolts2"));
-    QFont bold = labvolts2->font();
+    summaryLabel = new QLabel(this);
+    summaryLabel->setObjectName(QStringLiteral("labvolts2"));
+    QFont bold = summaryLabel->font();
     bold.setBold(true);
-    labvolts2->setFont(bold);
+    summaryLabel->setFont(bold);
     labDigits = new QLabel(this);
     labDigits->setObjectName(QStringLiteral("labDigits"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdQUIT = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdQUIT->setObjectName(QStringLiteral("cmdQUIT"));
-    cmdTest = new QPushButton(QStringLiteral("Start"), this);
-    cmdTest->setObjectName(QStringLiteral("cmdTest"));
-    CmdStop = new QPushButton(QStringLiteral("STop"), this);
-    CmdStop->setObjectName(QStringLiteral("CmdStop"));
-    cmdOK->setAutoDefault(false);
-    cmdQUIT->setAutoDefault(false);
-    cmdTest->setAutoDefault(false);
-    CmdStop->setAutoDefault(false);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmdQUIT"));
+    testButton = new QPushButton(QStringLiteral("Start"), this);
+    testButton->setObjectName(QStringLiteral("cmdTest"));
+    stopTestButton = new QPushButton(QStringLiteral("STop"), this);
+    stopTestButton->setObjectName(QStringLiteral("CmdStop"));
+    okButton->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+    testButton->setAutoDefault(false);
+    stopTestButton->setAutoDefault(false);
 
     auto* arrays = new QHBoxLayout;
     arrays->addWidget(ports);
@@ -117,13 +117,13 @@ SerialSetupDialog::SerialSetupDialog(QWidget* parent) : QDialog(parent) {
     arrays->addWidget(data);
 
     auto* test = new QHBoxLayout;
-    test->addWidget(cmdTest);
-    test->addWidget(CmdStop);
+    test->addWidget(testButton);
+    test->addWidget(stopTestButton);
     test->addWidget(labDigits, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(labvolts2, 1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdQUIT);
+    buttons->addWidget(summaryLabel, 1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
 
     auto* all = new QVBoxLayout(this);
     all->addLayout(arrays);
@@ -132,18 +132,18 @@ SerialSetupDialog::SerialSetupDialog(QWidget* parent) : QDialog(parent) {
 
     Timer1.setInterval(500);
     connect(this, &SerialSetupDialog::optionClicked, this, &SerialSetupDialog::OptionClick);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdQUIT, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdTest, &QPushButton::clicked, this, [this] {
-        cmdOK->setEnabled(false);
-        cmdQUIT->setEnabled(false);
-        CmdStop->setEnabled(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(testButton, &QPushButton::clicked, this, [this] {
+        okButton->setEnabled(false);
+        cancelButton->setEnabled(false);
+        stopTestButton->setEnabled(true);
         emit testStarted();
     });
-    connect(CmdStop, &QPushButton::clicked, this, [this] {
-        cmdOK->setEnabled(true);
-        cmdQUIT->setEnabled(true);
-        CmdStop->setEnabled(false);  // enabled only while a test runs: closing ends just that one
+    connect(stopTestButton, &QPushButton::clicked, this, [this] {
+        okButton->setEnabled(true);
+        cancelButton->setEnabled(true);
+        stopTestButton->setEnabled(false);  // enabled only while a test runs: closing ends just that one
         Timer1.stop();
         emit testStopped();
     });
@@ -152,7 +152,7 @@ SerialSetupDialog::SerialSetupDialog(QWidget* parent) : QDialog(parent) {
 SerialSetupDialog::~SerialSetupDialog() = default;
 
 void SerialSetupDialog::AttachPort(std::unique_ptr<SerialPort> port) {
-    MSComm = std::move(port);
+    port_ = std::move(port);
 }
 
 int SerialSetupDialog::ScanPorts() {
@@ -161,16 +161,16 @@ int SerialSetupDialog::ScanPorts() {
     line.MakeSerialTexts();
     int count = 0;
     for (int n = 1; n <= 10; ++n) {
-        optPort[n]->setEnabled(false);
-        MSComm->SetCommPort(n);
-        MSComm->SetSettings(line.LineSettings);
-        if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
-        MSComm->SetPortOpen(true);
-        if (MSComm->PortOpen()) {
-            optPort[n]->setEnabled(true);
+        portOptions[n]->setEnabled(false);
+        port_->SetCommPort(n);
+        port_->SetSettings(line.LineSettings);
+        if (port_->PortOpen()) port_->SetPortOpen(false);
+        port_->SetPortOpen(true);
+        if (port_->PortOpen()) {
+            portOptions[n]->setEnabled(true);
             ++count;
         }
-        MSComm->SetPortOpen(false);
+        port_->SetPortOpen(false);
     }
     return count;
 }
@@ -179,7 +179,7 @@ bool SerialSetupDialog::Form_Load(bool debugMode) {
     PortsFound = ScanPorts();
     if (PortsFound == 0 && !debugMode) return false;
     Timer1.stop();
-    CmdStop->setEnabled(false);
+    stopTestButton->setEnabled(false);
     SelectStored();
     Changed = false;
     return true;
@@ -187,30 +187,30 @@ bool SerialSetupDialog::Form_Load(bool debugMode) {
 
 void SerialSetupDialog::SelectStored() {
     const AppSettings& a = *settings_;
-    if (a.Port != 0 && optPort[a.Port]) optPort[a.Port]->setChecked(true);
-    if (optBaud[a.Baud]) optBaud[a.Baud]->setChecked(true);
-    if (optData[a.Data]) optData[a.Data]->setChecked(true);
-    if (optParity[a.Parity]) optParity[a.Parity]->setChecked(true);
-    if (optStop[a.Stop]) optStop[a.Stop]->setChecked(true);
+    if (a.Port != 0 && portOptions[a.Port]) portOptions[a.Port]->setChecked(true);
+    if (baudOptions[a.Baud]) baudOptions[a.Baud]->setChecked(true);
+    if (dataBitsOptions[a.Data]) dataBitsOptions[a.Data]->setChecked(true);
+    if (parityOptions[a.Parity]) parityOptions[a.Parity]->setChecked(true);
+    if (stopBitsOptions[a.Stop]) stopBitsOptions[a.Stop]->setChecked(true);
 }
 
 void SerialSetupDialog::ChkCommOK(AppSettings& a) {
-    if (!optPort[a.Port] || !optPort[a.Port]->isEnabled()) {
+    if (!portOptions[a.Port] || !portOptions[a.Port]->isEnabled()) {
         for (int n = 1; n <= 10; ++n) {
-            if (optPort[n]->isEnabled()) {
+            if (portOptions[n]->isEnabled()) {
                 a.Port = n;
-                a.PortText = CaptionOf(optPort[n]).toStdString();
+                a.PortText = CaptionOf(portOptions[n]).toStdString();
                 break;
             }
         }
     }
-    if (optPort[a.Port]) optPort[a.Port]->setChecked(true);
+    if (portOptions[a.Port]) portOptions[a.Port]->setChecked(true);
 }
 
 void SerialSetupDialog::ShowSettings() {
     AppSettings& a = *settings_;
     a.MakeSerialTexts();
-    labvolts2->setText(QString::fromStdString("COM" + a.PortText + "," + a.LineSettings));
+    summaryLabel->setText(QString::fromStdString("COM" + a.PortText + "," + a.LineSettings));
 }
 
 void SerialSetupDialog::OptionClick(const QString& array, int index) {
@@ -225,11 +225,11 @@ void SerialSetupDialog::OptionClick(const QString& array, int index) {
     ShowSettings();
 }
 
-void SerialSetupDialog::cmdOK_Click() {
+void SerialSetupDialog::OkClicked() {
     if (Changed) emit settingsConfirmed();
 }
 
-void SerialSetupDialog::cmdQUIT_Click() {
+void SerialSetupDialog::CancelClicked() {
     // Cancel leaves the line as it was before the dialog was shown.
     if (!Changed || !atOpen_ || !settings_) return;
     AppSettings& a = *settings_;
@@ -250,11 +250,11 @@ void SerialSetupDialog::cmdQUIT_Click() {
 }
 
 void SerialSetupDialog::done(int result) {
-    if (CmdStop->isEnabled()) CmdStop->click();  // the line test ends with the dialog
+    if (stopTestButton->isEnabled()) stopTestButton->click();  // the line test ends with the dialog
     if (result == Accepted) {
-        cmdOK_Click();
+        OkClicked();
     } else {
-        cmdQUIT_Click();
+        CancelClicked();
     }
     Changed = false;
     atOpen_.reset();

@@ -27,7 +27,7 @@ public:
     // The dialog's own serial control, and the serial settings the dialog edits.
     void AttachPort(std::unique_ptr<SerialPort> port);
     void AttachSettings(AppSettings& settings) { settings_ = &settings; }
-    SerialPort& Port() { return *MSComm; }
+    SerialPort& Port() { return *port_; }
 
     // Marks which ports 1 to 10 open with the line settings; the number that do.
     int ScanPorts();
@@ -46,20 +46,20 @@ public:
     QTimer Timer1;  // polls the line while its test runs, from Start to STop
 
     // Option arrays under their indices; an index the array does not have stays empty.
-    std::array<QRadioButton*, 11> optPort{};
-    std::array<QRadioButton*, 5> optBaud{};
-    std::array<QRadioButton*, 5> optParity{};
-    std::array<QRadioButton*, 10> optData{};
-    std::array<QRadioButton*, 3> optStop{};
+    std::array<QRadioButton*, 11> portOptions{};
+    std::array<QRadioButton*, 5> baudOptions{};
+    std::array<QRadioButton*, 5> parityOptions{};
+    std::array<QRadioButton*, 10> dataBitsOptions{};
+    std::array<QRadioButton*, 3> stopBitsOptions{};
     std::array<QLabel*, 11> labDevice{};  // the device behind each port number
 
-    QLabel* labBaudNote = nullptr;
-    QLabel* labvolts2 = nullptr;  // the summary "COM2,2400,O,7,1"
+    QLabel* baudNote = nullptr;
+    QLabel* summaryLabel = nullptr;  // the summary "COM2,2400,O,7,1"
     QLabel* labDigits = nullptr;  // the reading of the line test
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdQUIT = nullptr;
-    QPushButton* cmdTest = nullptr;
-    QPushButton* CmdStop = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* testButton = nullptr;
+    QPushButton* stopTestButton = nullptr;
 
     // The caption of a choice: the value that goes into the line settings.
     static QString CaptionOf(const QRadioButton* option);
@@ -82,14 +82,14 @@ protected:
 
 private:
     void OptionClick(const QString& array, int index);
-    void cmdOK_Click();
-    void cmdQUIT_Click();
+    void OkClicked();
+    void CancelClicked();
 
     AppSettings* settings_ = nullptr;
     // The serial line as it was when the dialog was shown; the rest of the settings may change
     // meanwhile (a save names a recent file) and is not the dialog's to put back.
     std::unique_ptr<AppSettings> atOpen_;
-    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<SerialPort> port_;
 
     template <size_t N>
     QGroupBox* BuildArray(const char* title, const char* name, std::array<QRadioButton*, N>& options,

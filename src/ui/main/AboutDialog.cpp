@@ -11,26 +11,26 @@ AboutDialog::AboutDialog(const QString& title, const QString& version, const QPi
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout0"));
     setWindowTitle(QStringLiteral("About"));
-    Image1 = new QLabel(this);
-    Image1->setPixmap(logo);
-    lblTitle = new QLabel(title, this);
-    QFont f = lblTitle->font();
+    logoLabel = new QLabel(this);
+    logoLabel->setPixmap(logo);
+    titleLabel = new QLabel(title, this);
+    QFont f = titleLabel->font();
     f.setPointSize(14);
     f.setBold(true);
-    lblTitle->setFont(f);
-    Label3 = new QLabel(version, this);
+    titleLabel->setFont(f);
+    versionLabel = new QLabel(version, this);
     auto* line = new QLabel(QStringLiteral("Desktop companion for RS-232 handheld multimeters"), this);
     auto* maker = new QLabel(QStringLiteral("The Voltaro project"), this);
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    closeButton = new QPushButton(QStringLiteral("Close"), this);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(lblTitle, 0, 1);
-    grid->addWidget(Label3, 1, 1);
+    grid->addWidget(logoLabel, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(titleLabel, 0, 1);
+    grid->addWidget(versionLabel, 1, 1);
     grid->addWidget(line, 2, 1);
     grid->addWidget(maker, 3, 1);
-    grid->addWidget(Command1, 4, 1, Qt::AlignRight);
+    grid->addWidget(closeButton, 4, 1, Qt::AlignRight);
 }
 
 QString AboutVersionText(const QString& executablePath) {

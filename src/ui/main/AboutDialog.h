@@ -14,10 +14,10 @@ public:
     // title: the ProductTitle; version: "Version 1.0.0 (12/05/26)"; logo: the main window's icon.
     AboutDialog(const QString& title, const QString& version, const QPixmap& logo, QWidget* parent = nullptr);
 
-    QLabel* lblTitle = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Image1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* versionLabel = nullptr;
+    QLabel* logoLabel = nullptr;
+    QPushButton* closeButton = nullptr;
 };
 
 // "Version " + major.minor.revision + " (" + the executable's modification date as MM/DD/YY + ")".

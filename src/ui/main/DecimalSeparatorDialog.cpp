@@ -13,19 +13,19 @@ namespace voltaro {
 DecimalSeparatorDialog::DecimalSeparatorDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSeleDim"));
     setWindowTitle(QStringLiteral("Select Decimal"));
-    Label1 = new QLabel(QStringLiteral("Please select a decimal point for a number"), this);
+    promptLabel = new QLabel(QStringLiteral("Please select a decimal point for a number"), this);
     Option1[0] = new QRadioButton(QStringLiteral("' . '  (Period)"), this);
     Option1[1] = new QRadioButton(QStringLiteral("' , '  (Comma)"), this);
     Option1[0]->setChecked(true);
     Check1 = new QCheckBox(QStringLiteral("Don't show me this again"), this);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
+    QHBoxLayout* buttons = ButtonRow(okButton, cancelButton);
     auto* all = new QVBoxLayout(this);
-    all->addWidget(Label1);
+    all->addWidget(promptLabel);
     all->addWidget(Option1[0]);
     all->addWidget(Option1[1]);
     all->addWidget(Check1);

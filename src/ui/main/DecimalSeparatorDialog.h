@@ -19,9 +19,9 @@ public:
 
     std::array<QRadioButton*, 2> Option1{};
     QCheckBox* Check1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;  // confirm
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    QLabel* promptLabel = nullptr;
+    QPushButton* okButton = nullptr;  // confirm
+    QPushButton* cancelButton = nullptr;  // "Cancel"
 
     // OK, Cancel, Escape and the close box all end here.
     void done(int result) override;

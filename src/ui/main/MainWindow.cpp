@@ -63,7 +63,7 @@ WindowState StateOf(const QWidget* w) {
 // again on the way out, so that it is found.
 void SayWhereRecordingWent(const Recording& recording, MessageSeam& messages) {
     if (const std::string moved = recording.MovedNotice(); !moved.empty())
-        messages.ShowMessage(moved, "info");
+        messages.ShowMessage(moved, MessageKind::Info);
 }
 
 }  // namespace
@@ -226,7 +226,7 @@ bool MainWindow::Form_Load() {
         if (portsFound) setup->ChkCommOK(loading);
     });
     if (!portsFound) {
-        ctx.messages->ShowMessage("All Ports in Use!", "ERROR");
+        ctx.messages->ShowMessage("All Ports in Use!", MessageKind::Error);
         return false;
     }
     setup->AttachSettings(settings);
@@ -415,7 +415,7 @@ void MainWindow::mContents_Click() {
     if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
         if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
     } else {
-        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", "ERROR");
+        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", MessageKind::Error);
     }
 }
 
@@ -664,7 +664,7 @@ void MainWindow::mSave_Click() {
 }
 
 void MainWindow::mNew_Click() {
-    if (CheckSave() == kAnswerCancel) return;
+    if (CheckSave() == MessageAnswer::Cancel) return;
     NewFile();
 }
 
@@ -683,7 +683,7 @@ bool MainWindow::NewFile() {
 }
 
 void MainWindow::mOpen_Click() {
-    if (CheckSave() == kAnswerCancel) return;
+    if (CheckSave() == MessageAnswer::Cancel) return;
     const auto chosen =
         ctx.fileDialogs->AskOpenName(RecordingDialog(kOpenFileTitle, RecordingFilterIndex(), ""));
     if (!chosen) return;
@@ -695,7 +695,7 @@ void MainWindow::mOpen_Click() {
 }
 
 void MainWindow::mClose_Click() {
-    if (CheckSave() == kAnswerCancel) return;
+    if (CheckSave() == MessageAnswer::Cancel) return;
     recording->ResetRecording();
 }
 
@@ -704,7 +704,7 @@ void MainWindow::mfilelist_Click(int index) {
     const std::string path = settings.RecentFiles.at(static_cast<size_t>(index - 1));
     if (path.empty()) return;
     // Nothing is asked, unless readings that were never saved would be lost.
-    if (HoldsUnsavedRows() && CheckSave() == kAnswerCancel) return;
+    if (HoldsUnsavedRows() && CheckSave() == MessageAnswer::Cancel) return;
     OpenRecording(path);
 }
 
@@ -754,12 +754,12 @@ void MainWindow::mDeleteFile_Click() {
     deleteFile->raise();
 }
 
-std::string MainWindow::CheckSave() {
+MessageAnswer MainWindow::CheckSave() {
     return voltaro::CheckSave(RecordCount(), *ctx.messages, [this] { return mSaveAs_Click(); });
 }
 
 void MainWindow::mExit_Click() {
-    if (CheckSave() == kAnswerCancel) return;
+    if (CheckSave() == MessageAnswer::Cancel) return;
     SayWhereRecordingWent(*recording, *ctx.messages);
     EndProgram(true);
 }
@@ -790,7 +790,7 @@ void MainWindow::ShowNotice(const std::string& text) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (!Ended) {
-        if (CheckSave() == kAnswerCancel) {
+        if (CheckSave() == MessageAnswer::Cancel) {
             e->ignore();
             return;
         }

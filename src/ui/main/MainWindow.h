@@ -312,7 +312,7 @@ public:
     std::optional<std::array<bool, 3>> printBeforeSchedule;
     bool inScheduleTick = false;
     // The unsaved-data question; "2" is Cancel.
-    std::string CheckSave();
+    MessageAnswer CheckSave();
     // Readings recorded or imported since the recording was last saved or read.
     bool HoldsUnsavedRows() const;
     // Reads a recording file in place of the one held.

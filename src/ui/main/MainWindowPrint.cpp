@@ -125,7 +125,7 @@ void MainWindow::PrintGraphOnPrinter() {
             return;
         const std::string problem = printers.OutputProblem();
         if (!problem.empty()) {
-            ctx.messages->ShowMessage(kPrintFailedMessage + "\r\n" + problem, "error");
+            ctx.messages->ShowMessage(kPrintFailedMessage + "\r\n" + problem, MessageKind::Error);
             return;
         }
     }
@@ -150,14 +150,14 @@ void MainWindow::mPrintScreen_Click() {
     if (!printers.ChoosePrinter(request, this)) return;
     const std::string problem = printers.OutputProblem();
     if (!problem.empty()) {
-        ctx.messages->ShowMessage(kScreenFailedMessage + "\r\n" + problem, "error");
+        ctx.messages->ShowMessage(kScreenFailedMessage + "\r\n" + problem, MessageKind::Error);
         return;
     }
 
     const QPixmap shot = grab();
     QPainter painter;
     if (!painter.begin(&device)) {
-        ctx.messages->ShowMessage(kScreenFailedMessage, "error");
+        ctx.messages->ShowMessage(kScreenFailedMessage, MessageKind::Error);
         return;
     }
     // The whole window on the page, as large as it fits, in its own proportions.
@@ -165,7 +165,7 @@ void MainWindow::mPrintScreen_Click() {
     QSize size = shot.size();
     size.scale(page.size(), Qt::KeepAspectRatio);
     painter.drawPixmap(QRect(page.topLeft(), size), shot);
-    if (!painter.end()) ctx.messages->ShowMessage(kScreenFailedMessage, "error");
+    if (!painter.end()) ctx.messages->ShowMessage(kScreenFailedMessage, MessageKind::Error);
 }
 
 void MainWindow::mPrtReport_Click() {

@@ -50,7 +50,7 @@ void MainWindow::AutoOK() {
     dialog.ShowRows();  // time boxes of the wrong length were emptied
     dialog.Timer2.stop();
     if (outcome != Schedule::Outcome::Valid) {
-        ctx.messages->ShowMessage(Schedule::MessageOf(outcome), "Error");
+        ctx.messages->ShowMessage(Schedule::MessageOf(outcome), MessageKind::Error);
         return;
     }
     dialog.schedule.SaveSchedule(stores);

@@ -61,7 +61,7 @@ void MainWindow::mScaling_Click() {
 void MainWindow::ScalingOK() {
     // An interval the spinners cannot hold is refused aloud; it never closes as if it were taken.
     if (!scaling->TakeTypedInterval()) {
-        ctx.messages->ShowMessage(kIntervalMessage, "error");
+        ctx.messages->ShowMessage(kIntervalMessage, MessageKind::Error);
         return;
     }
     const ScalingSettings chosen = scaling->Current();
@@ -70,7 +70,7 @@ void MainWindow::ScalingOK() {
     recordingView->UpdateGraphRange();
     scaling->ShowScalingLabels();
     if (!graphRange.LimitsAccepted()) {
-        ctx.messages->ShowMessage(kLimitsMessage, "error");
+        ctx.messages->ShowMessage(kLimitsMessage, MessageKind::Error);
         return;
     }
     chosen.SaveRange(stores);
@@ -128,7 +128,7 @@ void MainWindow::DeciBelsConfirmed() {
     }
     UpdateStatsDisplay();
     CloseDialog(deciBels.get(), kDecibelsForm);
-    if (decibels.DbMode == "2" && !ChkREL->isChecked()) {
+    if (decibels.Mode == DecibelMode::Relative && !ChkREL->isChecked()) {
         ChkREL->setChecked(true);
         ChkREL_Click(true);
     }

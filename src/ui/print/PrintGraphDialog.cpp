@@ -43,112 +43,112 @@ PrintGraphDialog::PrintGraphDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Printer Graphs"));
     setModal(false);
 
-    Frame1 = new QGroupBox(QStringLiteral("Printer Type"), this);
-    Option1[0] = new QRadioButton(QStringLiteral("All Data in a Page"), Frame1);
-    Option1[1] = new QRadioButton(QStringLiteral("Range"), Frame1);
-    auto* type = new QVBoxLayout(Frame1);
-    type->addWidget(Option1[0]);
-    type->addWidget(Option1[1]);
+    extentGroup = new QGroupBox(QStringLiteral("Printer Type"), this);
+    extentOptions[0] = new QRadioButton(QStringLiteral("All Data in a Page"), extentGroup);
+    extentOptions[1] = new QRadioButton(QStringLiteral("Range"), extentGroup);
+    auto* type = new QVBoxLayout(extentGroup);
+    type->addWidget(extentOptions[0]);
+    type->addWidget(extentOptions[1]);
 
-    Frame2 = new QGroupBox(QStringLiteral("Range"), this);
-    Label1 = new QLabel(QStringLiteral("Start"), Frame2);
-    Text1 = new QLineEdit(Frame2);
-    Label2 = new QLabel(QStringLiteral("End"), Frame2);
-    Text2 = new QLineEdit(Frame2);
-    Label3 = new QLabel(QStringLiteral("DrawWeight"), Frame2);
-    Combo1 = new QComboBox(Frame2);
-    for (int w = 1; w <= 10; ++w) Combo1->addItem(QString::number(w));
-    auto* range = new QGridLayout(Frame2);
+    rangeGroup = new QGroupBox(QStringLiteral("Range"), this);
+    startLabel = new QLabel(QStringLiteral("Start"), rangeGroup);
+    startBox = new QLineEdit(rangeGroup);
+    endLabel = new QLabel(QStringLiteral("End"), rangeGroup);
+    endBox = new QLineEdit(rangeGroup);
+    weightLabel = new QLabel(QStringLiteral("DrawWeight"), rangeGroup);
+    weightBox = new QComboBox(rangeGroup);
+    for (int w = 1; w <= 10; ++w) weightBox->addItem(QString::number(w));
+    auto* range = new QGridLayout(rangeGroup);
     range->setContentsMargins(6, 2, 6, 2);
     range->setVerticalSpacing(1);
-    range->addWidget(Label1, 0, 0);
-    range->addWidget(Text1, 0, 1);
-    range->addWidget(Label2, 1, 0);
-    range->addWidget(Text2, 1, 1);
-    range->addWidget(Label3, 2, 0);
-    range->addWidget(Combo1, 2, 1);
+    range->addWidget(startLabel, 0, 0);
+    range->addWidget(startBox, 0, 1);
+    range->addWidget(endLabel, 1, 0);
+    range->addWidget(endBox, 1, 1);
+    range->addWidget(weightLabel, 2, 0);
+    range->addWidget(weightBox, 2, 1);
 
-    Frame3 = new QGroupBox(QStringLiteral("Paper"), this);
-    OptPaper[0] = new QRadioButton(QStringLiteral("Portrait"), Frame3);
-    OptPaper[1] = new QRadioButton(QStringLiteral("Landscaps"), Frame3);
-    OptPaper[0]->setChecked(true);
-    auto* paper = new QVBoxLayout(Frame3);
-    paper->addWidget(OptPaper[0]);
-    paper->addWidget(OptPaper[1]);
+    paperGroup = new QGroupBox(QStringLiteral("Paper"), this);
+    paperOptions[0] = new QRadioButton(QStringLiteral("Portrait"), paperGroup);
+    paperOptions[1] = new QRadioButton(QStringLiteral("Landscaps"), paperGroup);
+    paperOptions[0]->setChecked(true);
+    auto* paper = new QVBoxLayout(paperGroup);
+    paper->addWidget(paperOptions[0]);
+    paper->addWidget(paperOptions[1]);
 
     Picbox = new PictureBox(this);
-    cmdPreview = new QPushButton(QStringLiteral("PreView"), this);
+    previewButton = new QPushButton(QStringLiteral("PreView"), this);
     cmdStart = new QPushButton(QStringLiteral("Printer"), this);
-    cmdScaling = new QPushButton(QStringLiteral("Scaling"), this);
-    cmdCencal = new QPushButton(QStringLiteral("Cancel"), this);
+    scalingButton = new QPushButton(QStringLiteral("Scaling"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     // Enter in Start or End redraws the preview; it must never press a button.
-    for (QPushButton* b : {cmdPreview, cmdStart, cmdScaling, cmdCencal}) {
+    for (QPushButton* b : {previewButton, cmdStart, scalingButton, cancelButton}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
     setFixedSize(Twips(0, 0, 9480, 6852).size());
     // The design's small dialog type, so that the captions fit their frames.
-    for (QGroupBox* frame : {Frame1, Frame2, Frame3}) {
+    for (QGroupBox* frame : {extentGroup, rangeGroup, paperGroup}) {
         QFont small = frame->font();
         small.setPointSizeF(8);
         frame->setFont(small);
         frame->layout()->setContentsMargins(4, 2, 4, 2);
     }
 
-    connect(Option1[0], &QRadioButton::clicked, this, &PrintGraphDialog::Option1_Click);
-    connect(Option1[1], &QRadioButton::clicked, this, &PrintGraphDialog::Option1_Click);
-    connect(Combo1, &QComboBox::activated, this, [this] { emit previewWanted(); });
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { emit previewWanted(); });
-    connect(Text2, &QLineEdit::returnPressed, this, [this] { emit previewWanted(); });
-    for (QRadioButton* o : OptPaper) connect(o, &QRadioButton::clicked, this, &PrintGraphDialog::OptPaper_Click);
-    connect(cmdPreview, &QPushButton::clicked, this, [this] { emit previewWanted(); });
+    connect(extentOptions[0], &QRadioButton::clicked, this, &PrintGraphDialog::ExtentChosen);
+    connect(extentOptions[1], &QRadioButton::clicked, this, &PrintGraphDialog::ExtentChosen);
+    connect(weightBox, &QComboBox::activated, this, [this] { emit previewWanted(); });
+    connect(startBox, &QLineEdit::returnPressed, this, [this] { emit previewWanted(); });
+    connect(endBox, &QLineEdit::returnPressed, this, [this] { emit previewWanted(); });
+    for (QRadioButton* o : paperOptions) connect(o, &QRadioButton::clicked, this, &PrintGraphDialog::PaperChosen);
+    connect(previewButton, &QPushButton::clicked, this, [this] { emit previewWanted(); });
     connect(cmdStart, &QPushButton::clicked, this, [this] { emit printWanted(); });
-    connect(cmdScaling, &QPushButton::clicked, this, [this] { emit scalingWanted(); });
-    connect(cmdCencal, &QPushButton::clicked, this, &QDialog::reject);
+    connect(scalingButton, &QPushButton::clicked, this, [this] { emit scalingWanted(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     Form_Load(0);
     const QSignalBlocker quiet(this);
-    OptPaper_Click();
+    PaperChosen();
 }
 
 void PrintGraphDialog::Form_Load(int recordCount) {
-    Option1[0]->setChecked(true);
-    Text1->setText(QStringLiteral("1"));
-    Text2->setText(QString::number(recordCount));
-    Combo1->setCurrentIndex(0);
-    Option1_Click();
+    extentOptions[0]->setChecked(true);
+    startBox->setText(QStringLiteral("1"));
+    endBox->setText(QString::number(recordCount));
+    weightBox->setCurrentIndex(0);
+    ExtentChosen();
 }
 
 PrintGraphChoices PrintGraphDialog::Choices() const {
     PrintGraphChoices c;
-    c.allData = !Option1[1]->isChecked();
-    c.Text1 = Latin1(Text1->text());
-    c.Text2 = Latin1(Text2->text());
-    c.weight = static_cast<int>(Val(Latin1(Combo1->currentText())));
-    c.portrait = !OptPaper[1]->isChecked();
+    c.allData = !extentOptions[1]->isChecked();
+    c.Text1 = Latin1(startBox->text());
+    c.Text2 = Latin1(endBox->text());
+    c.weight = static_cast<int>(Val(Latin1(weightBox->currentText())));
+    c.portrait = !paperOptions[1]->isChecked();
     return c;
 }
 
 void PrintGraphDialog::ShowChoices(const PrintGraphChoices& choices) {
-    if (Latin1(Text1->text()) != choices.Text1) Text1->setText(Latin1(choices.Text1));
+    if (Latin1(startBox->text()) != choices.Text1) startBox->setText(Latin1(choices.Text1));
 }
 
-void PrintGraphDialog::Option1_Click() {
-    const bool range = Option1[1]->isChecked();
-    Text1->setEnabled(range);
-    Text2->setEnabled(range);
+void PrintGraphDialog::ExtentChosen() {
+    const bool range = extentOptions[1]->isChecked();
+    startBox->setEnabled(range);
+    endBox->setEnabled(range);
 }
 
-void PrintGraphDialog::OptPaper_Click() {
-    const PaperLayout& l = OptPaper[1]->isChecked() ? kLandscape : kPortrait;
-    const std::array<QGroupBox*, 3> frames{Frame1, Frame2, Frame3};
+void PrintGraphDialog::PaperChosen() {
+    const PaperLayout& l = paperOptions[1]->isChecked() ? kLandscape : kPortrait;
+    const std::array<QGroupBox*, 3> frames{extentGroup, rangeGroup, paperGroup};
     for (size_t i = 0; i < frames.size(); ++i)
         frames[i]->setGeometry(Twips(l.frames[i].x(), l.frames[i].y(), kFrameWidth, kFrameHeight));
     Picbox->setGeometry(Twips(l.preview.x(), l.preview.y(), l.preview.width(), l.preview.height()));
     // The buttons share the band the frames leave free.
-    const bool portrait = !OptPaper[1]->isChecked();
+    const bool portrait = !paperOptions[1]->isChecked();
     const QPoint at = portrait ? QPoint(6720, 180) : QPoint(6960, 180);
-    const std::array<QPushButton*, 4> buttons{cmdPreview, cmdStart, cmdScaling, cmdCencal};
+    const std::array<QPushButton*, 4> buttons{previewButton, cmdStart, scalingButton, cancelButton};
     for (size_t i = 0; i < buttons.size(); ++i) {
         const int column = static_cast<int>(i % 2), row = static_cast<int>(i / 2);
         buttons[i]->setGeometry(Twips(at.x() + column * 1320, at.y() + row * 660, 1200, 540));

@@ -24,22 +24,22 @@ class PrintGraphDialog : public QDialog {
 public:
     explicit PrintGraphDialog(QWidget* parent = nullptr);
 
-    QGroupBox* Frame1 = nullptr;  // "Printer Type"
-    std::array<QRadioButton*, 2> Option1{};
-    QGroupBox* Frame2 = nullptr;  // "Range"
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;  // Start
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text2 = nullptr;  // End
-    QLabel* Label3 = nullptr;
-    QComboBox* Combo1 = nullptr;  // DrawWeight
-    QGroupBox* Frame3 = nullptr;  // "Paper"
-    std::array<QRadioButton*, 2> OptPaper{};
+    QGroupBox* extentGroup = nullptr;  // "Printer Type"
+    std::array<QRadioButton*, 2> extentOptions{};
+    QGroupBox* rangeGroup = nullptr;  // "Range"
+    QLabel* startLabel = nullptr;
+    QLineEdit* startBox = nullptr;  // Start
+    QLabel* endLabel = nullptr;
+    QLineEdit* endBox = nullptr;  // End
+    QLabel* weightLabel = nullptr;
+    QComboBox* weightBox = nullptr;  // DrawWeight
+    QGroupBox* paperGroup = nullptr;  // "Paper"
+    std::array<QRadioButton*, 2> paperOptions{};
     PictureBox* Picbox = nullptr;
-    QPushButton* cmdPreview = nullptr;
+    QPushButton* previewButton = nullptr;
     QPushButton* cmdStart = nullptr;
-    QPushButton* cmdScaling = nullptr;
-    QPushButton* cmdCencal = nullptr;
+    QPushButton* scalingButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The choices as the fields show them.
     PrintGraphChoices Choices() const;
@@ -47,10 +47,10 @@ public:
     void ShowChoices(const PrintGraphChoices& choices);
     // The fields of a dialog just loaded: all data, rows 1 .. recordCount, weight 1.
     void Form_Load(int recordCount);
-    void Option1_Click();
+    void ExtentChosen();
     // Frames in a row above the preview for portrait paper, in a column beside it for
     // landscape; the preview follows.
-    void OptPaper_Click();
+    void PaperChosen();
 
     // Cancel and Escape close; the close box also puts the main window's graph back.
     void done(int result) override;

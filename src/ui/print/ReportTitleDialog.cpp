@@ -21,28 +21,28 @@ ReportTitleDialog::ReportTitleDialog(Settings& stores, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("frmTitle"));
     setWindowTitle(QStringLiteral("Set Title"));
     auto* grid = new QGridLayout(this);
-    for (size_t i = 0; i < Text1.size(); ++i) {
-        Label1[i] = new QLabel(QStringLiteral("Title (%1):").arg(i + 1), this);
-        Text1[i] = new QLineEdit(this);
-        grid->addWidget(Label1[i], static_cast<int>(i), 0);
-        grid->addWidget(Text1[i], static_cast<int>(i), 1);
+    for (size_t i = 0; i < titleBoxes.size(); ++i) {
+        lineLabels[i] = new QLabel(QStringLiteral("Title (%1):").arg(i + 1), this);
+        titleBoxes[i] = new QLineEdit(this);
+        grid->addWidget(lineLabels[i], static_cast<int>(i), 0);
+        grid->addWidget(titleBoxes[i], static_cast<int>(i), 1);
     }
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    grid->addWidget(Command1, 0, 2);
-    grid->addWidget(Command2, 1, 2);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    grid->addWidget(okButton, 0, 2);
+    grid->addWidget(cancelButton, 1, 2);
     grid->setColumnMinimumWidth(1, 320);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ReportTitleDialog::ReadTitle() {
-    for (size_t i = 0; i < Text1.size(); ++i)
-        Text1[i]->setText(Latin1(stores_.SettingGet(kForm, Key(i), "")));
+    for (size_t i = 0; i < titleBoxes.size(); ++i)
+        titleBoxes[i]->setText(Latin1(stores_.SettingGet(kForm, Key(i), "")));
 }
 
 void ReportTitleDialog::SaveTitle() {
-    for (size_t i = 0; i < Text1.size(); ++i) stores_.SettingSave(kForm, Key(i), Latin1(Text1[i]->text()));
+    for (size_t i = 0; i < titleBoxes.size(); ++i) stores_.SettingSave(kForm, Key(i), Latin1(titleBoxes[i]->text()));
 }
 
 std::array<std::string, 3> ReportTitleDialog::Titles() const {

@@ -17,10 +17,10 @@ class ReportTitleDialog : public QDialog {
 public:
     explicit ReportTitleDialog(Settings& stores, QWidget* parent = nullptr);
 
-    std::array<QLabel*, 3> Label1{};
-    std::array<QLineEdit*, 3> Text1{};
-    QPushButton* Command1 = nullptr;  // OK
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    std::array<QLabel*, 3> lineLabels{};
+    std::array<QLineEdit*, 3> titleBoxes{};
+    QPushButton* okButton = nullptr;  // OK
+    QPushButton* cancelButton = nullptr;  // "Cancel"
 
     void ReadTitle();
     void SaveTitle();

@@ -61,35 +61,35 @@ ReportWindow::ReportWindow(Settings& stores, Printers& printers, MessageSeam& me
     setModal(false);
     setSizeGripEnabled(true);
     menu = new QMenuBar(this);
-    mPrint = menu->addAction(QStringLiteral("Print"));
-    mSetTitle = menu->addAction(QStringLiteral("Set Title"));
-    mExit = menu->addAction(QStringLiteral("Exit"));
+    printAction = menu->addAction(QStringLiteral("Print"));
+    setTitleAction = menu->addAction(QStringLiteral("Set Title"));
+    exitAction = menu->addAction(QStringLiteral("Exit"));
 
     model_ = new ReportTableModel(this);
-    ListView1 = new QTreeView(this);
-    ListView1->setModel(model_);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->header()->setSectionsClickable(true);
-    ListView1->header()->setStretchLastSection(true);
+    table = new QTreeView(this);
+    table->setModel(model_);
+    table->setRootIsDecorated(false);
+    table->setItemsExpandable(false);
+    table->setUniformRowHeights(true);
+    table->setAllColumnsShowFocus(true);
+    table->header()->setSectionsClickable(true);
+    table->header()->setStretchLastSection(true);
 
     // The list view fills the window whatever its size.
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(0, 0, 0, 0);
     all->setMenuBar(menu);
-    all->addWidget(ListView1);
+    all->addWidget(table);
     resize(760, 480);
 
     title = new ReportTitleDialog(stores, this);
     title->setWindowModality(Qt::WindowModal);
     title->ReadTitle();
 
-    connect(mPrint, &QAction::triggered, this, &ReportWindow::mPrint_Click);
-    connect(mSetTitle, &QAction::triggered, this, &ReportWindow::mSetTitle_Click);
-    connect(mExit, &QAction::triggered, this, &QDialog::reject);
-    connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+    connect(printAction, &QAction::triggered, this, &ReportWindow::PrintClicked);
+    connect(setTitleAction, &QAction::triggered, this, &ReportWindow::SetTitleClicked);
+    connect(exitAction, &QAction::triggered, this, &QDialog::reject);
+    connect(table->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         setWindowTitle(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     });
 }
@@ -107,18 +107,18 @@ const std::vector<ReportLine>& ReportWindow::Lines() const {
     return model_->Lines();
 }
 
-void ReportWindow::mSetTitle_Click() {
+void ReportWindow::SetTitleClicked() {
     title->ReadTitle();
     title->show();
     title->raise();
 }
 
-void ReportWindow::mPrint_Click() {
+void ReportWindow::PrintClicked() {
     // The pages offered are those the table holds, numbered as their markers are: a later
     // chunk's pages go on from the earlier chunks'.
     const auto [firstPage, lastPage] = ReportPrint::PageNumbers(Lines());
     if (firstPage == 0) {
-        messages_.ShowMessage("The report holds no readings to print.", "info");
+        messages_.ShowMessage("The report holds no readings to print.", MessageKind::Info);
         return;
     }
     PrinterDialogRequest request;
@@ -135,7 +135,7 @@ void ReportWindow::mPrint_Click() {
     Copies = request.copies;
     const std::string problem = printers_.OutputProblem();
     if (!problem.empty()) {
-        messages_.ShowMessage(kReportFailedMessage + "\r\n" + problem, "error");
+        messages_.ShowMessage(kReportFailedMessage + "\r\n" + problem, MessageKind::Error);
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -146,9 +146,9 @@ void ReportWindow::mPrint_Click() {
     }
     QApplication::restoreOverrideCursor();
     if (!ok)
-        messages_.ShowMessage(kReportFailedMessage, "error");
+        messages_.ShowMessage(kReportFailedMessage, MessageKind::Error);
     else if (PagesPrinted == 0)
-        messages_.ShowMessage("No report page lies in the pages chosen.", "info");
+        messages_.ShowMessage("No report page lies in the pages chosen.", MessageKind::Info);
 }
 
 bool ReportWindow::PrintRep(Printer& printer) {

@@ -33,10 +33,10 @@ public:
     ~ReportWindow() override;
 
     QMenuBar* menu = nullptr;
-    QAction* mPrint = nullptr;
-    QAction* mSetTitle = nullptr;
-    QAction* mExit = nullptr;
-    QTreeView* ListView1 = nullptr;
+    QAction* printAction = nullptr;
+    QAction* setTitleAction = nullptr;
+    QAction* exitAction = nullptr;
+    QTreeView* table = nullptr;
     ReportTitleDialog* title = nullptr;
     // What the printer dialog chose, and the pages of the last printout.
     int FromPage = 1, ToPage = 1, Copies = 1;
@@ -47,10 +47,10 @@ public:
                       double vmin);
     const std::vector<ReportLine>& Lines() const;
 
-    void mPrint_Click();
+    void PrintClicked();
     // Prints the pages chosen; false when the printer refused them.
     bool PrintRep(Printer& printer);
-    void mSetTitle_Click();
+    void SetTitleClicked();
 
     // The progress of a printout: shown with its caption, then lines printed of all.
     std::function<void(const std::string& caption)> progressShown;

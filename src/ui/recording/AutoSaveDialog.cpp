@@ -13,15 +13,15 @@ AutoSaveDialog::AutoSaveDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAutoSave"));
     setWindowTitle(QStringLiteral("AutoSave"));
     setModal(false);
-    Label2 = new QLabel(QStringLiteral("Please set Autosave for the data being recorded."), this);
+    promptLabel = new QLabel(QStringLiteral("Please set Autosave for the data being recorded."), this);
     Check1 = new QCheckBox(QStringLiteral("AutoSave Recording Data "), this);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(Command1, &QPushButton::clicked, this, &AutoSaveDialog::confirmed);
-    connect(Command2, &QPushButton::clicked, this, &AutoSaveDialog::reject);
-    QHBoxLayout* buttons = ButtonRow(Command1, Command2);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(okButton, &QPushButton::clicked, this, &AutoSaveDialog::confirmed);
+    connect(cancelButton, &QPushButton::clicked, this, &AutoSaveDialog::reject);
+    QHBoxLayout* buttons = ButtonRow(okButton, cancelButton);
     auto* all = new QVBoxLayout(this);
-    all->addWidget(Label2);
+    all->addWidget(promptLabel);
     all->addWidget(Check1);
     all->addLayout(buttons);
 }

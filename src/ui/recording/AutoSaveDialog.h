@@ -15,9 +15,9 @@ public:
     explicit AutoSaveDialog(QWidget* parent = nullptr);
 
     QCheckBox* Check1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;  // "OK"
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    QLabel* promptLabel = nullptr;
+    QPushButton* okButton = nullptr;  // "OK"
+    QPushButton* cancelButton = nullptr;  // "Cancel"
 
     void reject() override;
 

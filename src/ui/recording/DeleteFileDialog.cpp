@@ -24,39 +24,39 @@ DeleteFileDialog::DeleteFileDialog(MessageSeam& messages, QWidget* parent) : QDi
     setObjectName(QStringLiteral("frmFile"));
     setWindowTitle(QStringLiteral("Delete File"));
     setModal(false);
-    Label1 = new QLabel(QStringLiteral("File name :"), this);
-    Label2 = new QLabel(QStringLiteral("Files of type :"), this);
-    Text1 = new QLineEdit(this);
-    File1 = new QListWidget(this);
-    Dir1 = new QListWidget(this);
-    Combo1 = new QComboBox(this);
-    Command1 = new QPushButton(QStringLiteral("Delete"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    nameLabel = new QLabel(QStringLiteral("File name :"), this);
+    typeLabel = new QLabel(QStringLiteral("Files of type :"), this);
+    nameBox = new QLineEdit(this);
+    fileList = new QListWidget(this);
+    folderList = new QListWidget(this);
+    typeBox = new QComboBox(this);
+    deleteButton = new QPushButton(QStringLiteral("Delete"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     // Return in the lists or the name box must never press Delete.
-    for (QPushButton* b : {Command1, Command2}) {
+    for (QPushButton* b : {deleteButton, cancelButton}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    for (const char* type : kDeleteFileTypes) Combo1->addItem(QString::fromLatin1(type));
+    for (const char* type : kDeleteFileTypes) typeBox->addItem(QString::fromLatin1(type));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Text1, 1, 0);
-    grid->addWidget(File1, 2, 0);
-    grid->addWidget(Label2, 3, 0);
-    grid->addWidget(Combo1, 4, 0);
-    grid->addWidget(Dir1, 0, 1, 5, 1);
-    grid->addWidget(Command1, 0, 2);
-    grid->addWidget(Command2, 1, 2);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(nameBox, 1, 0);
+    grid->addWidget(fileList, 2, 0);
+    grid->addWidget(typeLabel, 3, 0);
+    grid->addWidget(typeBox, 4, 0);
+    grid->addWidget(folderList, 0, 1, 5, 1);
+    grid->addWidget(deleteButton, 0, 2);
+    grid->addWidget(cancelButton, 1, 2);
     resize(520, 300);
 
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-    connect(File1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Text1->setText(item->text()); });
-    connect(Dir1, &QListWidget::itemActivated, this,
+    connect(typeBox, &QComboBox::currentIndexChanged, this, [this] { TypeChosen(); });
+    connect(fileList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { nameBox->setText(item->text()); });
+    connect(folderList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ShowFolder(item->data(kFolderRole).toString()); });
-    connect(Command1, &QPushButton::clicked, this, &DeleteFileDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(deleteButton, &QPushButton::clicked, this, &DeleteFileDialog::DeleteChosenFile);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DeleteFileDialog::Form_Load(const std::string& path, const std::string& fallback) {
@@ -64,14 +64,14 @@ void DeleteFileDialog::Form_Load(const std::string& path, const std::string& fal
     const bool exists = !path.empty() && QFileInfo(stored).isDir();
     setWindowTitle(exists ? stored : QStringLiteral("Delete File"));
     {
-        const QSignalBlocker quiet(Combo1);
-        Combo1->setCurrentIndex(0);
+        const QSignalBlocker quiet(typeBox);
+        typeBox->setCurrentIndex(0);
     }
     pattern_ = QString::fromLatin1(TypePattern(kDeleteFileTypes[0]).c_str());
     folder_ = QDir(exists ? stored : QString::fromStdString(fallback)).absolutePath();
     FillFolders();
     FillFiles();
-    Text1->clear();
+    nameBox->clear();
 }
 
 void DeleteFileDialog::ShowFolder(const QString& folder) {
@@ -82,13 +82,13 @@ void DeleteFileDialog::ShowFolder(const QString& folder) {
     emit folderChanged(folder_.toStdString());
 }
 
-void DeleteFileDialog::Combo1_Click() {
-    pattern_ = QString::fromLatin1(TypePattern(Latin1(Combo1->currentText())).c_str());
+void DeleteFileDialog::TypeChosen() {
+    pattern_ = QString::fromLatin1(TypePattern(Latin1(typeBox->currentText())).c_str());
     FillFiles();
 }
 
 void DeleteFileDialog::FillFolders() {
-    Dir1->clear();
+    folderList->clear();
     // The way down from the root, then the folders inside the one shown, indented by depth.
     QStringList way;
     for (QDir d(folder_);;) {
@@ -97,14 +97,14 @@ void DeleteFileDialog::FillFolders() {
     }
     int depth = 0;
     auto add = [this](const QString& path, const QString& name, int level) {
-        auto* item = new QListWidgetItem(QString(level * 2, QLatin1Char(' ')) + name, Dir1);
+        auto* item = new QListWidgetItem(QString(level * 2, QLatin1Char(' ')) + name, folderList);
         item->setData(kFolderRole, path);
         return item;
     };
     for (const QString& p : way) {
         const QString name = p == QStringLiteral("/") ? p : QFileInfo(p).fileName();
         QListWidgetItem* item = add(p, name, depth++);
-        if (p == folder_) Dir1->setCurrentItem(item);
+        if (p == folder_) folderList->setCurrentItem(item);
     }
     const QDir here(folder_);
     for (const QFileInfo& sub :
@@ -113,30 +113,30 @@ void DeleteFileDialog::FillFolders() {
 }
 
 void DeleteFileDialog::FillFiles() {
-    File1->clear();
+    fileList->clear();
     const QStringList patterns = pattern_.isEmpty() ? QStringList() : QStringList{pattern_};
     const QDir here(folder_);
     for (const QString& name : here.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase))
-        File1->addItem(name);
+        fileList->addItem(name);
 }
 
 std::string DeleteFileDialog::FullName() const {
-    const QString name = Text1->text();
+    const QString name = nameBox->text();
     if (name.isEmpty()) return {};
     return QDir(folder_).filePath(name).toStdString();
 }
 
-void DeleteFileDialog::Command1_Click() {
+void DeleteFileDialog::DeleteChosenFile() {
     const std::string full = FullName();
     if (full.empty() || !QFileInfo(QString::fromStdString(full)).isFile()) return;
     // A file that holds readings of the open recording stays, and the box says why.
     if (const std::string why = Refusal ? Refusal(full) : std::string(); !why.empty()) {
-        messages_.ShowMessage(why, "error");
+        messages_.ShowMessage(why, MessageKind::Error);
         return;
     }
-    if (messages_.ShowMessage(DeleteQuestion(full), "yesno") != kAnswerYes) return;
+    if (messages_.ShowMessage(DeleteQuestion(full), MessageKind::YesNo) != MessageAnswer::Yes) return;
     if (!QFile::remove(QString::fromStdString(full))) {
-        messages_.ShowMessage("Can't delete " + full, "error");
+        messages_.ShowMessage("Can't delete " + full, MessageKind::Error);
         return;
     }
     FillFiles();

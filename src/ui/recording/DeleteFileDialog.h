@@ -24,14 +24,14 @@ class DeleteFileDialog : public QDialog {
 public:
     explicit DeleteFileDialog(MessageSeam& messages, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;      // "File name :"
-    QLabel* Label2 = nullptr;      // "Files of type :"
-    QListWidget* Dir1 = nullptr;   // the folder's ancestors, itself and its subfolders
-    QListWidget* File1 = nullptr;  // the folder's files matching the type
-    QLineEdit* Text1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;  // "Delete"
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    QLabel* nameLabel = nullptr;      // "File name :"
+    QLabel* typeLabel = nullptr;      // "Files of type :"
+    QListWidget* folderList = nullptr;   // the folder's ancestors, itself and its subfolders
+    QListWidget* fileList = nullptr;  // the folder's files matching the type
+    QLineEdit* nameBox = nullptr;
+    QComboBox* typeBox = nullptr;
+    QPushButton* deleteButton = nullptr;  // "Delete"
+    QPushButton* cancelButton = nullptr;  // "Cancel"
     // Why a file may not be deleted ("" when it may); set by the main window.
     std::function<std::string(const std::string&)> Refusal;
 
@@ -41,8 +41,8 @@ public:
     // The folder shown; the file list follows it.
     void ShowFolder(const QString& folder);
     QString Folder() const { return folder_; }
-    void Combo1_Click();
-    void Command1_Click();
+    void TypeChosen();
+    void DeleteChosenFile();
     // Cancel, Escape and the close box all end here.
     void done(int result) override;
 

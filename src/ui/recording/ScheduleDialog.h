@@ -34,17 +34,17 @@ class ScheduleDialog : public QDialog {
 public:
     ScheduleDialog(const Clock& clock, ScheduleHost& host, QWidget* parent = nullptr);
 
-    std::array<QLineEdit*, Schedule::kRows> Text1{};  // start date
-    std::array<QLineEdit*, Schedule::kRows> Text2{};  // start time
-    std::array<QLineEdit*, Schedule::kRows> Text3{};  // stop date
-    std::array<QLineEdit*, Schedule::kRows> Text4{};  // stop time
-    std::array<RowLabel*, Schedule::kRows> Label6{};
-    std::array<QLabel*, 6> Label1{};
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* Command1 = nullptr;  // "OK"
-    QPushButton* cmdCancel = nullptr;
-    QTimer Timer1;  // refreshes Label5
+    std::array<QLineEdit*, Schedule::kRows> startDateBoxes{};  // start date
+    std::array<QLineEdit*, Schedule::kRows> startTimeBoxes{};  // start time
+    std::array<QLineEdit*, Schedule::kRows> stopDateBoxes{};  // stop date
+    std::array<QLineEdit*, Schedule::kRows> stopTimeBoxes{};  // stop time
+    std::array<RowLabel*, Schedule::kRows> rowLabels{};
+    std::array<QLabel*, 6> headings{};
+    QLabel* formatNote = nullptr;
+    QLabel* nowLabel = nullptr;
+    QPushButton* okButton = nullptr;  // "OK"
+    QPushButton* cancelButton = nullptr;
+    QTimer Timer1;  // refreshes nowLabel
     QTimer Timer2;  // the schedule check, while armed
 
     Schedule schedule;

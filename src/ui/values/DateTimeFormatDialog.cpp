@@ -16,32 +16,32 @@ DateTimeFormatDialog::DateTimeFormatDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDateTime"));
     setWindowTitle(QStringLiteral("Date/Time Format"));
     setModal(false);
-    List1 = new QListWidget(this);
+    formatList = new QListWidget(this);
     // The entries line up their date and time parts.
-    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (const char* entry : kDateTimeEntries) List1->addItem(QString::fromLatin1(entry));
-    List1->setMinimumHeight(260);
+    formatList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    for (const char* entry : kDateTimeEntries) formatList->addItem(QString::fromLatin1(entry));
+    formatList->setMinimumHeight(260);
     Option1[0] = new QRadioButton(QStringLiteral("12 Hour Clock"), this);
     Option1[1] = new QRadioButton(QStringLiteral("24 Hour Clock"), this);
-    Command2 = new QPushButton(QStringLiteral("OK"), this);
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(List1, &QListWidget::currentRowChanged, this, &DateTimeFormatDialog::choiceClicked);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(formatList, &QListWidget::currentRowChanged, this, &DateTimeFormatDialog::choiceClicked);
     for (QRadioButton* o : Option1) connect(o, &QRadioButton::clicked, this, &DateTimeFormatDialog::choiceClicked);
-    connect(Command2, &QPushButton::clicked, this, &DateTimeFormatDialog::confirmed);
-    connect(Command1, &QPushButton::clicked, this, &DateTimeFormatDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &DateTimeFormatDialog::confirmed);
+    connect(cancelButton, &QPushButton::clicked, this, &DateTimeFormatDialog::reject);
 
     auto* clock = new QHBoxLayout;
     clock->addWidget(Option1[0]);
     clock->addWidget(Option1[1]);
-    QHBoxLayout* buttons = ButtonRow(Command2, Command1);
+    QHBoxLayout* buttons = ButtonRow(okButton, cancelButton);
     auto* all = new QVBoxLayout(this);
-    all->addWidget(List1);
+    all->addWidget(formatList);
     all->addLayout(clock);
     all->addLayout(buttons);
 }
 
 int DateTimeFormatDialog::SelectedEntry() const {
-    const int row = List1->currentRow();
+    const int row = formatList->currentRow();
     return row < 0 ? 0 : row;
 }
 
@@ -50,8 +50,8 @@ bool DateTimeFormatDialog::TwelveHour() const {
 }
 
 void DateTimeFormatDialog::Select(int entry, bool twelveHour) {
-    QSignalBlocker quiet(List1);
-    List1->setCurrentRow(entry >= 0 && entry < List1->count() ? entry : 0);
+    QSignalBlocker quiet(formatList);
+    formatList->setCurrentRow(entry >= 0 && entry < formatList->count() ? entry : 0);
     Option1[twelveHour ? 0 : 1]->setChecked(true);
 }
 

@@ -15,10 +15,10 @@ class DateTimeFormatDialog : public QDialog {
 public:
     explicit DateTimeFormatDialog(QWidget* parent = nullptr);
 
-    QListWidget* List1 = nullptr;
+    QListWidget* formatList = nullptr;
     std::array<QRadioButton*, 2> Option1{};  // "12 Hour Clock", "24 Hour Clock"
-    QPushButton* Command2 = nullptr;         // confirm
-    QPushButton* Command1 = nullptr;         // "Cancel"
+    QPushButton* okButton = nullptr;         // confirm
+    QPushButton* cancelButton = nullptr;         // "Cancel"
 
     int SelectedEntry() const;
     bool TwelveHour() const;

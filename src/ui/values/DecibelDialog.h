@@ -17,11 +17,11 @@ class DecibelDialog : public QDialog {
 public:
     explicit DecibelDialog(QWidget* parent = nullptr);
 
-    std::array<QRadioButton*, 3> OptdB{};
+    std::array<QRadioButton*, 3> modeOptions{};
     QLineEdit* Text1 = nullptr;  // line impedance, for dBm only
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;  // confirm
-    QPushButton* Command2 = nullptr;  // "Cancel"
+    QLabel* impedanceNote = nullptr;
+    QPushButton* okButton = nullptr;  // confirm
+    QPushButton* cancelButton = nullptr;  // "Cancel"
 
     // Selects the option without running its click.
     void Select(int index);
@@ -41,10 +41,10 @@ class DecibelTableDialog : public QDialog {
 public:
     explicit DecibelTableDialog(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Output = nullptr;
-    QPushButton* Command1 = nullptr;  // prints the table
+    QPlainTextEdit* tableText = nullptr;
+    QPushButton* testButton = nullptr;  // prints the table
 
-    void Command1_Click();
+    void PrintTable();
 };
 
 }  // namespace voltaro

@@ -7,8 +7,8 @@
 
 namespace voltaro {
 
-std::string MessageBoxQt::ShowMessage(const std::string& message, const std::string& kind) {
-    const MessageKind k = KindOf(kind);
+MessageAnswer MessageBoxQt::ShowMessage(const std::string& message, MessageKind kind) {
+    const MessageStyle k = StyleOf(kind);
     auto owned = std::make_unique<QMessageBox>(parent_);
     QMessageBox& box = *owned;
     box.setWindowTitle(QString::fromStdString(k.title));
@@ -38,14 +38,14 @@ std::string MessageBoxQt::ShowMessage(const std::string& message, const std::str
         shown_.erase(std::remove_if(shown_.begin(), shown_.end(), [](const auto& b) { return !b; }),
                      shown_.end());
         shown_.emplace_back(owned.release());
-        return kAnswerOk;
+        return MessageAnswer::Ok;
     }
     const int pressed = box.exec();
     switch (pressed) {
-        case QMessageBox::Yes: return kAnswerYes;
-        case QMessageBox::No: return kAnswerNo;
-        case QMessageBox::Cancel: return kAnswerCancel;
-        default: return k.buttons == MessageButtons::YesNoCancel ? kAnswerCancel : kAnswerOk;
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: return k.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
     }
 }
 

@@ -16,7 +16,7 @@ namespace voltaro {
 class MessageBoxQt : public MessageSeam {
 public:
     explicit MessageBoxQt(QWidget* parent = nullptr) : parent_(parent) {}
-    std::string ShowMessage(const std::string& message, const std::string& kind) override;
+    MessageAnswer ShowMessage(const std::string& message, MessageKind kind) override;
     // Lets the event loop run until every box with only OK has been pressed (before the
     // program ends on a message of its own).
     void WaitUntilPressed();
