@@ -130,7 +130,7 @@ void MainWindow::CheckNewFile() {
 bool MainWindow::NewFileForSchedule() {
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     const bool cancelled = !NewFile();
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     return cancelled;
 }
