@@ -14,9 +14,13 @@ Acquisition::Acquisition(AcquisitionParts parts, std::string programFolder, bool
     p_.recording.StopAcquisition = [this] { ResetAcquisition(); };
 }
 
+void Acquisition::SetControl(Control state) {
+    control = state;
+    p_.view.SetStartCaption(state == Control::Idle ? "START" : "STOP");
+}
+
 void Acquisition::ResetAcquisition() {
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     Running = false;
     MainTimerEnabled = false;
     TimerOutEnabled = false;
@@ -24,15 +28,29 @@ void Acquisition::ResetAcquisition() {
     p_.view.TimersChanged();
 }
 
-void Acquisition::TimerDMMTick() {
-    FrameReader& reader = p_.frameReader;
+void Acquisition::TakeFeed(const FeedResult& fed) {
+    if (fed.accepted) {
+        Reading& reading = p_.reading;
+        reading.digits = fed.accepted->substr(1, 4);
+        reading.acceptedFrameText = *fed.accepted;
+        reading.NoDataFlag = false;
+        frameWaiting_ = true;
+    } else if (fed.decided) {
+        frameWaiting_ = false;
+    }
+}
+
+void Acquisition::TimerDMMTick(bool simulate) {
+    const FeedResult fed = p_.frameReader.Poll(p_.port, simulate);
+    TakeFeed(fed);
+    p_.view.LinkFed(fed);
     Reading& reading = p_.reading;
-    reader.ReadComm(p_.port);
-    if (reader.FrameOK) {
-        TimerOutEnabled = false;
-        reader.FrameOK = false;
-        p_.decoder.DecodeFrame(p_.mainForm);
+    if (frameWaiting_) {
+        frameWaiting_ = false;
+        TimerOutEnabled = false;  // the watchdog: the meter is heard
+        reading = DecodeFrame(reading, reading.acceptedFrameText, reading.digits, p_.recording.meterType);
         ComputeValue(reading);
+        p_.view.ReadingDecoded();
         p_.view.UpdatePanel();
         NewReading = true;
         reading.NoDataFlag = false;
@@ -57,7 +75,7 @@ void Acquisition::TimerDMMTick() {
 }
 
 void Acquisition::cmdStart_Click() {
-    if (StartCaption == "START") {
+    if (control == Control::Idle) {
         StartRecording();
     } else {
         StopRecording();
@@ -71,8 +89,7 @@ void Acquisition::StartRecording() {
     QFile::remove(QString::fromStdString(reader.TraceFile));
     reader.WriteTrace(p_.formats.FormatStampDate(p_.clock.Today()) + " Start Recoed...");
 
-    StartCaption = "STOP";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Recording);
     TimerOutEnabled = true;
     TimerAutoSaveEnabled = true;
     store.AutoSaveTick = 0;
@@ -91,21 +108,19 @@ void Acquisition::StartRecording() {
     MainTimerEnabled = true;
     p_.view.EnableRecordingMenus(store.RecordCount != 0);
     p_.view.EnableFileCommands(false);
-    reader.FrameOK = false;
+    frameWaiting_ = false;
     Running = true;
     p_.view.TimersChanged();
 }
 
 void Acquisition::StopRecording() {
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     CmdStop_Click();
 }
 
 void Acquisition::CmdStop_Click() {
     p_.alarms.ClearAlarm();
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     TimerAutoSaveEnabled = false;
     // Idle has no watchdog: it would stop a stopped recording later, and the next START counts
     // its 30 seconds afresh.
@@ -153,7 +168,7 @@ void Acquisition::TimerOutTick() {
 }
 
 void Acquisition::ScheduledStart() {
-    if (StartCaption == "START") StartRecording();
+    if (control == Control::Idle) StartRecording();
 }
 
 void Acquisition::SaveAfterStop() {

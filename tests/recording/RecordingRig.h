@@ -11,20 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "app/MeterSession.h"
 #include "base/Beeper.h"
 #include "base/Clock.h"
 #include "base/Messages.h"
 #include "link/Decoder.h"
-#include "link/LinkView.h"
-#include "link/Reading.h"
-#include "recording/Recording.h"
 #include "support/CountingBeeper.h"
 #include "support/ScriptedMessages.h"
+#include "support/ScriptedSerialPort.h"
 #include "support/SettableClock.h"
-#include "values/Alarms.h"
-#include "values/DateTimeFormat.h"
-#include "values/Separator.h"
-#include "values/Statistics.h"
 
 namespace voltaro {
 
@@ -93,6 +88,7 @@ struct WatchedView : RecordingView {
     std::string IntervalSecondsText() const override { return seconds; }
     bool StopRecordOnOL() const override { return stopOnOL; }
     void UpdatePanel() override { ++panelUpdates; }
+    void LinkFed(const FeedResult& f) override { fed = f; }
     void SetProgress(int, const std::string& text) override { progress.push_back(text); }
     void RememberFile(const std::string& path) override { remembered.push_back(path); }
     void EnableProgressOk(bool on) override { progressOk.push_back(on); }
@@ -105,12 +101,14 @@ struct WatchedView : RecordingView {
     std::string minutes = "0", seconds = "0";
     bool stopOnOL = false;
     int panelUpdates = 0;
+    FeedResult fed;  // what the last poll of the line did
     std::vector<std::string> progress;
     std::vector<bool> progressOk;
     std::vector<std::string> remembered;
 };
 
-// Every part a recording works with, fresh for each test, in a folder of its own.
+// A meter session over test doubles, fresh for each test, in a folder of its own; its parts
+// under short names.
 struct RecordingRig {
     RecordingRig() {
         rec.dataFolder = PathOf("data");  // never the real per-user folder
@@ -127,10 +125,8 @@ struct RecordingRig {
     }
     // The frame is accepted and decoded as the acquisition loop does it.
     void Accept(const std::string& frame) {
-        reading.frameText = frame;
         reading.acceptedFrameText = frame;
-        reading.digits = frame.substr(1, 4);
-        decoder.DecodeFrame(window);
+        reading = DecodeFrame(reading, frame, frame.substr(1, 4), "");
         ComputeValue(reading);
     }
     // Records one reading of the frame and moves the clock on by a second.
@@ -141,23 +137,27 @@ struct RecordingRig {
         return ok;
     }
 
+    // Another session over the rig's seams, with messages or a view of its own.
+    SessionSeams Seams(MessageSeam& m, RecordingView& v) {
+        return {port, clock, beeper, m, v, alarmView, formats, separator, dir.path().toStdString()};
+    }
+
     QTemporaryDir dir;
     SettableClock clock{QDateTime(QDate(2024, 1, 15), QTime(10, 0, 0))};
-    Reading reading;
-    LinkView window;
-    Decoder decoder{reading, window};
-    Statistics stats;
     CountingBeeper beeper;
     NoAlarmView alarmView;
-    Alarms alarms{beeper, alarmView};
     DateTimeFormat formats;
     Separator separator;
     ScriptedMessages messages;
     WatchedView view;
-    Recording rec{
-        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, view},
-        dir.path().toStdString(),
-        false};
+    ScriptedSerialPort port;
+    MeterSession session{Seams(messages, view)};
+    Reading& reading = session.reading();
+    Statistics& stats = session.stats();
+    Alarms& alarms = session.alarms();
+    Recording& rec = session.recording();
+    Acquisition& acq = session.acquisition();
+    FrameReader& reader = session.reader();
 };
 
 }  // namespace voltaro

@@ -87,7 +87,7 @@ TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     QTest::mouseClick(f.Image1, Qt::LeftButton);
     ASSERT_TRUE(f.commTest && f.commTest->isVisible());
     EXPECT_EQ(f.commTest->windowTitle(), "CommPort Revice Data");
-    EXPECT_TRUE(f.reader->CommTestActive);
+    EXPECT_TRUE(f.commTestActive);
     EXPECT_FALSE(h.MainPort().PortOpen());
     EXPECT_TRUE(f.commTest->labPort->text().startsWith("COM2"));
 
@@ -106,7 +106,7 @@ TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     EXPECT_FALSE(f.commTest->isVisible());
     EXPECT_FALSE(own.PortOpen());
     EXPECT_TRUE(h.MainPort().PortOpen()) << "the main window's port opens again";
-    EXPECT_FALSE(f.reader->CommTestActive);
+    EXPECT_FALSE(f.commTestActive);
 }
 
 TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {

@@ -74,7 +74,13 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
       DebugMode(context.DebugMode),
       IniPath(JoinPath(context.programFolder, "Setup.ini")),
       ini(IniPath),
-      stores(*context.store, ini, context.applicationName) {
+      stores(*context.store, ini, context.applicationName),
+      MSComm(context.makePort(Ports())),
+      alarmView(std::make_unique<MainAlarmView>(*this)),
+      recordingView(std::make_unique<MainRecordingView>(*this)),
+      session(SessionSeams{*MSComm, *context.clock, *context.beeper, *context.messages, *recordingView,
+                           *alarmView, formats, separator, context.programFolder, context.applicationName,
+                           DebugMode}) {
     setObjectName(QStringLiteral("frmMain"));
     resize(FromTwips(0, 0, kDesignWidthTwips, kDesignHeightTwips).size());
     BuildPanel();
@@ -83,25 +89,9 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     BuildMenus();
     SetDesignTimers();
 
-    linkView = std::make_unique<MainLinkView>(*this);
-    decoder = std::make_unique<Decoder>(reading, *linkView);
-    reader = std::make_unique<FrameReader>(reading, *decoder, *linkView, *ctx.beeper, *ctx.clock,
-                                           TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
-    MSComm = ctx.makePort(Ports());
-    alarmView = std::make_unique<MainAlarmView>(*this);
-    alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
-    recordingView = std::make_unique<MainRecordingView>(*this);
-    recording = std::make_unique<Recording>(
-        RecordingParts{reading, *decoder, *linkView, stats, *alarms, formats, separator, *ctx.clock,
-                       *ctx.messages, *ctx.beeper, *recordingView},
-        ctx.programFolder, DebugMode);
     // A reset empties the decibel reference and puts the meter and graph ranges back.
     recording->decibels = &decibels;
     recording->meterRange = &meterRange;
-    acquisition = std::make_unique<Acquisition>(
-        AcquisitionParts{*recording, *reader, *MSComm, *decoder, *linkView, reading, *alarms, formats,
-                         *ctx.clock, *ctx.beeper, *ctx.messages, *recordingView},
-        ctx.programFolder, DebugMode);
     ShowFileCommands();
     ConnectEvents();
 }
@@ -133,7 +123,7 @@ void MainWindow::ConnectEvents() {
     connect(mAutoSave, &QAction::triggered, this, &MainWindow::mAutoSave_Click);
     connect(mDbTest, &QAction::triggered, this, &MainWindow::mDbTest_Click);
 
-    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
+    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(Check1->isChecked()); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
     connect(&TimerOut, &QTimer::timeout, this, [this] {
         acquisition->TimerOutTick();
@@ -236,7 +226,7 @@ bool MainWindow::Form_Load() {
     formats.DateF = settings.DateF;
     formats.TimeF = settings.TimeF;
     separator.ChkDim(settings.ExtDimF);
-    decoder->UnType = settings.UnType;
+    recording->meterType = settings.UnType;
     line = SerialLine{settings.PortText, settings.LineSettings};
     ShowPortSpinner();
     TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
@@ -297,7 +287,7 @@ void MainWindow::ShowRecentFiles() {
 }
 
 void MainWindow::Timer3_Timer() {
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     Timer3.stop();
 }
@@ -326,7 +316,7 @@ void MainWindow::ReopenMainPort() {
         MSComm->SetCommPort(n);
         if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     }
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
 }
 
@@ -355,12 +345,13 @@ void MainWindow::BuildCommTest() {
     commTest = std::make_unique<LineMonitorDialog>();
     ApplyDialogPlacement(commTest.get(), "frmCommTest");
     commTestPort = ctx.makePort(Ports());
-    commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
-    reader->AttachCommTest(commTestView.get());
     // The test window's own port is polled at the acquisition rate while it is open.
     commTestPoll.setInterval(500);
     connect(&commTestPoll, &QTimer::timeout, this, [this] {
-        if (commTestPort->PortOpen()) reader->ReadComm(*commTestPort);
+        if (!commTestPort->PortOpen()) return;
+        const FeedResult fed = reader->Poll(*commTestPort, Check1->isChecked());
+        acquisition->TakeFeed(fed);
+        ShowLinkFeed(fed);
     });
     connect(commTest.get(), &LineMonitorDialog::activated, this, [this] {
         const bool mainOpen = MSComm->PortOpen();
@@ -373,7 +364,7 @@ void MainWindow::BuildCommTest() {
         commTest->Text1->clear();
         reader->PollCount = 0;
         commTest->cmdStart->setEnabled(false);
-        reader->OpenComm(*commTestPort, line);
+        OpenLinkPort(*commTestPort, line);
         commTestPoll.start();
     });
     connect(commTest->cmdStop, &QPushButton::clicked, this, [this] {
@@ -389,15 +380,15 @@ void MainWindow::BuildCommTest() {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
         commTestPoll.stop();
         // The window is gone: the reader stops feeding it.
-        reader->CommTestActive = false;
-        reader->OpenComm(*MSComm, line);
+        commTestActive = false;
+        OpenLinkPort(*MSComm, line);
         ShowPortDevice();
     });
 }
 
 void MainWindow::Image1_Click() {
     if (!commTest) BuildCommTest();
-    reader->CommTestActive = true;
+    commTestActive = true;
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     const int port = static_cast<int>(Val(line.PortText));
     commTest->labPort->setText(
@@ -542,14 +533,16 @@ void MainWindow::SetupConfirmed() {
 void MainWindow::SetupTestStart() {
     acquisition->Running = true;
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
-    reader->OpenComm(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    OpenLinkPort(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
     SetupTestPoll();
     setup->Timer1.start(500);
 }
 
 void MainWindow::SetupTestPoll() {
-    reader->ReadComm(setup->Port());
-    if (!reader->FrameOK) return;
+    const FeedResult fed = reader->Poll(setup->Port(), Check1->isChecked());
+    acquisition->TakeFeed(fed);
+    ShowLinkFeed(fed);
+    if (!acquisition->FrameWaiting()) return;
     Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
     setup->labDigits->setText(
         Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
@@ -560,7 +553,7 @@ void MainWindow::SetupTestStop() {
     acquisition->Running = acquisition->IsRecording();
     setup->Timer1.stop();
     if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
 }
 
@@ -878,8 +871,8 @@ void MainWindow::HScroll1_Change(int value) {
         reading.digits = notes.size() >= 5 ? notes.substr(1, 4) : std::string();
         reading.value = static_cast<float>(Val(store.Text(value, Field::ValueText)));
         reading.acDc = store.Text(value, Field::Coupling);
-        reading.frameText = notes;
-        decoder->DecodeFrame(*linkView);
+        reading = DecodeFrame(reading, notes, reading.digits, recording->meterType);
+        ShowFunctionIndicators(labDC);
         // A stored row is no new reading: only a fresh frame from the meter is recorded.
         acquisition->NewReading = false;
     }

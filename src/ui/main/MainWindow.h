@@ -8,14 +8,14 @@
 #include <string>
 
 #include "app/AppSettings.h"
-#include "base/IniFile.h"
 #include "app/Layout.h"
+#include "app/MeterSession.h"
 #include "app/ProgramContext.h"
+#include "base/IniFile.h"
 #include "base/Settings.h"
 #include "display/GraphRange.h"
-#include "display/TrendGraph.h"
 #include "display/LcdPanel.h"
-#include "link/Decoder.h"
+#include "display/TrendGraph.h"
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
@@ -46,8 +46,6 @@ class ClickableLabel;
 class PictureBox;
 class LineMonitorDialog;
 class SerialSetupDialog;
-class MainLinkView;
-class CommTestLinkView;
 class MainAlarmView;
 class MainRecordingView;
 class ScheduleDialog;
@@ -203,7 +201,13 @@ public:
     DateTimeFormat formats;
     Separator separator;
     Decibels decibels;
-    Statistics stats;
+    // The meter and its recording, reporting to this window's views; the members that follow
+    // it (stats, reading, reader, alarms, recording, acquisition) are its parts.
+    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<MainAlarmView> alarmView;
+    std::unique_ptr<MainRecordingView> recordingView;
+    MeterSession session;
+    Statistics& stats = session.stats();
     MeterRange meterRange;
     LcdPanel lcdPanel;
     TrendGraph trendGraph;
@@ -211,17 +215,12 @@ public:
     // The recording interval and the overload rule of the scaling dialog, as stored.
     std::string TextXaxis0 = "0", TextXaxis1 = "0";
     bool chkStop = false;
-    Reading reading;
+    Reading& reading = session.reading();
     SerialLine line;  // PortText and LineSettings of the main window's port
-    std::unique_ptr<SerialPort> MSComm;
-    std::unique_ptr<MainLinkView> linkView;
-    std::unique_ptr<Decoder> decoder;
-    std::unique_ptr<FrameReader> reader;
-    std::unique_ptr<MainAlarmView> alarmView;
-    std::unique_ptr<Alarms> alarms;
-    std::unique_ptr<MainRecordingView> recordingView;
-    std::unique_ptr<Recording> recording;
-    std::unique_ptr<Acquisition> acquisition;
+    FrameReader* const reader = &session.reader();
+    Alarms* const alarms = &session.alarms();
+    Recording* const recording = &session.recording();
+    Acquisition* const acquisition = &session.acquisition();
     bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
     bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
 
@@ -242,8 +241,10 @@ public:
     std::unique_ptr<DateTimeFormatDialog> dateTime;
     std::unique_ptr<AutoSaveDialog> autoSave;
     std::unique_ptr<SerialPort> commTestPort;
-    std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
+    bool commTestActive = false;  // the line monitor is shown and fed
+    // The function picture Image2 shows (the function mode it was drawn for).
+    int functionPictureShown = 0;
 
     // After the window is shown: the decimal-separator dialog, unless the user chose not to
     // see it again.
@@ -253,6 +254,16 @@ public:
     void SetupTestStart();
     void SetupTestPoll();
     void SetupTestStop();
+
+    // --- the link's indicators ---
+    // Opens `port` for the link; the panel waits for the first frame.
+    void OpenLinkPort(SerialPort& port, const SerialLine& portLine);
+    // What a feed of the reader did: the serial status panel, the unit label's blink, the
+    // live-link label and the line monitor.
+    void ShowLinkFeed(const FeedResult& fed);
+    void FeedLineMonitor(const FeedResult& fed);
+    // The range mode, the function picture and `couplingLabel` after a decode.
+    void ShowFunctionIndicators(QLabel* couplingLabel);
 
     // --- the panel ---
     PanelModes Modes() const;

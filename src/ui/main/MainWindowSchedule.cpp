@@ -17,7 +17,7 @@ const std::string kAutoForm = "frmAuto";
 
 void MainWindow::cmdAuto_Click() {
     if (!autoSetup) {
-        autoSetup = std::make_unique<ScheduleDialog>(*ctx.clock, *acquisition);
+        autoSetup = std::make_unique<ScheduleDialog>(*ctx.clock, session.schedule());
         connect(autoSetup.get(), &ScheduleDialog::okClicked, this, &MainWindow::AutoOK);
         connect(autoSetup.get(), &ScheduleDialog::closed, this, &MainWindow::AutoClosed);
         connect(autoSetup.get(), &ScheduleDialog::testRowFilled, this,
@@ -130,7 +130,7 @@ void MainWindow::CheckNewFile() {
 bool MainWindow::NewFileForSchedule() {
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     const bool cancelled = !NewFile();
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     return cancelled;
 }
