@@ -51,7 +51,7 @@ bool AppendRecording(const std::string& path, AnalysisFormat format, std::string
         return false;
     }
     for (int row = 1; row <= h.rec.store.RecordCount; ++row)
-        AppendAnalysisRow(out, AnalysisRowOf(h.rec.store, row, h.formats.DateF, h.decoder.UnType), format);
+        AppendAnalysisRow(out, AnalysisRowOf(h.rec.store, row, h.formats.DateF, h.rec.meterType), format);
     return true;
 }
 
