@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include "link/PtyPair.h"
@@ -131,4 +133,31 @@ TEST(CliRead, MeterThatGoesAwayEndsTheReaderWithAMessage) {
     const CliRun r = ReadFromPty(pty, {}, "10123;008\r\n", 10);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("closed")) << r.err.toStdString();
+}
+
+TEST(CliRead, JsonLinesArriveOneByOneWhileTheReaderRuns) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    QProcess p;
+    p.start(Cli(), {"read", "--port", QString::fromStdString(pty.device()), "--poll", "40", "--format", "json"});
+    ASSERT_TRUE(p.waitForStarted());
+    std::vector<QJsonObject> objects;
+    for (int pairs = 0; objects.size() < 2 && pairs < 500; ++pairs) {
+        pty.Send("02047;402\r\n02047;402\r\n");
+        p.waitForReadyRead(20);
+        while (p.canReadLine()) {
+            QJsonParseError error;
+            const QJsonDocument line = QJsonDocument::fromJson(p.readLine(), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError);
+            objects.push_back(line.object());
+        }
+    }
+    EXPECT_EQ(p.state(), QProcess::Running);  // each line came before the reader ended
+    p.kill();
+    p.waitForFinished();
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_DOUBLE_EQ(objects[0]["value"].toDouble(), -0.2047);
+    EXPECT_EQ(objects[0]["unit"].toString(), "V");
+    EXPECT_EQ(objects[0]["range_mode"].toString(), "AUTO");
+    EXPECT_EQ(objects[0]["frame"].toString(), "02047;402");
 }
