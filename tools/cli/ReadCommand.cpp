@@ -115,8 +115,8 @@ int RunRead(const std::vector<std::string>& args) {
             status = Fail(1, "the port " + device + " closed (the device went away)");
             QCoreApplication::exit(status);
         } else if (!warned && lastReading.secsTo(clock.Now()) >= silenceSeconds) {
-            std::fprintf(stderr, "voltaro-cli read: no reading from %s for %d seconds\n", device.c_str(),
-                         silenceSeconds);
+            std::fprintf(stderr, "voltaro-cli read: no reading from %s for %d second%s\n", device.c_str(),
+                         silenceSeconds, silenceSeconds == 1 ? "" : "s");
             warned = true;
         }
     });
