@@ -14,52 +14,21 @@
 #include "ProgramHarness.h"
 #include "app/FileCommands.h"
 #include "recording/FileNames.h"
+#include "ui/main/FileCommandsController.h"
 #include "ui/recording/DeleteFileDialog.h"
 
 namespace voltaro {
 namespace {
 
-TEST(FileCommands, CheckFileNameAddsDmmUnlessAPeriodStandsBeforeThreeCharacters) {
-    EXPECT_EQ(CheckFileName("/x/run"), "/x/run.dmm");
-    EXPECT_EQ(CheckFileName("/x/a.csv"), "/x/a.csv");
-    EXPECT_EQ(CheckFileName("/x/run.data"), "/x/run.data.dmm");
-    EXPECT_EQ(CheckFileName("abc"), "abc.dmm");
-    EXPECT_EQ(CheckFileName(".dmm"), ".dmm");
-}
-
-TEST(FileCommands, FilterIndexForTheThreeKnownExtensions) {
-    EXPECT_EQ(FilterIndexFor("csv"), 1);
-    EXPECT_EQ(FilterIndexFor("TXT"), 2);
-    EXPECT_EQ(FilterIndexFor("xls"), 3);
-    EXPECT_EQ(FilterIndexFor("dmm"), 0);
-    EXPECT_EQ(FilterIndexFor(""), 0);
-}
-
-TEST(FileCommands, RecentFilesKeepSixNewestFirstWithoutDuplicates) {
-    std::array<std::string, 6> list{};
-    for (const char* f : {"a", "b", "c", "d", "e", "f", "g"}) AddRecentFile(list, f);
-    EXPECT_EQ(list, (std::array<std::string, 6>{"g", "f", "e", "d", "c", "b"}))
-        << "the seventh drops the oldest";
-    AddRecentFile(list, "e");
-    EXPECT_EQ(list, (std::array<std::string, 6>{"e", "g", "f", "d", "c", "b"}))
-        << "a re-opened file moves up";
-}
-
-TEST(FileCommands, TypePatternIsTheTextInTheFirstParentheses) {
-    EXPECT_EQ(TypePattern(kDeleteFileTypes[0]), "*.csv");
-    EXPECT_EQ(TypePattern(kDeleteFileTypes[1]), "*.*");
-    EXPECT_EQ(TypePattern("Open (*.a"), "");
-    EXPECT_EQ(TypePattern("Odd ) (*.a)"), "");
-}
-
 // The File menu's commands on a program over test doubles.
 struct FileMenu : ::testing::Test {
     ProgramHarness h;
-    MainWindow* f = nullptr;
+    WindowUnderTest* f = nullptr;
     void SetUp() override {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
+        h.store.Save("voltaro", "frmScaling", "StopLO", "1");   // an overload stops the recording
         ASSERT_TRUE(h.StartWithPort());
-        f = h.form.get();
+        f = h.w.get();
     }
     std::string Path(const std::string& name) const { return h.ctx.programFolder + "/" + name; }
     int Rows() const { return f->recording->store.RecordCount; }
@@ -200,11 +169,13 @@ TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
     SaveAs(Path("run.dmm"));
     ASSERT_TRUE(
         QFile::rename(QString::fromStdString(Path("run.dmm")), QString::fromStdString(Path("run,dmm"))));
-    f->separator.ChkDim(1);
-    f->recording->ResetRecording();
-    Run(f->mOpen, {Path("run,dmm")});
-    EXPECT_EQ(Rows(), 2);
-    EXPECT_EQ(RecordingFile(), Path("run,dmm"));
+    ProgramHarness comma;
+    comma.store.Save("voltaro", "frmMain", "ExtDimF", "1");
+    ASSERT_TRUE(comma.StartWithPort());
+    comma.dialogs.answers = {Path("run,dmm")};
+    comma.w->mOpen->trigger();
+    EXPECT_EQ(comma.w->RecordCount(), 2);
+    EXPECT_EQ(comma.w->recording->store.RecordingFile, Path("run,dmm"));
 }
 
 TEST_F(FileMenu, ImportPutsFortyRowsBehindAHundredAndTheNextSaveWritesThemAll) {
@@ -234,7 +205,7 @@ TEST_F(FileMenu, ExportWritesTheTitleLineAndTheReportLines) {
     EXPECT_EQ(body.count("\r\n"), 4) << "the page line and three readings";
     EXPECT_TRUE(body.contains(",+   125,mV")) << "comma-separated under a .txt name";
     EXPECT_EQ(
-        f->windowTitle().toStdString(),
+        f->window.windowTitle().toStdString(),
         "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000004");
     EXPECT_EQ(Rows(), 3);
 }
@@ -260,10 +231,8 @@ TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
         if (how == StopButton) f->cmdStop->click();
         if (how == StartButton) f->cmdStart->click();
         if (how == Overload) {
-            f->chkStop = true;  // "Stop Record on OL input"
             h.Receive("14000;108");
             h.Second();
-            f->chkStop = false;
         }
         if (how == Watchdog) Fire(f->TimerOut);
         if (how == Schedule) f->acquisition->ScheduledStop();
@@ -292,9 +261,9 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
     for (Close how : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE("closed by " + std::to_string(how));
         f->mDeleteFile->trigger();
-        DeleteFileDialog& d = *f->deleteFile;
+        DeleteFileDialog& d = *f->probe.fileCommands().deleteFileDialog();
         ASSERT_TRUE(d.isVisible());
-        EXPECT_FALSE(f->isEnabled());
+        EXPECT_FALSE(f->window.isEnabled());
         EXPECT_FALSE(d.isModal());
         if (how == Cancel) {
             EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
@@ -329,7 +298,7 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
             how == Escape ? QTest::keyClick(&d, Qt::Key_Escape) : (void)d.close();
         }
         EXPECT_FALSE(d.isVisible());
-        EXPECT_TRUE(f->isEnabled());
+        EXPECT_TRUE(f->window.isEnabled());
     }
 }
 

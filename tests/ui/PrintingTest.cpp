@@ -34,13 +34,13 @@ struct Printing : ::testing::Test {
     ProgramHarness h;
     QString pdfPath = h.folder.filePath(QStringLiteral("printed.pdf"));
     PdfPrinters printers{pdfPath};
-    MainWindow* f = nullptr;
+    WindowUnderTest* f = nullptr;
 
     void SetUp() override {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
         h.ctx.printers = &printers;
         ASSERT_TRUE(h.StartWithPort());
-        f = h.form.get();
+        f = h.w.get();
     }
     void Record(int n) {
         f->cmdStart->click();
@@ -54,7 +54,7 @@ struct Printing : ::testing::Test {
     }
     PrintGraphDialog& OpenPrintGraph() {
         f->mPrintGraph->trigger();
-        return *f->printRange;
+        return *f->dialogs.printRange;
     }
     // What the preview must show: the printed graph of rows st + 1 .. st + n at weight 1.
     QImage Expected(const QImage& like, int n, int st) {
@@ -62,7 +62,7 @@ struct Printing : ::testing::Test {
         QPainter painter(&image);
         QtDrawingSurface box(painter, QRectF(image.rect()), Qt::white);
         box.Clear();
-        PrintedGraph().PrintTrendGraph(box, 1, true, n, st, f->PrintInput());
+        PrintedGraph().PrintTrendGraph(box, 1, true, n, st, f->probe.printInput());
         return image;
     }
     int Pages() const { return PdfPageCount(pdfPath); }
@@ -71,7 +71,7 @@ struct Printing : ::testing::Test {
 TEST_F(Printing, PreviewFollowsTheRangeChoice) {
     Record(40);
     PrintGraphDialog& d = OpenPrintGraph();
-    EXPECT_FALSE(f->isEnabled());
+    EXPECT_FALSE(f->window.isEnabled());
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Printer Graphs"));
     EXPECT_EQ(d.Text2->text(), QStringLiteral("40"));
     EXPECT_FALSE(d.Text1->isEnabled()) << "Start and End only for a range";
@@ -86,7 +86,7 @@ TEST_F(Printing, PreviewFollowsTheRangeChoice) {
     QTest::keyClick(d.Text2, Qt::Key_Return);
     EXPECT_EQ(shown, Expected(shown, 10, 10)) << "rows 11 to 20";
     EXPECT_NE(shown, all);
-    EXPECT_TRUE(f->printRange->isVisible()) << "Enter draws, it presses no button";
+    EXPECT_TRUE(f->dialogs.printRange->isVisible()) << "Enter draws, it presses no button";
 
     // A Start of 0 is put right in its box; the range is then rows 2 to 20.
     d.Text1->setText(QStringLiteral("0"));
@@ -165,8 +165,8 @@ TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
 TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     Record(125);
     f->mPrtReport->trigger();
-    ReportWindow& r = *f->report;
-    EXPECT_FALSE(f->isEnabled());
+    ReportWindow& r = *f->dialogs.report;
+    EXPECT_FALSE(f->window.isEnabled());
     EXPECT_EQ(r.windowTitle(), QStringLiteral("Print Report"));
     const QAbstractItemModel& table = *r.ListView1->model();
     ASSERT_EQ(table.rowCount(), 128) << "125 readings and 3 page markers";
@@ -221,7 +221,7 @@ TEST_F(Printing, ReportOfALaterChunkOffersAndPrintsItsOwnPages) {
     f->recording->store.ChunkCount = 1;
     f->mPrtReport->trigger();
     printers.answers = {std::pair{501, 502}};
-    f->report->mPrint->trigger();
+    f->dialogs.report->mPrint->trigger();
     ASSERT_EQ(printers.asked.size(), 1u);
     EXPECT_EQ(std::pair(printers.asked[0].minPage, printers.asked[0].maxPage), std::pair(501, 502));
     EXPECT_EQ(Pages(), 2);
@@ -262,17 +262,17 @@ TEST_F(Printing, EveryClosePathEnablesTheMainWindow) {
         [this] { return static_cast<QWidget*>(&OpenPrintGraph()); },
         [this] {
             f->mPrtReport->trigger();
-            return static_cast<QWidget*>(f->report.get());
+            return static_cast<QWidget*>(f->dialogs.report.get());
         },
     };
     const std::function<void(QWidget*)> close[] = {
         [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
         [](QWidget* w) { w->close(); },
         [this](QWidget* w) {
-            if (w == f->printRange.get())
-                f->printRange->cmdCencal->click();
+            if (w == f->dialogs.printRange.get())
+                f->dialogs.printRange->cmdCencal->click();
             else
-                f->report->mExit->trigger();
+                f->dialogs.report->mExit->trigger();
         },
     };
     for (const auto& opener : open) {
@@ -280,10 +280,10 @@ TEST_F(Printing, EveryClosePathEnablesTheMainWindow) {
             QWidget* w = opener();
             SCOPED_TRACE(w->objectName().toStdString());
             ASSERT_TRUE(w->isVisible());
-            ASSERT_FALSE(f->isEnabled());
+            ASSERT_FALSE(f->window.isEnabled());
             closer(w);
             EXPECT_FALSE(w->isVisible());
-            EXPECT_TRUE(f->isEnabled());
+            EXPECT_TRUE(f->window.isEnabled());
             EXPECT_TRUE(h.store.Get("voltaro", w->objectName().toStdString(), "Left").has_value());
         }
     }

@@ -18,19 +18,19 @@ namespace {
 // (the clock starts at 01/15/2024 10:00:00).
 struct ScheduleRig {
     ProgramHarness h;
-    MainWindow* f = nullptr;
+    WindowUnderTest* f = nullptr;
     void Start() {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");
         ASSERT_TRUE(h.StartWithPort());
-        f = h.form.get();
+        f = h.w.get();
     }
     ScheduleDialog& Open() {
         f->cmdAuto->click();
-        return *f->autoSetup;
+        return *f->probe.schedule();
     }
     void SetRow(int i, const char* startDate, const char* startTime, const char* stopDate,
                 const char* stopTime) {
-        ScheduleDialog& d = *f->autoSetup;
+        ScheduleDialog& d = *f->probe.schedule();
         d.Text1[i]->setText(startDate);
         d.Text2[i]->setText(startTime);
         d.Text3[i]->setText(stopDate);
@@ -39,15 +39,15 @@ struct ScheduleRig {
     // OK, the file dialog answered with a file of the test's folder.
     void Ok(const std::string& name = "sched.dmm") {
         h.dialogs.answers = {h.ctx.programFolder + "/" + name};
-        f->autoSetup->Command1->click();
+        f->probe.schedule()->Command1->click();
     }
     // One second of meter readings, recording and schedule checks.
     void Second() {
         h.Receive("10123;008");
         h.Second();
-        Fire(f->autoSetup->Timer2);
+        Fire(f->probe.schedule()->Timer2);
     }
-    std::string Title() const { return f->windowTitle().toStdString(); }
+    std::string Title() const { return f->window.windowTitle().toStdString(); }
     std::string Stored(const std::string& key) const {
         return h.store.Get("voltaro", "frmAuto", key).value_or("?");
     }
@@ -64,7 +64,7 @@ struct AutoSchedule : ::testing::Test, ScheduleRig {
 TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
     f->mPrintGraph->setEnabled(true);
     ScheduleDialog& d = Open();
-    EXPECT_FALSE(f->isEnabled());
+    EXPECT_FALSE(f->window.isEnabled());
     EXPECT_EQ(d.Label5->text(), "01/15/2024 10:00:00");
     QTest::mouseDClick(d.Label6[2], Qt::LeftButton);
     EXPECT_EQ(Title(), " Auto Start enable ....");
@@ -79,7 +79,7 @@ TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
     EXPECT_EQ(h.dialogs.asked[0].title, "New File") << "no readings held: a new file";
     EXPECT_TRUE(h.MainPort().PortOpen()) << "the port is open again after the dialog";
     EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(f->isEnabled());
+    EXPECT_TRUE(f->window.isEnabled());
     EXPECT_EQ(Title(), file + " - Waitting Auto Start/Stop");
     EXPECT_EQ(Stored("Starttime2"), "10:00:50");
     EXPECT_EQ(Stored("StopDate2"), "01/15/2024");
@@ -134,7 +134,7 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
         t.Ok();
         const bool armed = std::string(row.message).empty();
         EXPECT_EQ(d.isVisible(), !armed);
-        EXPECT_EQ(t.f->isEnabled(), armed);
+        EXPECT_EQ(t.f->window.isEnabled(), armed);
         EXPECT_EQ(d.Timer2.isActive(), armed);
         if (armed) {
             EXPECT_TRUE(t.h.messages.asked.empty());
@@ -192,7 +192,7 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
         if (path == Escape) QTest::keyClick(&d, Qt::Key_Escape);
         if (path == CloseBox) d.close();
         EXPECT_FALSE(d.isVisible());
-        EXPECT_TRUE(f->isEnabled());
+        EXPECT_TRUE(f->window.isEnabled());
         EXPECT_FALSE(f->chkAuto->isChecked());
         EXPECT_FALSE(f->chkAuto->isEnabled());
         EXPECT_FALSE(d.Timer2.isActive());
@@ -202,10 +202,10 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
     EXPECT_EQ(Open().Text4[1]->text(), "2") << "the stored rows fill the dialog";
     SetRow(1, "", "", "", "");
     Ok();
-    EXPECT_FALSE(f->autoSetup->isVisible());
-    EXPECT_TRUE(f->isEnabled());
-    Fire(f->autoSetup->Timer2);
-    EXPECT_FALSE(f->autoSetup->Timer2.isActive());
+    EXPECT_FALSE(f->probe.schedule()->isVisible());
+    EXPECT_TRUE(f->window.isEnabled());
+    Fire(f->probe.schedule()->Timer2);
+    EXPECT_FALSE(f->probe.schedule()->Timer2.isActive());
     EXPECT_FALSE(f->chkAuto->isChecked());
     EXPECT_EQ(Title(), f->recording->store.RecordingFile + " - AutoSave");
     EXPECT_TRUE(h.messages.asked.empty());
