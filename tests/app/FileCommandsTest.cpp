@@ -9,8 +9,11 @@ TEST(FileCommands, NamesFiltersAndTypePatterns) {
     const struct {
         const char* typed;
         const char* checked;  // ".dmm" unless a period stands before the last three characters
-    } names[] = {{"/x/run", "/x/run.dmm"}, {"/x/a.csv", "/x/a.csv"}, {"/x/run.data", "/x/run.data.dmm"},
-                 {"abc", "abc.dmm"},       {".dmm", ".dmm"}};
+    } names[] = {{"/x/run", "/x/run.dmm"},
+                 {"/x/a.csv", "/x/a.csv"},
+                 {"/x/run.data", "/x/run.data.dmm"},
+                 {"abc", "abc.dmm"},
+                 {".dmm", ".dmm"}};
     for (const auto& n : names) EXPECT_EQ(CheckFileName(n.typed), n.checked) << n.typed;
 
     const std::pair<const char*, int> filters[] = {{"csv", 1}, {"TXT", 2}, {"xls", 3}, {"dmm", 0}, {"", 0}};

@@ -13,17 +13,12 @@
 #include <set>
 #include <vector>
 
+#include "app/ProgramContext.h"
 #include "base/Beeper.h"
 #include "base/Clock.h"
 #include "base/FileDialogs.h"
 #include "base/Messages.h"
-#include "app/ProgramContext.h"
 #include "base/SettingsStore.h"
-#include "ui/main/DialogHost.h"
-#include "ui/main/LcdPanelWidget.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowProbe.h"
-#include "ui/main/TrendGraphView.h"
 #include "link/SerialPort.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
@@ -31,6 +26,11 @@
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSerialPort.h"
 #include "support/SettableClock.h"
+#include "ui/main/DialogHost.h"
+#include "ui/main/LcdPanelWidget.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowProbe.h"
+#include "ui/main/TrendGraphView.h"
 
 namespace voltaro {
 
@@ -73,39 +73,46 @@ struct WindowUnderTest {
     std::array<QFrame*, 2>& Picture2 = graph.Picture2;
 
     template <typename T>
-    T* Get(const char* name) { return Find<T>(window, name); }
+    T* Get(const char* name) {
+        return Find<T>(window, name);
+    }
     QPushButton *cmdStart = Get<QPushButton>("cmdStart"), *cmdStop = Get<QPushButton>("cmdStop"),
                 *cmdAuto = Get<QPushButton>("cmdAuto"), *cmdAlarmStop = Get<QPushButton>("cmdAlarmStop");
     QCheckBox *chkAuto = Get<QCheckBox>("chkAuto"), *Check1 = Get<QCheckBox>("Check1"),
               *OptAlarmHi = Get<QCheckBox>("OptAlarmHi"), *OptAlarmLo = Get<QCheckBox>("OptAlarmLo"),
               *ChkREL = Get<QCheckBox>("ChkREL"), *chkMIN = Get<QCheckBox>("chkMIN"),
-              *chkMAX = Get<QCheckBox>("chkMAX"), *ChkAVG = Get<QCheckBox>("ChkAVG"), *ChkdB = Get<QCheckBox>("ChkdB");
+              *chkMAX = Get<QCheckBox>("chkMAX"), *ChkAVG = Get<QCheckBox>("ChkAVG"),
+              *ChkdB = Get<QCheckBox>("ChkdB");
     QLineEdit *TextAlarmHI = Get<QLineEdit>("TextAlarmHI"), *TextAlarmLO = Get<QLineEdit>("TextAlarmLO"),
               *TxtCOM = Get<QLineEdit>("TxtCOM");
-    QLabel *labRs232 = Get<QLabel>("labRs232"), *labBcntx = Get<QLabel>("labBcntx"), *LabType = Get<QLabel>("LabType"),
-           *LabERROR = Get<QLabel>("LabERROR"), *LabSH = Get<QLabel>("LabSH");
+    QLabel *labRs232 = Get<QLabel>("labRs232"), *labBcntx = Get<QLabel>("labBcntx"),
+           *LabType = Get<QLabel>("LabType"), *LabERROR = Get<QLabel>("LabERROR"),
+           *LabSH = Get<QLabel>("LabSH");
     std::array<QLabel*, 3> StatusPanel{};
-    ClickableLabel *StatusNotice = Get<ClickableLabel>("StatusNotice"), *Image1 = Get<ClickableLabel>("Image1");
+    ClickableLabel *StatusNotice = Get<ClickableLabel>("StatusNotice"),
+                   *Image1 = Get<ClickableLabel>("Image1");
     QScrollBar *VScroll1 = Get<QScrollBar>("VScroll1"), *HScroll1 = Get<QScrollBar>("HScroll1");
     QGroupBox* Frame1 = Get<QGroupBox>("Frame1");
     QMenu *mfile = Get<QMenu>("mfile"), *mSetup = Get<QMenu>("mSetup"), *MHelp = Get<QMenu>("MHelp"),
           *mAlarmSignals = Get<QMenu>("mAlarmSignals");
     QAction *mNew = Get<QAction>("mNew"), *mOpen = Get<QAction>("mOpen"), *mClose = Get<QAction>("mClose"),
-            *mImport = Get<QAction>("mImport"), *mExport = Get<QAction>("mExport"), *mSave = Get<QAction>("mSave"),
-            *mSaveAs = Get<QAction>("mSaveAs"), *mPrintScreen = Get<QAction>("mPrintScreen"),
-            *mPrintGraph = Get<QAction>("mPrintGraph"), *mPrtReport = Get<QAction>("mPrtReport"),
-            *mDeleteFile = Get<QAction>("mDeleteFile"), *mExit = Get<QAction>("mExit"), *mComm = Get<QAction>("mComm"),
+            *mImport = Get<QAction>("mImport"), *mExport = Get<QAction>("mExport"),
+            *mSave = Get<QAction>("mSave"), *mSaveAs = Get<QAction>("mSaveAs"),
+            *mPrintScreen = Get<QAction>("mPrintScreen"), *mPrintGraph = Get<QAction>("mPrintGraph"),
+            *mPrtReport = Get<QAction>("mPrtReport"), *mDeleteFile = Get<QAction>("mDeleteFile"),
+            *mExit = Get<QAction>("mExit"), *mComm = Get<QAction>("mComm"),
             *mScaling = Get<QAction>("mScaling"), *mDateTime = Get<QAction>("mDateTime"),
             *mSeledec = Get<QAction>("mSeledec"), *mAutoSave = Get<QAction>("mAutoSave"),
-            *mContents = Get<QAction>("mContents"), *mAbout = Get<QAction>("mAbout"), *mDbTest = Get<QAction>("mDbTest");
+            *mContents = Get<QAction>("mContents"), *mAbout = Get<QAction>("mAbout"),
+            *mDbTest = Get<QAction>("mDbTest");
     std::array<QAction*, 7> mfilelist{};
     std::array<QAction*, 3> mAlarmS{};
 
     QTimer &TimerDMM = probe.Timer("TimerDMM"), &MainTimer = probe.Timer("MainTimer"),
-           &TimerOut = probe.Timer("TimerOut"), &TimerRs232 = probe.Timer("TimerRs232"), &Timer3 = probe.Timer("Timer3"),
-           &TimerAutoSave = probe.Timer("TimerAutoSave"), &TimerAlarmFlash = probe.Timer("TimerAlarmFlash"),
-           &AlarmTimer = probe.Timer("AlarmTimer"), &Timer1 = probe.Timer("Timer1"),
-           &commTestPoll = probe.Timer("commTestPoll");
+           &TimerOut = probe.Timer("TimerOut"), &TimerRs232 = probe.Timer("TimerRs232"),
+           &Timer3 = probe.Timer("Timer3"), &TimerAutoSave = probe.Timer("TimerAutoSave"),
+           &TimerAlarmFlash = probe.Timer("TimerAlarmFlash"), &AlarmTimer = probe.Timer("AlarmTimer"),
+           &Timer1 = probe.Timer("Timer1"), &commTestPoll = probe.Timer("commTestPoll");
 
     Recording* recording = &probe.recording();
     Acquisition* acquisition = &probe.acquisition();

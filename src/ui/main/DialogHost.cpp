@@ -7,8 +7,8 @@
 #include "ui/display/GraphScalingDialog.h"
 #include "ui/link/SerialSetupDialog.h"
 #include "ui/main/AboutDialog.h"
-#include "ui/main/DesignPlacement.h"
 #include "ui/main/DecimalSeparatorDialog.h"
+#include "ui/main/DesignPlacement.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/PrintGraphDialog.h"
 #include "ui/print/ReportWindow.h"
@@ -50,10 +50,9 @@ void DialogHost::Closed() {
 }
 
 void DialogHost::HideAll() {
-    const std::initializer_list<QWidget*> windows{setup.get(),    seleDim.get(),  about.get(),
-                                                  scaling.get(),  deciBels.get(), dbTest.get(),
-                                                  dateTime.get(), autoSave.get(), printRange.get(),
-                                                  report.get()};
+    const std::initializer_list<QWidget*> windows{
+        setup.get(),  seleDim.get(),  about.get(),    scaling.get(),    deciBels.get(),
+        dbTest.get(), dateTime.get(), autoSave.get(), printRange.get(), report.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
 }

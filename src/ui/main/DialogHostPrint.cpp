@@ -8,16 +8,16 @@
 
 #include "base/FileDialogs.h"
 #include "base/Messages.h"
-#include "ui/widgets/PictureBox.h"
+#include "display/QtDrawingSurface.h"
+#include "print/QtPrinter.h"
 #include "ui/main/DialogHost.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowViews.h"
-#include "display/QtDrawingSurface.h"
-#include "print/QtPrinter.h"
-#include "ui/print/QtPrinters.h"
 #include "ui/print/PrintGraphDialog.h"
-#include "ui/print/ReportWindow.h"
+#include "ui/print/QtPrinters.h"
 #include "ui/print/ReportTitleDialog.h"
+#include "ui/print/ReportWindow.h"
+#include "ui/widgets/PictureBox.h"
 
 namespace voltaro {
 

@@ -148,8 +148,8 @@ void DialogHost::ShowDateTime() {
         dateTime = std::make_unique<DateTimeFormatDialog>();
         Place(dateTime.get(), "frmDateTime");
         connect(dateTime.get(), &DateTimeFormatDialog::choiceClicked, this, [this] {
-            const std::string sample =
-                w_.formats.ChkDateTime(dateTime->SelectedEntry(), dateTime->TwelveHour(), w_.ctx.clock->Now());
+            const std::string sample = w_.formats.ChkDateTime(dateTime->SelectedEntry(),
+                                                              dateTime->TwelveHour(), w_.ctx.clock->Now());
             dateTime->setWindowTitle(Latin1(sample));
         });
         connect(dateTime.get(), &DateTimeFormatDialog::confirmed, this, &DialogHost::DateTimeConfirmed);

@@ -61,7 +61,8 @@ void FileCommandsController::New() {
 
 bool FileCommandsController::NewFile() {
     RecordStore& store = w_.recording->store;
-    const auto chosen = w_.ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
+    const auto chosen =
+        w_.ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
     if (!chosen) return false;
     const std::string name = CheckFileName(*chosen);
     store.RecordingFile = name;  // the new working file goes beside it

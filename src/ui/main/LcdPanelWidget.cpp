@@ -26,7 +26,8 @@ void ShowLabel(QLabel* label, const std::string& text, const std::string& typefa
 
 }  // namespace
 
-LcdPanelWidget::LcdPanelWidget(QWidget* window) : QGroupBox(QStringLiteral("READING-DIGITAL DISPLAY"), window) {
+LcdPanelWidget::LcdPanelWidget(QWidget* window)
+    : QGroupBox(QStringLiteral("READING-DIGITAL DISPLAY"), window) {
     Place(this, "Frame3", 60, 60, 5700, 3060, 8, kSansFace, true);
 
     labRs232 = Place(NewLabel(this, "RS-232"), "labRs232", 120, 210, 720, 240, 8, kSansFace, true);
