@@ -10,11 +10,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "ProgramHarness.h"
-#include "values/Formatting.h"
-#include "ui/widgets/PictureBox.h"
 #include "app/FileCommands.h"
+#include "ui/widgets/PictureBox.h"
+#include "values/Formatting.h"
 
 namespace voltaro {
 namespace {
@@ -59,39 +60,36 @@ struct Recording : ::testing::Test, Session {};
 
 TEST_F(Recording, StartAndStopSwitchTheButtonsMenusAndTimers) {
     Begin();
-    EXPECT_FALSE(f->mSave->isEnabled());
-    EXPECT_FALSE(f->mSaveAs->isEnabled());
-    EXPECT_FALSE(f->cmdStop->isEnabled());
     EXPECT_EQ(f->window.windowTitle().toStdString(), h.ctx.programFolder + "/Untitled.dmm");
-
+    // Enabled before START, while recording, after STOP with a row held.
+    const struct {
+        const char* name;
+        std::function<bool()> on;
+        bool idle, recording, stopped;
+    } controls[] = {
+        {"Save", [&] { return f->mSave->isEnabled(); }, false, false, true},
+        {"Save as", [&] { return f->mSaveAs->isEnabled(); }, false, false, true},
+        {"STOP", [&] { return f->cmdStop->isEnabled(); }, false, true, false},
+        {"File menu", [&] { return f->mfile->isEnabled(); }, true, false, true},
+        {"cursor", [&] { return f->HScroll1->isEnabled(); }, true, false, true},
+        {"recording timer", [&] { return f->MainTimer.isActive(); }, false, true, false},
+        {"autosave timer", [&] { return f->TimerAutoSave.isActive(); }, false, true, false},
+    };
+    for (const auto& c : controls) EXPECT_EQ(c.on(), c.idle) << c.name << " before START";
     f->cmdStart->click();
     EXPECT_EQ(f->cmdStart->text(), "STOP");
-    EXPECT_TRUE(f->cmdStop->isEnabled());
-    EXPECT_FALSE(f->mfile->isEnabled());
-    EXPECT_FALSE(f->HScroll1->isEnabled());
-    EXPECT_FALSE(f->mSaveAs->isEnabled());
-    EXPECT_TRUE(f->MainTimer.isActive());
+    for (const auto& c : controls) EXPECT_EQ(c.on(), c.recording) << c.name << " while recording";
     EXPECT_EQ(f->MainTimer.interval(), 1000);
+    EXPECT_EQ(f->TimerAutoSave.interval(), 60000);
     EXPECT_TRUE(f->TimerOut.isActive());
     EXPECT_EQ(f->TimerOut.interval(), 30000);
-    EXPECT_TRUE(f->TimerAutoSave.isActive());
-    EXPECT_EQ(f->TimerAutoSave.interval(), 60000);
-
     h.Receive(k0123);
     EXPECT_FALSE(f->TimerOut.isActive()) << "the first frame ends the watchdog";
     h.Second();
-    EXPECT_EQ(Rows(), 1);
-
     f->cmdStart->click();  // its caption is STOP now
     EXPECT_EQ(f->cmdStart->text(), "START");
-    EXPECT_FALSE(f->cmdStop->isEnabled());
-    EXPECT_TRUE(f->mfile->isEnabled());
-    EXPECT_TRUE(f->HScroll1->isEnabled());
-    EXPECT_TRUE(f->mSave->isEnabled());
-    EXPECT_TRUE(f->mSaveAs->isEnabled());
+    for (const auto& c : controls) EXPECT_EQ(c.on(), c.stopped) << c.name << " after STOP";
     EXPECT_TRUE(f->PicBox->isEnabled());
-    EXPECT_FALSE(f->MainTimer.isActive());
-    EXPECT_FALSE(f->TimerAutoSave.isActive());
 }
 
 // The older file's notice needs no answer: it goes to the status bar, and no box holds the
@@ -319,7 +317,8 @@ TEST(RecordingWindow, ReopenedFileShowsItsLastRowSettingsOnTheBoxes) {
     EXPECT_EQ(g->TextAlarmHI->text().trimmed(), QStringLiteral("1.5"));
     EXPECT_FALSE(g->OptAlarmLo->isChecked());
     const ScaledText reference = FormatScaled4(0.5);
-    EXPECT_EQ(g->Label2[3]->text().toStdString(), reference.text + reference.prefix) << "the file's REL reference";
+    EXPECT_EQ(g->Label2[3]->text().toStdString(), reference.text + reference.prefix)
+        << "the file's REL reference";
 }
 
 }  // namespace
