@@ -100,7 +100,12 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     ConnectEvents();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The parts' dialogs go while the state their signals reach is still here; the file
+    // commands' dialog closes into the dialog host, so they go first.
+    delete fileCommands;
+    delete dialogs;
+}
 
 PortTable MainWindow::Ports() const {
     return PortTable::FromIni(ini);
