@@ -1,5 +1,6 @@
 #include "ui/main/DialogHost.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
 
@@ -23,6 +24,17 @@ namespace voltaro {
 DialogHost::DialogHost(MainWindow& window) : QObject(&window), w_(window) {}
 
 DialogHost::~DialogHost() = default;
+
+void DialogHost::Connect() {
+    connect(w_.mAbout, &QAction::triggered, this, &DialogHost::ShowAbout);
+    connect(w_.mComm, &QAction::triggered, this, &DialogHost::ShowSetup);
+    connect(w_.mSeledec, &QAction::triggered, this, &DialogHost::ShowSeparator);
+    connect(w_.mScaling, &QAction::triggered, this, &DialogHost::ShowScaling);
+    connect(w_.mDateTime, &QAction::triggered, this, &DialogHost::ShowDateTime);
+    connect(w_.mAutoSave, &QAction::triggered, this, &DialogHost::ShowAutoSave);
+    connect(w_.mDbTest, &QAction::triggered, this, &DialogHost::ShowDecibelTable);
+    connect(w_.mPrintGraph, &QAction::triggered, this, &DialogHost::ShowPrintGraph);
+}
 
 void DialogHost::Place(QWidget* dialog, const std::string& name) {
     // A dialog never placed keeps the place the window system gives it.

@@ -31,6 +31,9 @@ public:
     explicit DialogHost(MainWindow& window);
     ~DialogHost() override;
 
+    // Connects the menu entries of the window that open the dialogs.
+    void Connect();
+
     // A dialog at its stored place; one never placed keeps the place the window system gives it.
     void Place(QWidget* dialog, const std::string& name);
     void SavePlacement(QWidget* dialog, const std::string& name);

@@ -127,13 +127,7 @@ void MainWindow::ConnectEvents() {
     connect(Image1, &ClickableLabel::clicked, this, &MainWindow::Image1_Click);
     connect(StatusNotice, &ClickableLabel::clicked, StatusNotice, &QWidget::hide);
     connect(mContents, &QAction::triggered, this, &MainWindow::mContents_Click);
-    connect(mAbout, &QAction::triggered, dialogs, &DialogHost::ShowAbout);
-    connect(mComm, &QAction::triggered, dialogs, &DialogHost::ShowSetup);
-    connect(mSeledec, &QAction::triggered, dialogs, &DialogHost::ShowSeparator);
-    connect(mScaling, &QAction::triggered, dialogs, &DialogHost::ShowScaling);
-    connect(mDateTime, &QAction::triggered, dialogs, &DialogHost::ShowDateTime);
-    connect(mAutoSave, &QAction::triggered, dialogs, &DialogHost::ShowAutoSave);
-    connect(mDbTest, &QAction::triggered, dialogs, &DialogHost::ShowDecibelTable);
+    dialogs->Connect();
 
     connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
@@ -150,7 +144,6 @@ void MainWindow::ConnectEvents() {
     connect(chkAuto, &QCheckBox::clicked, this, &MainWindow::chkAuto_Click);
     connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
     fileCommands->Connect();
-    connect(mPrintGraph, &QAction::triggered, dialogs, &DialogHost::ShowPrintGraph);
     connect(mPrintScreen, &QAction::triggered, this, &MainWindow::mPrintScreen_Click);
     connect(mPrtReport, &QAction::triggered, this, &MainWindow::mPrtReport_Click);
     connect(mExit, &QAction::triggered, this, &MainWindow::mExit_Click);
