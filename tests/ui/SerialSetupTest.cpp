@@ -12,21 +12,21 @@
 namespace voltaro {
 namespace {
 
-TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUse) {
-    ProgramHarness h;
-    h.openable = {99};  // nothing between COM1 and COM10 opens
-    EXPECT_FALSE(h.Start());
-    ASSERT_EQ(h.messages.asked.size(), 1u);
-    EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
-    EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
-    EXPECT_FALSE(h.w->Timer3.isActive()) << "the load stops before the port timer";
-}
-
-TEST(PortScan, DebugModeRunsWithoutAnyPort) {
-    ProgramHarness h(/*debugMode=*/true);
-    h.openable = {99};
-    EXPECT_TRUE(h.Start());
-    EXPECT_TRUE(h.messages.asked.empty());
+// No port between COM1 and COM10 opens: the program ends with a message, unless in DebugMode.
+TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUseOutsideDebugMode) {
+    for (bool debug : {false, true}) {
+        ProgramHarness h(debug);
+        h.openable = {99};
+        EXPECT_EQ(h.Start(), debug);
+        if (debug) {
+            EXPECT_TRUE(h.messages.asked.empty());
+            continue;
+        }
+        ASSERT_EQ(h.messages.asked.size(), 1u);
+        EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
+        EXPECT_EQ(h.messages.asked[0].kind, "ERROR");
+        EXPECT_FALSE(h.w->Timer3.isActive()) << "the load stops before the port timer";
+    }
 }
 
 TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
