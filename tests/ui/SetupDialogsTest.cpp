@@ -44,7 +44,7 @@ void CloseBy(Close how, QDialog* dialog, QPushButton* cancel) {
     if (how == Close::CloseBox) dialog->close();
 }
 
-TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleTakeEffectAtTheNextStart) {
+TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleAreStoredAndTheIntervalTakesEffect) {
     f->mScaling->trigger();
     GraphScalingDialog& d = *f->dialogs.scaling;
     ASSERT_TRUE(d.isVisible());
