@@ -1,4 +1,4 @@
-// ReadComm + DecodeFrame over a long buffered stream, against a plain scan of the same bytes
+// FrameReader::Feed + DecodeFrame over a long buffered stream, against a plain scan of the same bytes
 // for CR LF.
 #include <benchmark/benchmark.h>
 
@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "support/CountingBeeper.h"
-#include "support/ScriptedSerialPort.h"
 #include "support/SettableClock.h"
 
 using namespace voltaro;
@@ -46,20 +46,14 @@ size_t ScanForCrLf(const std::string& s) {
 // Polls the reader over the whole stream; returns the accepted frames.
 int64_t ReadAll(const std::string& stream) {
     Reading reading;
-    LinkView noWindow;
-    Decoder decoder(reading, noWindow);
     CountingBeeper beeper;
     SettableClock clock;
-    FrameReader reader(reading, decoder, noWindow, beeper, clock, {}, false);
-    ScriptedSerialPort port;
-    port.SetPortOpen(true);
+    FrameReader reader(beeper, clock, {}, false);
     int64_t accepted = 0;
     for (size_t at = 0; at < stream.size(); at += kChunk) {
-        port.Feed(std::string_view(stream).substr(at, kChunk));
-        reader.ReadComm(port);
-        if (reader.FrameOK) {
-            reader.FrameOK = false;
-            decoder.DecodeFrame(noWindow);
+        const FeedResult fed = reader.Feed(std::string_view(stream).substr(at, kChunk));
+        if (fed.accepted) {
+            reading = DecodeFrame(reading, *fed.accepted, fed.accepted->substr(1, 4), "");
             ComputeValue(reading);
             ++accepted;
         }

@@ -98,39 +98,30 @@ const RangeStep* StepFor(const FunctionRow& row, int rangeCode) {
 
 }  // namespace
 
-void SetCaptionIfChanged(Caption& label, const std::string& text) {
-    if (label.Text() != text) label.SetText(text);
-}
+namespace {
 
-Decoder::Decoder(Reading& reading, LinkView& mainWindow) : reading_(reading), main_(mainWindow) {}
-
-void Decoder::DecodeFrame(DecodeForm& form) {
-    // Positions the text does not reach read as 255.
-    const std::string& text = reading_.frameText;
-    const size_t n = std::min<size_t>(text.size(), 11);
-    for (size_t i = 0; i < n; ++i) reading_.frameBytes[i + 1] = static_cast<unsigned char>(text[i]);
-    for (size_t i = n + 1; i <= 11; ++i) reading_.frameBytes[i] = 255;
-    DecodeReading(form);
-}
-
-void Decoder::ReadAcDc() {
-    const int option2 = reading_.frameBytes[kOption2];
+std::string_view CouplingOf(int option2) {
     std::string_view coupling;
     if (HasFrameBit(option2, 8)) coupling = "DC";
     if (HasFrameBit(option2, 4)) coupling = "AC";
-    SetText(reading_.acDc, coupling);
+    return coupling;
 }
 
-void Decoder::ShowAcDc(DecodeForm& form) {
-    if (Caption* label = form.labDC()) SetCaptionIfChanged(*label, reading_.acDc);
+void FillFrameBytes(Reading& r, std::string_view frame) {
+    // Positions the text does not reach read as 255.
+    const size_t n = std::min<size_t>(frame.size(), 11);
+    for (size_t i = 0; i < n; ++i) r.frameBytes[i + 1] = static_cast<unsigned char>(frame[i]);
+    for (size_t i = n + 1; i <= 11; ++i) r.frameBytes[i] = 255;
 }
 
-void Decoder::ClearSign() {
-    reading_.signText = "";
-}
+}  // namespace
 
-void Decoder::DecodeReading(DecodeForm& form) {
-    Reading& r = reading_;
+Reading DecodeFrame(const Reading& before, std::string_view frame, std::string_view digits,
+                    std::string_view meterType) {
+    Reading r = before;
+    SetText(r.frameText, frame);
+    SetText(r.digits, digits);
+    FillFrameBytes(r, frame);
     const FunctionRow& row = RowFor(r.frameBytes[kFunction]);
     const int status = r.frameBytes[kStatus];
     double scale = 1.0;
@@ -141,12 +132,12 @@ void Decoder::DecodeReading(DecodeForm& form) {
         // A range without an entry: the row's own prefix, or the one from before.
         SetText(r.prefix, row.otherPrefix);
     }
-    unit_.assign(r.prefix);  // the unit work text: prefix, then the unit
+    std::string unit(r.prefix);  // the unit work text: prefix, then the unit
     std::string_view unitText;
 
     switch (row.rule) {
         case Rule::Plain:
-            if (!row.unit.empty()) unitText = unit_.append(row.unit);
+            if (!row.unit.empty()) unitText = unit.append(row.unit);
             SetText(r.baseUnit, row.baseUnit);
             break;
         case Rule::Diode:
@@ -159,7 +150,7 @@ void Decoder::DecodeReading(DecodeForm& form) {
             }
             break;
         case Rule::Resistance:
-            SetText(r.prefix, unit_.append(row.unit));
+            SetText(r.prefix, unit.append(row.unit));
             unitText = r.prefix;
             SetText(r.baseUnit, row.baseUnit);
             break;
@@ -168,20 +159,14 @@ void Decoder::DecodeReading(DecodeForm& form) {
             SetText(r.baseUnit, unitText);
             break;
         case Rule::TransistorGain:
-            SetText(r.baseUnit, UnType);
+            SetText(r.baseUnit, meterType);
             break;
     }
     SetText(r.unitText, unitText);
     SetText(r.specialMode, row.specialMode);
     r.funcMode = row.funcMode;
-    if (row.coupling) {
-        ReadAcDc();
-    } else {
-        r.acDc.clear();
-    }
-
+    SetText(r.acDc, row.coupling ? CouplingOf(r.frameBytes[kOption2]) : std::string_view());
     SetText(r.rangeMode, HasFrameBit(r.frameBytes[kOption2], 2) ? std::string_view("AUTO") : "RANGE");
-    main_.SetLabAuto(r.rangeMode);
 
     if (HasFrameBit(status, 4)) {
         SetText(r.signText, "-");
@@ -190,12 +175,7 @@ void Decoder::DecodeReading(DecodeForm& form) {
         SetText(r.signText, " ");
     }
     r.scale = scale;
-
-    if (r.funcMode != lastPicture_) {
-        main_.ShowFunctionPicture(r.funcMode < 0 ? 0 : r.funcMode);
-        lastPicture_ = r.funcMode;
-    }
-    ShowAcDc(form);
+    return r;
 }
 
 float SingleOrZero(double number) {
@@ -208,13 +188,8 @@ void ComputeValue(Reading& reading) {
 }
 
 Reading DecodeFrameText(std::string_view frame, const std::string& unType) {
-    Reading reading;
-    reading.frameText = std::string(frame);
-    reading.digits = frame.size() > 1 ? std::string(frame.substr(1, 4)) : std::string();
-    LinkView noWindow;
-    Decoder decoder(reading, noWindow);
-    decoder.UnType = unType;
-    decoder.DecodeFrame(noWindow);
+    const std::string_view digits = frame.size() > 1 ? frame.substr(1, 4) : std::string_view();
+    Reading reading = DecodeFrame(Reading{}, frame, digits, unType);
     ComputeValue(reading);
     return reading;
 }

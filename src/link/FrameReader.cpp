@@ -13,7 +13,6 @@ namespace {
 
 constexpr size_t kFrame = 11;      // nine data characters, CR, LF
 constexpr size_t kFramePair = 22;  // a frame and its repetition
-constexpr size_t kTestTextKeep = 176;
 
 bool At(const std::string& buf, size_t position, const char* text) {
     return buf.compare(position - 1, std::char_traits<char>::length(text), text) == 0;
@@ -28,51 +27,60 @@ bool SignFlicker(const std::string& buf) {
 
 }  // namespace
 
-FrameReader::FrameReader(Reading& reading, Decoder& decoder, LinkView& mainWindow, Beeper& beeper,
-                         const Clock& clock, TraceNames traceNames, bool debugMode)
-    : reading_(reading),
-      decoder_(decoder),
-      main_(mainWindow),
-      beeper_(beeper),
-      clock_(clock),
-      traceNames_(std::move(traceNames)),
-      debugMode_(debugMode) {}
+FrameReader::FrameReader(Beeper& beeper, const Clock& clock, TraceNames traceNames, bool debugMode)
+    : beeper_(beeper), clock_(clock), traceNames_(std::move(traceNames)), debugMode_(debugMode) {}
 
 std::string FrameReader::TracePath(const char* extension) const {
     if (traceNames_.folder.empty()) return {};
     return JoinPath(traceNames_.folder, traceNames_.title + extension);
 }
 
-void FrameReader::ReadComm(SerialPort& port) {
-    const bool simulate = debugMode_ && main_.TestChecked();
-    const int count = simulate ? static_cast<int>(kFramePair) : port.InBufferCount();
-    if (count <= 0) return;
-    main_.ShowStatusPanel3(std::to_string(count));
-
-    if (simulate) {
+FeedResult FrameReader::Poll(SerialPort& port, bool simulate) {
+    if (debugMode_ && simulate) {
         SimulateMeter();
-    } else {
-        // Every waiting character: a read limit would leave the port's own buffer growing at
-        // the faster baud rates.
-        port.SetInputLen(0);
-        RxBuf += port.Input();
-        if (RxBuf.size() > kRxBufLimit) RxBuf.erase(0, RxBuf.size() - kRxBufLimit);
-        TraceFile = TracePath(".rec");
-        main_.ToggleLabTypeVisible();
+        FeedResult result;
+        result.status = std::to_string(kFramePair);
+        return Decide(std::move(result));
     }
-    if (RxBuf.size() < kFramePair) return;
+    const int count = port.InBufferCount();
+    if (count <= 0) return {};
+    // Every waiting character: a read limit would leave the port's own buffer growing at the
+    // faster baud rates.
+    port.SetInputLen(0);
+    return Take(port.Input(), static_cast<size_t>(count));
+}
 
-    main_.ShowStatusPanel3(RxBuf.substr(0, kFramePair));
+FeedResult FrameReader::Feed(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    return Take(bytes, bytes.size());
+}
+
+FeedResult FrameReader::Take(std::string_view bytes, size_t count) {
+    FeedResult result;
+    result.status = std::to_string(count);
+    result.dataArrived = true;
+    RxBuf += bytes;
+    if (RxBuf.size() > kRxBufLimit) RxBuf.erase(0, RxBuf.size() - kRxBufLimit);
+    TraceFile = TracePath(".rec");
+    return Decide(std::move(result));
+}
+
+FeedResult FrameReader::Decide(FeedResult result) {
+    if (RxBuf.size() < kFramePair) return result;
+    result.status = RxBuf.substr(0, kFramePair);
     PollCount = static_cast<int32_t>(static_cast<uint32_t>(PollCount) + 1u);
-    if (CommTestActive && commTest_) commTest_->SetLabCount(std::to_string(PollCount));
+    result.decided = true;
+    result.pollCount = PollCount;
 
     const size_t crlf = RxBuf.find("\r\n");
     const size_t p = crlf == std::string::npos ? 0 : crlf + 1;
     if (p == kFrame - 1) {
-        TakeFrame();
+        TakeFrame(result);
     } else {
         Resynchronise(p);
+        result.resynchronised = true;
     }
+    return result;
 }
 
 void FrameReader::SimulateMeter() {
@@ -85,33 +93,13 @@ void FrameReader::SimulateMeter() {
     RxBuf = frame + frame;
 }
 
-void FrameReader::TakeFrame() {
-    const std::string a = RxBuf.substr(0, 9);
-    reading_.frameText = a;
-    const bool same = RxBuf.compare(11, 9, a) == 0 || SignFlicker(RxBuf);
-    if (same) {
-        reading_.digits = RxBuf.substr(1, 4);
-        reading_.acceptedFrameText = a;
-        FrameOK = true;
-        main_.SetLabRs232Visible(true);
-        main_.RestartTimerRs232();
+void FrameReader::TakeFrame(FeedResult& result) {
+    std::string frame = RxBuf.substr(0, 9);
+    if (RxBuf.compare(11, 9, frame) == 0 || SignFlicker(RxBuf)) {
+        result.accepted = frame;
         if (debugMode_) beeper_.Beep();
-        reading_.NoDataFlag = false;
-    } else {
-        FrameOK = false;
     }
-
-    if (CommTestActive && commTest_) {
-        commTest_->SetDigitsLabel(reading_.digits);
-        std::string text = commTest_->Text1() + reading_.frameText;
-        if (text.size() > kTestTextKeep) text.erase(0, text.size() - kTestTextKeep);
-        commTest_->SetText1(text);
-        if (commTest_->OwnPortOpen()) decoder_.DecodeFrame(*commTest_);
-        const size_t inFrame = reading_.frameText.find("\r\n");
-        const size_t at = inFrame == std::string::npos ? 0 : inFrame + 1;
-        commTest_->SetLabText(reading_.frameText + " [" + std::to_string(at) + "]");
-    }
-
+    result.candidate = std::move(frame);
     // Keep the last frame's worth and any partial frame: 11 to 21 characters.
     const size_t k = RxBuf.size() / kFrame - 1;
     RxBuf.erase(0, kFrame * k);
@@ -121,7 +109,6 @@ void FrameReader::Resynchronise(size_t p) {
     TraceFile = TracePath(".err");
     RxBuf.erase(0, p + 1);
     WriteTrace("ADJ => " + RxBuf);
-    FrameOK = false;
 }
 
 void FrameReader::WriteTrace(const std::string& text) {
@@ -142,8 +129,6 @@ void FrameReader::WriteTrace(const std::string& text) {
 }
 
 void FrameReader::OpenComm(SerialPort& port, const SerialLine& line) {
-    main_.SetLabVolts("");
-    main_.SetLabType("WAIT");
     port.SetCommPort(static_cast<int>(Val(line.PortText)));
     port.SetSettings(line.LineSettings);
     port.SetInputLen(1);
@@ -154,7 +139,6 @@ void FrameReader::OpenComm(SerialPort& port, const SerialLine& line) {
 
 void FrameReader::CloseComm(SerialPort& port) {
     if (port.PortOpen()) port.SetPortOpen(false);
-    main_.DisableTimerOut();
 }
 
 }  // namespace voltaro

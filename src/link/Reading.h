@@ -21,7 +21,7 @@ inline void SetText(std::string& field, std::string_view text) {
 // The one current decoded reading. Texts are single-byte (Latin-1) exactly as they are
 // stored and exported: the micro sign is the byte 0xB5, resistance units use the letter "W".
 struct Reading {
-    std::string frameText;                 // data characters of the latest candidate frame
+    std::string frameText;                 // data characters of the frame decoded last
     std::string acceptedFrameText;         // data characters of the last accepted frame: the
                                            // frame of the reading now shown, which a recorded
                                            // row stores (a later rejected candidate does not)

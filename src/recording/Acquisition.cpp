@@ -24,15 +24,29 @@ void Acquisition::ResetAcquisition() {
     p_.view.TimersChanged();
 }
 
-void Acquisition::TimerDMMTick() {
-    FrameReader& reader = p_.frameReader;
+void Acquisition::TakeFeed(const FeedResult& fed) {
+    if (fed.accepted) {
+        Reading& reading = p_.reading;
+        reading.digits = fed.accepted->substr(1, 4);
+        reading.acceptedFrameText = *fed.accepted;
+        reading.NoDataFlag = false;
+        frameWaiting_ = true;
+    } else if (fed.decided) {
+        frameWaiting_ = false;
+    }
+}
+
+void Acquisition::TimerDMMTick(bool simulate) {
+    const FeedResult fed = p_.frameReader.Poll(p_.port, simulate);
+    TakeFeed(fed);
+    p_.view.LinkFed(fed);
     Reading& reading = p_.reading;
-    reader.ReadComm(p_.port);
-    if (reader.FrameOK) {
-        TimerOutEnabled = false;
-        reader.FrameOK = false;
-        p_.decoder.DecodeFrame(p_.mainForm);
+    if (frameWaiting_) {
+        frameWaiting_ = false;
+        TimerOutEnabled = false;  // the watchdog: the meter is heard
+        reading = DecodeFrame(reading, reading.acceptedFrameText, reading.digits, p_.recording.meterType);
         ComputeValue(reading);
+        p_.view.ReadingDecoded();
         p_.view.UpdatePanel();
         NewReading = true;
         reading.NoDataFlag = false;
@@ -91,7 +105,7 @@ void Acquisition::StartRecording() {
     MainTimerEnabled = true;
     p_.view.EnableRecordingMenus(store.RecordCount != 0);
     p_.view.EnableFileCommands(false);
-    reader.FrameOK = false;
+    frameWaiting_ = false;
     Running = true;
     p_.view.TimersChanged();
 }

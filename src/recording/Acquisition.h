@@ -5,7 +5,6 @@
 #include "base/Beeper.h"
 #include "base/Clock.h"
 #include "base/Messages.h"
-#include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
@@ -22,8 +21,6 @@ struct AcquisitionParts {
     Recording& recording;
     FrameReader& frameReader;
     SerialPort& port;
-    Decoder& decoder;
-    DecodeForm& mainForm;
     Reading& reading;
     Alarms& alarms;
     const DateTimeFormat& formats;
@@ -46,7 +43,15 @@ public:
 
     Acquisition(AcquisitionParts parts, std::string programFolder, bool debugMode);
 
-    void TimerDMMTick();
+    // One poll of the meter's port: what the link did goes to the view; an accepted frame, this
+    // poll's or one taken from another port since, is decoded into the Reading. `simulate`: the
+    // debug mode's simulated meter.
+    void TimerDMMTick(bool simulate = false);
+    // A feed of the reader from another port (the line monitor's, the setup dialog's test): its
+    // accepted frame becomes the Reading's and is decoded at the next tick, as the meter's own.
+    void TakeFeed(const FeedResult& fed);
+    // An accepted frame waits to be decoded.
+    bool FrameWaiting() const { return frameWaiting_; }
     void MainTimerTick();
     // The watchdog fired: no frame within 30 seconds of START.
     void TimerOutTick();
@@ -84,6 +89,7 @@ private:
     void CountDownAndRecord();
 
     AcquisitionParts p_;
+    bool frameWaiting_ = false;
     bool inMainTick_ = false;
     std::string programFolder_;
     bool debugMode_;

@@ -193,8 +193,7 @@ void Recording::ResetRecording(int rowsToFill) {
         p_.view.SetStartCaption("START");
     }
     report.ResetState();
-    p_.decoder.ClearSign();
-    p_.decoder.ShowAcDc(p_.mainForm);
+    p_.reading.signText.clear();
     store.ClearRows(0, 0);
     store.ClearRows(rowsToFill + 1, kMaxRows);
     p_.view.EnableRecordingMenus(false);
@@ -448,7 +447,7 @@ QDate Recording::RowDate(int row) {
 
 void Recording::RecomputeRow(int row) {
     Reading& reading = p_.reading;
-    p_.decoder.DecodeFrame(p_.mainForm);
+    reading = DecodeFrame(reading, reading.frameText, reading.digits, meterType);
     reading.value = SingleOrZero(std::floor(Val(reading.digits)) * reading.scale);
     char text[kSingleTextRoom];
     store.Set(row, Field::ValueText, {text, SingleToChars(reading.value + 0.0f, text)});
@@ -473,8 +472,7 @@ LoadResult Recording::Load(int offset, bool oldReader) {
     p_.view.EnableRecordingMenus(false);
     const int rowsToFill = offset == 0 ? ReadingLinesIn(path, header) : 0;
     if (offset == 0) ResetRecording(rowsToFill);
-    p_.decoder.ClearSign();
-    p_.decoder.ShowAcDc(p_.mainForm);
+    p_.reading.signText.clear();
     StartProgress("Open File", "Open from :" + path, true);
     lastDateText_.clear();
 

@@ -27,8 +27,6 @@ class MeterRange;
 // What the recording works with, owned by the main window (or the command-line tool).
 struct RecordingParts {
     Reading& reading;
-    Decoder& decoder;
-    DecodeForm& mainForm;  // the window a loaded row is decoded for
     Statistics& stats;
     Alarms& alarms;
     const DateTimeFormat& formats;
@@ -117,6 +115,7 @@ public:
     QDate LatestDate;  // date and time of the latest reading
     QTime LatestTime;
     std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
+    std::string meterType;      // the meter-type text ("UnType") the frames are decoded with
     // Brings recording control back to its idle state when the recording is reset: START,
     // not running, MainTimer and TimerAutoSave off.
     std::function<void()> StopAcquisition;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "link/FrameReader.h"
+
 namespace voltaro {
 
 // The display settings recorded in the last row of a loaded file, for the main window's check
@@ -63,6 +65,12 @@ public:
     virtual void ReadingRecorded(int /*recordCount*/) {}
 
     // --- acquisition ---
+    // What one poll of the line did: the window's link indicators follow it (the serial status
+    // panel, the unit label's blink, the live-link label, the line monitor).
+    virtual void LinkFed(const FeedResult&) {}
+    // A frame was decoded into the Reading: the function indicators follow it (range mode,
+    // coupling, function picture).
+    virtual void ReadingDecoded() {}
     // UpdatePanel(value, digits) for the current Reading.
     virtual void UpdatePanel() {}
     // LabERROR: the acquisition ticks without a frame.

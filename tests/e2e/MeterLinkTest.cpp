@@ -8,9 +8,9 @@
 #include <map>
 #include <set>
 
-#include "LinkDoubles.h"
 #include "MeterProfiles.h"
 #include "MeterRun.h"
+#include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
 #include "support/CountingBeeper.h"
@@ -36,7 +36,7 @@ std::map<std::string, double> SweepValues() {
 }  // namespace
 
 // The simulator sweeps every function and range with line noise; the program's link (the
-// QSerialPort layer, ReadComm, DecodeFrame) accepts only frames that were really sent, and each
+// QSerialPort layer, FrameReader::Poll, DecodeFrame) accepts only frames that were really sent, and each
 // accepted reading has the value the simulator sent with that frame.
 TEST(MeterLink, NoisySweepArrivesAsSent) {
     QTemporaryDir dir;
@@ -51,11 +51,9 @@ TEST(MeterLink, NoisySweepArrivesAsSent) {
     table.Set(2, device);
     QtSerialPort port(table);
     Reading reading;
-    voltaro::testing::RecordingLinkView window;
-    Decoder decoder(reading, window);
     CountingBeeper beeper;
     SystemClock clock;
-    FrameReader reader(reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false);
+    FrameReader reader(beeper, clock, {dir.path().toStdString(), "voltaro"}, false);
     reader.OpenComm(port, SerialLine{"2", "2400,O,7,1"});
     ASSERT_TRUE(port.PortOpen());
 
@@ -64,12 +62,11 @@ TEST(MeterLink, NoisySweepArrivesAsSent) {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (units.size() < 8 && std::chrono::steady_clock::now() < giveUp) {
         QThread::msleep(60);
-        reader.ReadComm(port);
-        if (!reader.FrameOK) continue;
-        reader.FrameOK = false;
-        decoder.DecodeFrame(window);
+        const FeedResult fed = reader.Poll(port);
+        if (!fed.accepted) continue;
+        reading = DecodeFrame(reading, *fed.accepted, fed.accepted->substr(1, 4), "");
         ComputeValue(reading);
-        accepted.emplace_back(reading.acceptedFrameText, reading.value);
+        accepted.emplace_back(*fed.accepted, reading.value);
         units.insert(reading.unitText);
     }
     meter.terminate();

@@ -89,11 +89,10 @@ struct GoldenRecording : RecordingRig {
         acq.MainTimerTick();
     }
     ScriptedSerialPort port;
-    FrameReader reader{reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
-    Acquisition acq{
-        {rec, reader, port, decoder, window, reading, alarms, formats, clock, beeper, messages, view},
-        dir.path().toStdString(),
-        false};
+    FrameReader reader{beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
+    Acquisition acq{{rec, reader, port, reading, alarms, formats, clock, beeper, messages, view},
+                    dir.path().toStdString(),
+                    false};
 };
 
 TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {

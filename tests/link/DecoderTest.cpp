@@ -2,16 +2,21 @@
 
 #include <tuple>
 
-#include "LinkDoubles.h"
 #include "link/Decoder.h"
 #include "link/FrameCodes.h"
 
 using namespace voltaro;
-using voltaro::testing::RecordingLinkView;
 
 namespace {
 
 const std::string kMicro = "\xB5";
+
+// A frame decoded after `before`, with its value, as the acquisition loop decodes it.
+Reading Decoded(const std::string& frame, const Reading& before = {}) {
+    Reading r = DecodeFrame(before, frame, frame.substr(1, 4), "NPN hFE");
+    ComputeValue(r);
+    return r;
+}
 
 struct Row {
     const char* frame;
@@ -73,20 +78,6 @@ const Row kTable[] = {
 };
 // clang-format on
 
-class DecoderFixture : public ::testing::Test {
-protected:
-    Reading reading;
-    RecordingLinkView window;
-    Decoder decoder{reading, window};
-
-    void Decode(const std::string& frame) {
-        reading.frameText = frame;
-        reading.digits = frame.substr(1, 4);
-        decoder.DecodeFrame(window);
-        ComputeValue(reading);
-    }
-};
-
 }  // namespace
 
 TEST(FrameCodes, CharValueReadsTheCodeRangeAndNothingElse) {
@@ -105,90 +96,79 @@ TEST(FrameCodes, CharValueReadsTheCodeRangeAndNothingElse) {
         EXPECT_EQ(FrameBit(static_cast<unsigned char>(c), bit), set) << c << bit;
 }
 
-// The whole function table, run through one decoder in sequence so that a field left over from
-// the row before shows up too. The "@" rows keep the prefix of the row before them.
-TEST_F(DecoderFixture, EveryFunctionAndRange) {
-    decoder.UnType = "NPN hFE";
+// The whole function table in sequence, each frame decoded after the one before, so that a
+// field left over from the row before shows up too. The "@" rows keep the prefix before them.
+TEST(DecodeFrame, EveryFunctionAndRange) {
+    Reading r;
     for (const Row& row : kTable) {
         SCOPED_TRACE(row.frame);
-        Decode(row.frame);
-        EXPECT_DOUBLE_EQ(reading.scale, row.scale);
-        EXPECT_EQ(reading.unitText, row.unitText);
-        EXPECT_EQ(reading.prefix, row.prefix);
-        EXPECT_EQ(reading.baseUnit, row.baseUnit);
-        EXPECT_EQ(reading.acDc, row.acDc);
-        EXPECT_EQ(reading.funcMode, row.funcMode);
-        EXPECT_EQ(reading.specialMode, row.specialMode);
-        EXPECT_FLOAT_EQ(reading.value, row.value);
-        EXPECT_EQ(reading.signText, " ");
+        r = Decoded(row.frame, r);
+        EXPECT_DOUBLE_EQ(r.scale, row.scale);
+        EXPECT_EQ(r.unitText, row.unitText);
+        EXPECT_EQ(r.prefix, row.prefix);
+        EXPECT_EQ(r.baseUnit, row.baseUnit);
+        EXPECT_EQ(r.acDc, row.acDc);
+        EXPECT_EQ(r.funcMode, row.funcMode);
+        EXPECT_EQ(r.specialMode, row.specialMode);
+        EXPECT_FLOAT_EQ(r.value, row.value);
+        EXPECT_EQ(r.signText, " ");
+        EXPECT_EQ(r.frameText, row.frame);
     }
 }
 
-TEST_F(DecoderFixture, WorkedDecodes) {
-    Decode("10123;008");
-    EXPECT_EQ(reading.digits, "0123");
-    EXPECT_DOUBLE_EQ(reading.scale, 0.001);
-    EXPECT_FLOAT_EQ(reading.value, 0.123f);
-    EXPECT_EQ(reading.unitText, "V");
-    EXPECT_EQ(reading.acDc, "DC");
-    EXPECT_EQ(reading.rangeMode, "RANGE");
-    EXPECT_EQ(reading.signText, " ");
-    EXPECT_EQ(window.labAuto, "RANGE");
-    EXPECT_EQ(window.dc.text, "DC");
-
-    Decode("02047;402");
-    EXPECT_DOUBLE_EQ(reading.scale, -0.0001);
-    EXPECT_FLOAT_EQ(reading.value, -0.2047f);
-    EXPECT_EQ(reading.unitText, "mV");
-    EXPECT_EQ(reading.prefix, "m");
-    EXPECT_EQ(reading.acDc, "");
-    EXPECT_EQ(reading.rangeMode, "AUTO");
-    EXPECT_EQ(reading.signText, "-");
-    EXPECT_EQ(window.labAuto, "AUTO");
-    EXPECT_EQ(window.dc.text, "");
-
-    Decode("10000;408");  // minus zero keeps its sign until it is cleared
-    EXPECT_EQ(reading.signText, "-");
-    EXPECT_LT(reading.scale, 0);
-    EXPECT_FLOAT_EQ(reading.value, 0.f);
-    decoder.ClearSign();
-    EXPECT_EQ(reading.signText, "");
-}
-
-TEST_F(DecoderFixture, RangeWithoutEntryKeepsScaleOne) {
-    Decode("71234;008");
-    EXPECT_DOUBLE_EQ(reading.scale, 1);
-    EXPECT_EQ(reading.unitText, "V");
-    EXPECT_EQ(reading.prefix, "");
-    // A capacitance range without an entry keeps the prefix, and the unit shows it.
-    Decode("312346008");
-    Decode("812346008");
-    EXPECT_DOUBLE_EQ(reading.scale, 1);
-    EXPECT_EQ(reading.prefix, kMicro);
-    EXPECT_EQ(reading.unitText, kMicro + "F");
-}
-
-TEST_F(DecoderFixture, DigitsReadAsAnExponentGiveZeroNotInfinity) {
-    for (const char* frame : {"19E99;008", "19E99;408", "09E45=008"}) {
-        Decode(frame);
-        EXPECT_EQ(reading.value, 0.f) << frame;
+// Status bit 4 is the sign, option 2 holds auto range (2), AC (4) and DC (8); only volts and
+// amperes have a coupling.
+TEST(DecodeFrame, SignRangeModeAndCoupling) {
+    const std::tuple<const char*, double, const char*, const char*, const char*> cases[] = {
+        {"10123;008", 1e-3, " ", "RANGE", "DC"},
+        {"02047;402", -1e-4, "-", "AUTO", ""},
+        {"10000;408", -1e-3, "-", "RANGE", "DC"},  // minus zero keeps its sign
+        {"10123;00<", 1e-3, " ", "RANGE", "AC"},   // AC and DC bits both set
+        {"10123;00?", 1e-3, " ", "AUTO", "AC"},
+        {"1012430?<", 1, " ", "RANGE", ""},  // resistance ignores the coupling bits
+    };
+    for (auto [frame, scale, sign, rangeMode, acDc] : cases) {
+        const Reading r = Decoded(frame, Decoded("10123;008"));
+        EXPECT_DOUBLE_EQ(r.scale, scale) << frame;
+        EXPECT_EQ(r.signText, sign) << frame;
+        EXPECT_EQ(r.rangeMode, rangeMode) << frame;
+        EXPECT_EQ(r.acDc, acDc) << frame;
     }
-    Decode("11E10;008");  // within single precision: taken as Val reads it
-    EXPECT_FLOAT_EQ(reading.value, 1e7f);
 }
 
-TEST_F(DecoderFixture, DiodeOverloadsFromTwoVolts) {
-    Decode("020001008");
-    EXPECT_EQ(reading.digits, "OL");
-    EXPECT_DOUBLE_EQ(reading.scale, 2);
-    EXPECT_FLOAT_EQ(reading.value, 0.f);
-    Decode("019991008");
-    EXPECT_EQ(reading.digits, "1999");
-    EXPECT_FLOAT_EQ(reading.value, 1.999f);
-    // A negative overload keeps the sign on the scale.
-    Decode("099991408");
-    EXPECT_EQ(reading.digits, "OL");
-    EXPECT_DOUBLE_EQ(reading.scale, -2);
+// The reading before gives what the frame does not: a prefix the frame names none of, and the
+// fields that are no frame's (the value until computed, the accepted frame, the silence flag).
+TEST(DecodeFrame, WhatTheFrameDoesNotSayComesFromBefore) {
+    Reading before = Decoded("312346008");
+    before.acceptedFrameText = "312346008";
+    before.NoDataFlag = true;
+    const Reading r = DecodeFrame(before, "812346008", "1234", "");
+    EXPECT_DOUBLE_EQ(r.scale, 1);
+    EXPECT_EQ(r.prefix, kMicro);
+    EXPECT_EQ(r.unitText, kMicro + "F");
+    EXPECT_FLOAT_EQ(r.value, before.value);
+    EXPECT_EQ(r.acceptedFrameText, "312346008");
+    EXPECT_TRUE(r.NoDataFlag);
+    // A volts range without an entry has its own (empty) prefix and a scale of one.
+    const Reading volts = Decoded("71234;008", r);
+    EXPECT_DOUBLE_EQ(volts.scale, 1);
+    EXPECT_EQ(volts.unitText, "V");
+}
+
+TEST(DecodeFrame, DigitsReadAsAnExponentGiveZeroNotInfinity) {
+    for (const char* frame : {"19E99;008", "19E99;408", "09E45=008"})
+        EXPECT_EQ(Decoded(frame).value, 0.f) << frame;
+    EXPECT_FLOAT_EQ(Decoded("11E10;008").value, 1e7f);  // within single precision: as Val reads it
+}
+
+// Digits, scale: a diode overloads from two volts, and a negative overload keeps its sign.
+TEST(DecodeFrame, DiodeOverloadsFromTwoVolts) {
+    for (auto [frame, digits, scale] :
+         {std::tuple{"020001008", "OL", 2.0}, {"019991008", "1999", 1e-3}, {"099991408", "OL", -2.0}}) {
+        const Reading r = Decoded(frame);
+        EXPECT_EQ(r.digits, digits) << frame;
+        EXPECT_DOUBLE_EQ(r.scale, scale) << frame;
+    }
 }
 
 // What the recorder refuses: an overload by either mark, or any reading once the meter is silent.
@@ -202,31 +182,6 @@ TEST(IsOverload, DecodedReadingsAndTheSilentMeter) {
         r.NoDataFlag = noData;
         EXPECT_EQ(IsOverload(r), overload) << frame << noData;
     }
-}
-
-TEST_F(DecoderFixture, FunctionPictureChangesOnlyWithTheFunction) {
-    Decode("000005008");
-    Decode("000125008");
-    EXPECT_EQ(window.pictures, (std::vector<int>{2}));
-    Decode("10123;008");
-    Decode("10124;008");
-    EXPECT_EQ(window.pictures, (std::vector<int>{2, 0}));
-    Decode("005001008");
-    EXPECT_EQ(window.pictures, (std::vector<int>{2, 0, 1}));
-}
-
-TEST_F(DecoderFixture, CouplingAndItsLabel) {
-    Decode("10123;00<");  // option 2 = 12: AC and DC bits both set
-    EXPECT_EQ(reading.acDc, "AC");
-    Decode("10123;00?");
-    EXPECT_EQ(reading.acDc, "AC");
-    EXPECT_EQ(reading.rangeMode, "AUTO");
-    const int setsBefore = window.dc.sets;
-    Decode("10124;00<");
-    EXPECT_EQ(window.dc.sets, setsBefore);  // unchanged caption is not assigned again
-    Decode("1012430?<");                    // resistance ignores the coupling bits
-    EXPECT_EQ(reading.acDc, "");
-    EXPECT_EQ(window.dc.text, "");
 }
 
 TEST(DecodeFrameText, ShortLongAndForeignFramesNeverFail) {

@@ -6,8 +6,8 @@
 #include <random>
 #include <set>
 
-#include "LinkDoubles.h"
 #include "PtyPair.h"
+#include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/PortDevice.h"
 #include "link/QtSerialPort.h"
@@ -15,7 +15,6 @@
 
 using namespace voltaro;
 using voltaro::testing::PtyPair;
-using voltaro::testing::RecordingLinkView;
 using voltaro::testing::WaitFor;
 
 namespace {
@@ -46,13 +45,13 @@ protected:
         const int before = port.InBufferCount();
         ASSERT_TRUE(pty.Send(bytes));
         ASSERT_TRUE(WaitFor([&] { return port.InBufferCount() >= before + static_cast<int>(bytes.size()); }));
-        reader.ReadComm(port);
+        fed = reader.Poll(port);
     }
     // What the acquisition loop does with an accepted frame.
     bool Acquire() {
-        if (!reader.FrameOK) return false;
-        reader.FrameOK = false;
-        decoder.DecodeFrame(window);
+        if (!fed.accepted) return false;
+        reading.acceptedFrameText = *fed.accepted;
+        reading = DecodeFrame(reading, *fed.accepted, fed.accepted->substr(1, 4), "");
         ComputeValue(reading);
         return true;
     }
@@ -60,11 +59,10 @@ protected:
     PtyPair pty;
     QTemporaryDir dir;
     Reading reading;
-    RecordingLinkView window;
-    Decoder decoder{reading, window};
+    FeedResult fed;
     CountingBeeper beeper;
     SystemClock clock;
-    FrameReader reader{reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
+    FrameReader reader{beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
     QtSerialPort port;
 };
 
@@ -87,8 +85,6 @@ TEST_F(PtyFixture, DecodedValuesEqualWhatWasSent) {
         EXPECT_EQ(reader.RxBuf, frame);
         reader.RxBuf.clear();
     }
-    EXPECT_EQ(window.labType, "WAIT");
-    EXPECT_TRUE(window.labRs232);
 }
 
 // A meter whose reading changes every second (22 frames) with noise and cut frames between:
@@ -136,14 +132,12 @@ TEST_F(PtyFixture, NoisyChangingStreamAcceptsOnlyWhatWasSent) {
 
 TEST_F(PtyFixture, DeviceThatVanishesReadsAsClosed) {
     SendAndPoll(Frame(123) + Frame(123));
-    EXPECT_TRUE(reader.FrameOK);
+    EXPECT_TRUE(fed.accepted);
     pty.Hangup();
     EXPECT_TRUE(WaitFor([&] { return !port.PortOpen(); }));
     EXPECT_EQ(port.InBufferCount(), 0);
     EXPECT_EQ(port.Input(), "");
-    reader.FrameOK = false;
-    reader.ReadComm(port);
-    EXPECT_FALSE(reader.FrameOK);
+    EXPECT_FALSE(reader.Poll(port).candidate);
     // Opening again finds no device and stays closed without a word.
     reader.OpenComm(port, SerialLine{"3", "2400,O,7,1"});
     EXPECT_FALSE(port.PortOpen());

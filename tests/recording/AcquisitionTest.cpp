@@ -50,11 +50,10 @@ protected:
 
     std::string sending = "10123;008";  // what the meter sends; empty while it is silent
     ScriptedSerialPort port;
-    FrameReader reader{reading, decoder, window, beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
-    Acquisition acq{
-        {rec, reader, port, decoder, window, reading, alarms, formats, clock, beeper, messages, view},
-        dir.path().toStdString(),
-        false};
+    FrameReader reader{beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
+    Acquisition acq{{rec, reader, port, reading, alarms, formats, clock, beeper, messages, view},
+                    dir.path().toStdString(),
+                    false};
     qint64 ms_ = 0, outSince_ = -1, saveSince_ = -1;
 };
 
@@ -155,10 +154,10 @@ TEST_F(AcquisitionTest, TheWatchdogEndsWithTheRecordingAndItsReset) {
 
 TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice) {
     WaitingMessages waiting;
-    Recording r{{reading, decoder, window, stats, alarms, formats, separator, clock, waiting, beeper, view},
+    Recording r{{reading, stats, alarms, formats, separator, clock, waiting, beeper, view},
                 dir.path().toStdString(),
                 false};
-    Acquisition a{{r, reader, port, decoder, window, reading, alarms, formats, clock, beeper, waiting, view},
+    Acquisition a{{r, reader, port, reading, alarms, formats, clock, beeper, waiting, view},
                   dir.path().toStdString(),
                   false};
     r.store.RecordingFile = PathOf("held.xyz");  // a type no save can write: its box says so
@@ -218,7 +217,8 @@ TEST_F(AcquisitionTest, ARowStoresTheFrameOfItsReadingNotALaterRejectedOne) {
         acq.TimerDMMTick();  // accepts a, keeps g
         port.Feed(std::string(a) + "\r\n" + a + "\r\n");
         acq.TimerDMMTick();  // g is the candidate and is rejected
-        ASSERT_EQ(reading.frameText, g);
+        ASSERT_EQ(view.fed.candidate, g);
+        ASSERT_FALSE(view.fed.accepted);
         acq.MainTimerTick();
     }
     ASSERT_EQ(rec.store.RecordCount, 20);

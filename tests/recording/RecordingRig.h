@@ -15,7 +15,6 @@
 #include "base/Clock.h"
 #include "base/Messages.h"
 #include "link/Decoder.h"
-#include "link/LinkView.h"
 #include "link/Reading.h"
 #include "recording/Recording.h"
 #include "support/CountingBeeper.h"
@@ -93,6 +92,7 @@ struct WatchedView : RecordingView {
     std::string IntervalSecondsText() const override { return seconds; }
     bool StopRecordOnOL() const override { return stopOnOL; }
     void UpdatePanel() override { ++panelUpdates; }
+    void LinkFed(const FeedResult& f) override { fed = f; }
     void SetProgress(int, const std::string& text) override { progress.push_back(text); }
     void RememberFile(const std::string& path) override { remembered.push_back(path); }
     void EnableProgressOk(bool on) override { progressOk.push_back(on); }
@@ -105,6 +105,7 @@ struct WatchedView : RecordingView {
     std::string minutes = "0", seconds = "0";
     bool stopOnOL = false;
     int panelUpdates = 0;
+    FeedResult fed;  // what the last poll of the line did
     std::vector<std::string> progress;
     std::vector<bool> progressOk;
     std::vector<std::string> remembered;
@@ -127,10 +128,8 @@ struct RecordingRig {
     }
     // The frame is accepted and decoded as the acquisition loop does it.
     void Accept(const std::string& frame) {
-        reading.frameText = frame;
         reading.acceptedFrameText = frame;
-        reading.digits = frame.substr(1, 4);
-        decoder.DecodeFrame(window);
+        reading = DecodeFrame(reading, frame, frame.substr(1, 4), "");
         ComputeValue(reading);
     }
     // Records one reading of the frame and moves the clock on by a second.
@@ -144,8 +143,6 @@ struct RecordingRig {
     QTemporaryDir dir;
     SettableClock clock{QDateTime(QDate(2024, 1, 15), QTime(10, 0, 0))};
     Reading reading;
-    LinkView window;
-    Decoder decoder{reading, window};
     Statistics stats;
     CountingBeeper beeper;
     NoAlarmView alarmView;
@@ -154,10 +151,9 @@ struct RecordingRig {
     Separator separator;
     ScriptedMessages messages;
     WatchedView view;
-    Recording rec{
-        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, view},
-        dir.path().toStdString(),
-        false};
+    Recording rec{{reading, stats, alarms, formats, separator, clock, messages, beeper, view},
+                  dir.path().toStdString(),
+                  false};
 };
 
 }  // namespace voltaro

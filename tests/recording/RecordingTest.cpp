@@ -606,10 +606,9 @@ TEST_F(RecordingTest, AResetEmptiesTheDbReferenceAndTheMeterRange) {
     // With decibels on, the reference is the decibel dialog's text again.
     DbView dbView;
     dbView.on = true;
-    Recording withDb{
-        {reading, decoder, window, stats, alarms, formats, separator, clock, messages, beeper, dbView},
-        dir.path().toStdString(),
-        false};
+    Recording withDb{{reading, stats, alarms, formats, separator, clock, messages, beeper, dbView},
+                     dir.path().toStdString(),
+                     false};
     withDb.decibels = &db;
     withDb.ImpedanceText = "50";
     withDb.ResetRecording();

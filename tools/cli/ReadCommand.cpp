@@ -10,6 +10,7 @@
 #include "base/Beeper.h"
 #include "base/Clock.h"
 #include "base/ProgramFolder.h"
+#include "link/Decoder.h"
 #include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
 
@@ -63,11 +64,9 @@ int RunRead(const std::vector<std::string>& args) {
     const std::string device = table.Device(portNumber);
 
     Reading reading;
-    LinkView noWindow;
-    Decoder decoder(reading, noWindow);
     SilentBeeper beeper;
     SystemClock clock;
-    FrameReader reader(reading, decoder, noWindow, beeper, clock, {folder, ExecutableTitle()}, false);
+    FrameReader reader(beeper, clock, {folder, ExecutableTitle()}, false);
     QtSerialPort port(table);
     reader.OpenComm(port, SerialLine{std::to_string(portNumber), settings});
     if (!port.PortOpen()) return Fail(1, CannotOpenText(portArg, device, port.OpenError()));
@@ -76,10 +75,9 @@ int RunRead(const std::vector<std::string>& args) {
     int status = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        reader.ReadComm(port);
-        if (reader.FrameOK) {
-            reader.FrameOK = false;
-            decoder.DecodeFrame(noWindow);
+        const FeedResult fed = reader.Poll(port);
+        if (fed.accepted) {
+            reading = DecodeFrame(reading, *fed.accepted, fed.accepted->substr(1, 4), "");
             ComputeValue(reading);
             const std::string line = clock.Now().time().toString(QStringLiteral("HH:mm:ss")).toStdString() +
                                      "  " + PlainLine(reading);

@@ -175,14 +175,12 @@ public:
     Recorder(const RecordArguments& a, std::string folder, PortTable table)
         : folder_(std::move(folder)),
           table_(std::move(table)),
-          reader_(reading_, decoder_, noWindow_, beeper_, clock_, {folder_, ExecutableTitle()}, false),
+          reader_(beeper_, clock_, {folder_, ExecutableTitle()}, false),
           port_(table_),
           view_(a.interval, a.stopOnOL, reading_),
-          rec_({reading_, decoder_, noWindow_, stats_, alarms_, formats_, separator_, clock_, messages_,
-                beeper_, view_},
-               folder_, false),
-          acq_({rec_, reader_, port_, decoder_, noWindow_, reading_, alarms_, formats_, clock_, beeper_,
-                messages_, view_},
+          rec_({reading_, stats_, alarms_, formats_, separator_, clock_, messages_, beeper_, view_}, folder_,
+               false),
+          acq_({rec_, reader_, port_, reading_, alarms_, formats_, clock_, beeper_, messages_, view_},
                folder_, false) {
         view_.store = &rec_.store;
         timerOut_.setSingleShot(true);
@@ -283,8 +281,6 @@ private:
     std::string folder_;
     PortTable table_;
     Reading reading_;
-    LinkView noWindow_;
-    Decoder decoder_{reading_, noWindow_};
     SilentBeeper beeper_;
     SystemClock clock_;
     ConsoleMessages messages_;

@@ -7,7 +7,6 @@
 #include "base/Clock.h"
 #include "base/Messages.h"
 #include "link/Decoder.h"
-#include "link/LinkView.h"
 #include "link/Reading.h"
 #include "recording/Recording.h"
 #include "values/Alarms.h"
@@ -32,8 +31,6 @@ struct HeadlessRecording {
     }
 
     Reading reading;
-    LinkView noWindow;
-    Decoder decoder{reading, noWindow};
     SilentBeeper beeper;
     SystemClock clock;
     ConsoleMessages messages;
@@ -44,9 +41,7 @@ struct HeadlessRecording {
     Separator separator;
     RecordingView view;
     Recording rec{
-        {reading, decoder, noWindow, stats, alarms, formats, separator, clock, messages, beeper, view},
-        std::string(),
-        false};
+        {reading, stats, alarms, formats, separator, clock, messages, beeper, view}, std::string(), false};
 };
 
 }  // namespace voltaro::cli

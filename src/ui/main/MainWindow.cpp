@@ -77,24 +77,22 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     fileCommands = new FileCommandsController(*this);
     dialogs = new DialogHost(*this);
 
-    linkView = std::make_unique<MainLinkView>(*this);
-    decoder = std::make_unique<Decoder>(reading, *linkView);
-    reader = std::make_unique<FrameReader>(reading, *decoder, *linkView, *ctx.beeper, *ctx.clock,
+    reader = std::make_unique<FrameReader>(*ctx.beeper, *ctx.clock,
                                            TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
     MSComm = ctx.makePort(Ports());
     alarmView = std::make_unique<MainAlarmView>(*this);
     alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
     recordingView = std::make_unique<MainRecordingView>(*this);
-    recording = std::make_unique<Recording>(
-        RecordingParts{reading, *decoder, *linkView, stats, *alarms, formats, separator, *ctx.clock,
-                       *ctx.messages, *ctx.beeper, *recordingView},
-        ctx.programFolder, DebugMode);
+    recording =
+        std::make_unique<Recording>(RecordingParts{reading, stats, *alarms, formats, separator, *ctx.clock,
+                                                   *ctx.messages, *ctx.beeper, *recordingView},
+                                    ctx.programFolder, DebugMode);
     // A reset empties the decibel reference and puts the meter and graph ranges back.
     recording->decibels = &decibels;
     recording->meterRange = &meterRange;
     acquisition = std::make_unique<Acquisition>(
-        AcquisitionParts{*recording, *reader, *MSComm, *decoder, *linkView, reading, *alarms, formats,
-                         *ctx.clock, *ctx.beeper, *ctx.messages, *recordingView},
+        AcquisitionParts{*recording, *reader, *MSComm, reading, *alarms, formats, *ctx.clock, *ctx.beeper,
+                         *ctx.messages, *recordingView},
         ctx.programFolder, DebugMode);
     ShowFileCommands();
     ConnectEvents();
@@ -129,7 +127,7 @@ void MainWindow::ConnectEvents() {
     connect(mContents, &QAction::triggered, this, &MainWindow::mContents_Click);
     dialogs->Connect();
 
-    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(); });
+    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(Check1->isChecked()); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
     connect(&TimerOut, &QTimer::timeout, this, [this] {
         acquisition->TimerOutTick();
@@ -226,7 +224,7 @@ bool MainWindow::Form_Load() {
     formats.DateF = settings.DateF;
     formats.TimeF = settings.TimeF;
     separator.ChkDim(settings.ExtDimF);
-    decoder->UnType = settings.UnType;
+    recording->meterType = settings.UnType;
     line = SerialLine{settings.PortText, settings.LineSettings};
     ShowPortSpinner();
     TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
@@ -266,7 +264,7 @@ void MainWindow::ShowRecentFiles() {
 }
 
 void MainWindow::Timer3_Timer() {
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     Timer3.stop();
 }
@@ -289,7 +287,7 @@ void MainWindow::ReopenMainPort() {
         MSComm->SetCommPort(n);
         if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     }
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
 }
 
@@ -318,12 +316,13 @@ void MainWindow::BuildCommTest() {
     commTest = std::make_unique<LineMonitorDialog>();
     dialogs->Place(commTest.get(), "frmCommTest");
     commTestPort = ctx.makePort(Ports());
-    commTestView = std::make_unique<CommTestLinkView>(*commTest, [this] { return commTestPort->PortOpen(); });
-    reader->AttachCommTest(commTestView.get());
     // The test window's own port is polled at the acquisition rate while it is open.
     commTestPoll.setInterval(500);
     connect(&commTestPoll, &QTimer::timeout, this, [this] {
-        if (commTestPort->PortOpen()) reader->ReadComm(*commTestPort);
+        if (!commTestPort->PortOpen()) return;
+        const FeedResult fed = reader->Poll(*commTestPort, Check1->isChecked());
+        acquisition->TakeFeed(fed);
+        ShowLinkFeed(fed);
     });
     connect(commTest.get(), &LineMonitorDialog::activated, this, [this] {
         const bool mainOpen = MSComm->PortOpen();
@@ -336,7 +335,7 @@ void MainWindow::BuildCommTest() {
         commTest->Text1->clear();
         reader->PollCount = 0;
         commTest->cmdStart->setEnabled(false);
-        reader->OpenComm(*commTestPort, line);
+        OpenLinkPort(*commTestPort, line);
         commTestPoll.start();
     });
     connect(commTest->cmdStop, &QPushButton::clicked, this, [this] {
@@ -352,15 +351,15 @@ void MainWindow::BuildCommTest() {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
         commTestPoll.stop();
         // The window is gone: the reader stops feeding it.
-        reader->CommTestActive = false;
-        reader->OpenComm(*MSComm, line);
+        commTestActive = false;
+        OpenLinkPort(*MSComm, line);
         ShowPortDevice();
     });
 }
 
 void MainWindow::Image1_Click() {
     if (!commTest) BuildCommTest();
-    reader->CommTestActive = true;
+    commTestActive = true;
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     const int port = static_cast<int>(Val(line.PortText));
     commTest->labPort->setText(
@@ -465,15 +464,17 @@ void MainWindow::SetupConfirmed() {
 void MainWindow::SetupTestStart() {
     acquisition->Running = true;
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
-    reader->OpenComm(dialogs->setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    OpenLinkPort(dialogs->setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
     SetupTestPoll();
     dialogs->setup->Timer1.start(500);
 }
 
 void MainWindow::SetupTestPoll() {
     SerialSetupDialog& setup = *dialogs->setup;
-    reader->ReadComm(setup.Port());
-    if (!reader->FrameOK) return;
+    const FeedResult fed = reader->Poll(setup.Port(), Check1->isChecked());
+    acquisition->TakeFeed(fed);
+    ShowLinkFeed(fed);
+    if (!acquisition->FrameWaiting()) return;
     Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
     setup.labDigits->setText(
         Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
@@ -485,7 +486,7 @@ void MainWindow::SetupTestStop() {
     SerialSetupDialog& setup = *dialogs->setup;
     setup.Timer1.stop();
     if (setup.Port().PortOpen()) setup.Port().SetPortOpen(false);
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
 }
 
@@ -651,8 +652,8 @@ void MainWindow::HScroll1_Change(int value) {
         reading.digits = notes.size() >= 5 ? notes.substr(1, 4) : std::string();
         reading.value = static_cast<float>(Val(store.Text(value, Field::ValueText)));
         reading.acDc = store.Text(value, Field::Coupling);
-        reading.frameText = notes;
-        decoder->DecodeFrame(*linkView);
+        reading = DecodeFrame(reading, notes, reading.digits, recording->meterType);
+        ShowFunctionIndicators(labDC);
         // A stored row is no new reading: only a fresh frame from the meter is recorded.
         acquisition->NewReading = false;
     }

@@ -8,16 +8,15 @@
 #include <string>
 
 #include "app/AppSettings.h"
-#include "base/IniFile.h"
 #include "app/Layout.h"
 #include "ui/main/DesignPlacement.h"
 #include "ui/main/TrendGraphView.h"
 #include "app/ProgramContext.h"
+#include "base/IniFile.h"
 #include "base/Settings.h"
 #include "display/GraphRange.h"
-#include "display/TrendGraph.h"
 #include "display/LcdPanel.h"
-#include "link/Decoder.h"
+#include "display/TrendGraph.h"
 #include "link/FrameReader.h"
 #include "link/Reading.h"
 #include "link/SerialPort.h"
@@ -48,8 +47,6 @@ class ClickableLabel;
 class PictureBox;
 class LineMonitorDialog;
 class SerialSetupDialog;
-class MainLinkView;
-class CommTestLinkView;
 class MainAlarmView;
 class MainRecordingView;
 class ScheduleDialog;
@@ -244,8 +241,6 @@ private:
     Reading reading;
     SerialLine line;  // PortText and LineSettings of the main window's port
     std::unique_ptr<SerialPort> MSComm;
-    std::unique_ptr<MainLinkView> linkView;
-    std::unique_ptr<Decoder> decoder;
     std::unique_ptr<FrameReader> reader;
     std::unique_ptr<MainAlarmView> alarmView;
     std::unique_ptr<Alarms> alarms;
@@ -263,13 +258,25 @@ private:
     std::unique_ptr<ProgressDialog> progress;
     std::unique_ptr<ScheduleDialog> autoSetup;
     std::unique_ptr<SerialPort> commTestPort;
-    std::unique_ptr<CommTestLinkView> commTestView;
     QTimer commTestPoll;
+    bool commTestActive = false;  // the line monitor is shown and fed
+    // The function picture Image2 shows (the function mode it was drawn for).
+    int functionPictureShown = 0;
 
     void SetupTestStart();
     void SetupTestPoll();
     void SetupTestStop();
     void SetupConfirmed();
+
+    // --- the link's indicators ---
+    // Opens `port` for the link; the panel waits for the first frame.
+    void OpenLinkPort(SerialPort& port, const SerialLine& portLine);
+    // What a feed of the reader did: the serial status panel, the unit label's blink, the
+    // live-link label and the line monitor.
+    void ShowLinkFeed(const FeedResult& fed);
+    void FeedLineMonitor(const FeedResult& fed);
+    // The range mode, the function picture and `couplingLabel` after a decode.
+    void ShowFunctionIndicators(QLabel* couplingLabel);
 
     // --- the panel ---
     PanelModes Modes() const;

@@ -132,7 +132,7 @@ void MainWindow::CheckNewFile() {
 bool MainWindow::NewFileForSchedule() {
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     const bool cancelled = !fileCommands->NewFile();
-    reader->OpenComm(*MSComm, line);
+    OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     return cancelled;
 }

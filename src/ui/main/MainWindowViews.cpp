@@ -10,57 +10,71 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "ui/widgets/Icons.h"
-#include "ui/widgets/PictureBox.h"
-#include "ui/main/MainWindow.h"
-#include "ui/link/LineMonitorDialog.h"
 #include "app/FileCommands.h"
 #include "recording/FileNames.h"
+#include "ui/link/LineMonitorDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/recording/ProgressDialog.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/LabelCaption.h"
+#include "ui/widgets/PictureBox.h"
 
 namespace voltaro {
 
-MainLinkView::MainLinkView(MainWindow& form) : f_(form), labDC_(form.labDC) {}
+namespace {
 
-bool MainLinkView::TestChecked() const {
-    return f_.Check1->isChecked();
+// The line monitor keeps the latest frames, at most this many characters.
+constexpr size_t kLineMonitorKeep = 176;
+
+}  // namespace
+
+void MainWindow::OpenLinkPort(SerialPort& port, const SerialLine& portLine) {
+    LabVolts->setText(QString());
+    LabType->setText(QStringLiteral("WAIT"));
+    reader->OpenComm(port, portLine);
 }
 
-void MainLinkView::ShowStatusPanel3(const std::string& text) {
+void MainWindow::ShowLinkFeed(const FeedResult& fed) {
     // One line: the frames' CR LF show as a return sign.
-    f_.StatusPanel[2]->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")));
+    if (!fed.status.empty())
+        StatusPanel[2]->setText(Latin1(fed.status).replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")));
+    if (fed.dataArrived) LabType->setVisible(LabType->isHidden());
+    if (fed.accepted) {
+        // labRs232 shows a live link; TimerRs232 hides it 15 s after the last accepted frame.
+        labRs232->setVisible(true);
+        TimerRs232.start();
+    }
+    FeedLineMonitor(fed);
 }
 
-void MainLinkView::ToggleLabTypeVisible() {
-    f_.LabType->setVisible(f_.LabType->isHidden());
+void MainWindow::FeedLineMonitor(const FeedResult& fed) {
+    if (!commTestActive || !commTest) return;
+    if (fed.decided) commTest->labCount[0]->setText(QString::number(fed.pollCount));
+    if (!fed.candidate) return;
+    const std::string& frame = *fed.candidate;
+    commTest->labDigits->setText(Latin1(reading.digits));
+    std::string text = Latin1(commTest->Text1->toPlainText()) + frame;
+    if (text.size() > kLineMonitorKeep) text.erase(0, text.size() - kLineMonitorKeep);
+    // CR LF of the frames show as line breaks; the text keeps them as they came.
+    commTest->Text1->setPlainText(Latin1(text));
+    // With its own port open the monitor's frames are decoded, accepted or not.
+    if (commTestPort->PortOpen()) {
+        reading = DecodeFrame(reading, frame, reading.digits, recording->meterType);
+        ShowFunctionIndicators(commTest->labDC);
+    }
+    const size_t inFrame = frame.find("\r\n");
+    const size_t at = inFrame == std::string::npos ? 0 : inFrame + 1;
+    commTest->labText->setText(Latin1(frame + " [" + std::to_string(at) + "]"));
 }
 
-void MainLinkView::SetLabType(const std::string& text) {
-    f_.LabType->setText(Latin1(text));
-}
-
-void MainLinkView::SetLabVolts(const std::string& text) {
-    f_.LabVolts->setText(Latin1(text));
-}
-
-void MainLinkView::SetLabRs232Visible(bool visible) {
-    f_.labRs232->setVisible(visible);
-}
-
-void MainLinkView::RestartTimerRs232() {
-    f_.TimerRs232.start();
-}
-
-void MainLinkView::DisableTimerOut() {
-    f_.TimerOut.stop();
-}
-
-void MainLinkView::SetLabAuto(const std::string& text) {
-    f_.labAUTO->setText(Latin1(text));
-}
-
-void MainLinkView::ShowFunctionPicture(int number) {
-    f_.Image2->setPixmap(FunctionPicture(number, f_.Image2->size()));
+void MainWindow::ShowFunctionIndicators(QLabel* couplingLabel) {
+    labAUTO->setText(Latin1(reading.rangeMode));
+    if (reading.funcMode != functionPictureShown) {
+        // Picture 1 diode, 2 continuity; 0 clears it.
+        Image2->setPixmap(FunctionPicture(reading.funcMode < 0 ? 0 : reading.funcMode, Image2->size()));
+        functionPictureShown = reading.funcMode;
+    }
+    if (Latin1(couplingLabel->text()) != reading.acDc) couplingLabel->setText(Latin1(reading.acDc));
 }
 
 namespace {
@@ -90,30 +104,6 @@ void MainAlarmView::SetAlarmTimer(bool enabled) {
     } else {
         f_.AlarmTimer.stop();
     }
-}
-
-CommTestLinkView::CommTestLinkView(LineMonitorDialog& window, std::function<bool()> ownPortOpen)
-    : w_(window), labDC_(window.labDC), ownPortOpen_(std::move(ownPortOpen)) {}
-
-void CommTestLinkView::SetLabCount(const std::string& text) {
-    w_.labCount[0]->setText(Latin1(text));
-}
-
-void CommTestLinkView::SetDigitsLabel(const std::string& text) {
-    w_.labDigits->setText(Latin1(text));
-}
-
-std::string CommTestLinkView::Text1() const {
-    return Latin1(w_.Text1->toPlainText());
-}
-
-void CommTestLinkView::SetText1(const std::string& text) {
-    // CR LF of the frames show as line breaks; the text keeps them as they came.
-    w_.Text1->setPlainText(Latin1(text));
-}
-
-void CommTestLinkView::SetLabText(const std::string& text) {
-    w_.labText->setText(Latin1(text));
 }
 
 }  // namespace voltaro
@@ -223,6 +213,8 @@ bool MainRecordingView::DecibelsOn() const {
 }
 
 void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
+    // The rows were decoded: the indicators show the last one's.
+    f_.ShowFunctionIndicators(f_.labDC);
     const int n = f_.RecordCount();
     {
         QSignalBlocker quiet(f_.HScroll1);
@@ -262,6 +254,14 @@ void MainRecordingView::ReadingRecorded(int recordCount) {
     f_.RefreshCounters();
     f_.DrawTrendGraph();
     f_.UpdatePanel(f_.reading.value, f_.reading.digits);
+}
+
+void MainRecordingView::LinkFed(const FeedResult& fed) {
+    f_.ShowLinkFeed(fed);
+}
+
+void MainRecordingView::ReadingDecoded() {
+    f_.ShowFunctionIndicators(f_.labDC);
 }
 
 void MainRecordingView::UpdatePanel() {

@@ -1,37 +1,11 @@
 #pragma once
 
-#include <functional>
-
-#include "ui/widgets/LabelCaption.h"
-#include "link/LinkView.h"
 #include "recording/RecordingView.h"
 #include "values/Alarms.h"
 
 namespace voltaro {
 
 class MainWindow;
-class LineMonitorDialog;
-
-// The main window as the meter link sees it.
-class MainLinkView : public LinkView {
-public:
-    explicit MainLinkView(MainWindow& form);
-    Caption* labDC() override { return &labDC_; }
-    bool TestChecked() const override;
-    void ShowStatusPanel3(const std::string& text) override;
-    void ToggleLabTypeVisible() override;
-    void SetLabType(const std::string& text) override;
-    void SetLabVolts(const std::string& text) override;
-    void SetLabRs232Visible(bool visible) override;
-    void RestartTimerRs232() override;
-    void DisableTimerOut() override;
-    void SetLabAuto(const std::string& text) override;
-    void ShowFunctionPicture(int number) override;
-
-private:
-    MainWindow& f_;
-    LabelCaption labDC_;
-};
 
 // The alarm's check boxes, stop button and tone timer on the main window.
 class MainAlarmView : public AlarmView {
@@ -66,6 +40,8 @@ public:
     void RecordingLoaded(const LoadedSettings& loaded) override;
     bool DecibelsOn() const override;
     void ReadingRecorded(int recordCount) override;
+    void LinkFed(const FeedResult& fed) override;
+    void ReadingDecoded() override;
     void UpdatePanel() override;
     void SetLabError(const std::string& text) override;
     void UpdateChkdB() override;
@@ -78,24 +54,6 @@ public:
 
 private:
     MainWindow& f_;
-};
-
-// The communications test window as the meter link sees it.
-class CommTestLinkView : public CommTestView {
-public:
-    CommTestLinkView(LineMonitorDialog& window, std::function<bool()> ownPortOpen);
-    Caption* labDC() override { return &labDC_; }
-    void SetLabCount(const std::string& text) override;
-    void SetDigitsLabel(const std::string& text) override;
-    std::string Text1() const override;
-    void SetText1(const std::string& text) override;
-    void SetLabText(const std::string& text) override;
-    bool OwnPortOpen() const override { return ownPortOpen_(); }
-
-private:
-    LineMonitorDialog& w_;
-    LabelCaption labDC_;
-    std::function<bool()> ownPortOpen_;
 };
 
 }  // namespace voltaro
