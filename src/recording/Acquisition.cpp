@@ -14,9 +14,13 @@ Acquisition::Acquisition(AcquisitionParts parts, std::string programFolder, bool
     p_.recording.StopAcquisition = [this] { ResetAcquisition(); };
 }
 
+void Acquisition::SetControl(Control state) {
+    control = state;
+    p_.view.SetStartCaption(state == Control::Idle ? "START" : "STOP");
+}
+
 void Acquisition::ResetAcquisition() {
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     Running = false;
     MainTimerEnabled = false;
     TimerOutEnabled = false;
@@ -71,7 +75,7 @@ void Acquisition::TimerDMMTick(bool simulate) {
 }
 
 void Acquisition::cmdStart_Click() {
-    if (StartCaption == "START") {
+    if (control == Control::Idle) {
         StartRecording();
     } else {
         StopRecording();
@@ -85,8 +89,7 @@ void Acquisition::StartRecording() {
     QFile::remove(QString::fromStdString(reader.TraceFile));
     reader.WriteTrace(p_.formats.FormatStampDate(p_.clock.Today()) + " Start Recoed...");
 
-    StartCaption = "STOP";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Recording);
     TimerOutEnabled = true;
     TimerAutoSaveEnabled = true;
     store.AutoSaveTick = 0;
@@ -111,15 +114,13 @@ void Acquisition::StartRecording() {
 }
 
 void Acquisition::StopRecording() {
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     CmdStop_Click();
 }
 
 void Acquisition::CmdStop_Click() {
     p_.alarms.ClearAlarm();
-    StartCaption = "START";
-    p_.view.SetStartCaption(StartCaption);
+    SetControl(Control::Idle);
     TimerAutoSaveEnabled = false;
     // Idle has no watchdog: it would stop a stopped recording later, and the next START counts
     // its 30 seconds afresh.
@@ -167,7 +168,7 @@ void Acquisition::TimerOutTick() {
 }
 
 void Acquisition::ScheduledStart() {
-    if (StartCaption == "START") StartRecording();
+    if (control == Control::Idle) StartRecording();
 }
 
 void Acquisition::SaveAfterStop() {

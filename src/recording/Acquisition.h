@@ -66,7 +66,7 @@ public:
     void ResetAcquisition();
 
     // The schedule's view of recording control.
-    bool IsRecording() const override { return StartCaption == "STOP"; }
+    bool IsRecording() const override { return control == Control::Recording; }
     void ScheduledStart() override;
     void ScheduledStop() override { CmdStop_Click(); }
     void Beep() override { p_.beeper.Beep(); }
@@ -78,7 +78,10 @@ public:
     int RecInterval = 0;
     int RecCountdown = 0;
     bool Running = false;
-    std::string StartCaption = "START";
+    // Recording control as the START/STOP button shows it: "START" while idle, "STOP" while
+    // recording.
+    enum class Control { Idle, Recording };
+    Control control = Control::Idle;
 
     bool MainTimerEnabled = false;
     int MainTimerInterval = 1000;
@@ -87,6 +90,7 @@ public:
 
 private:
     void CountDownAndRecord();
+    void SetControl(Control state);
 
     AcquisitionParts p_;
     bool frameWaiting_ = false;

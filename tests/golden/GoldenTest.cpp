@@ -88,11 +88,6 @@ struct GoldenRecording : RecordingRig {
         }
         acq.MainTimerTick();
     }
-    ScriptedSerialPort port;
-    FrameReader reader{beeper, clock, {dir.path().toStdString(), "voltaro"}, false};
-    Acquisition acq{{rec, reader, port, reading, alarms, formats, clock, beeper, messages, view},
-                    dir.path().toStdString(),
-                    false};
 };
 
 TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {

@@ -11,19 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "app/MeterSession.h"
 #include "base/Beeper.h"
 #include "base/Clock.h"
 #include "base/Messages.h"
 #include "link/Decoder.h"
-#include "link/Reading.h"
-#include "recording/Recording.h"
 #include "support/CountingBeeper.h"
 #include "support/ScriptedMessages.h"
+#include "support/ScriptedSerialPort.h"
 #include "support/SettableClock.h"
-#include "values/Alarms.h"
-#include "values/DateTimeFormat.h"
-#include "values/Separator.h"
-#include "values/Statistics.h"
 
 namespace voltaro {
 
@@ -111,7 +107,8 @@ struct WatchedView : RecordingView {
     std::vector<std::string> remembered;
 };
 
-// Every part a recording works with, fresh for each test, in a folder of its own.
+// A meter session over test doubles, fresh for each test, in a folder of its own; its parts
+// under short names.
 struct RecordingRig {
     RecordingRig() {
         rec.dataFolder = PathOf("data");  // never the real per-user folder
@@ -140,20 +137,27 @@ struct RecordingRig {
         return ok;
     }
 
+    // Another session over the rig's seams, with messages or a view of its own.
+    SessionSeams Seams(MessageSeam& m, RecordingView& v) {
+        return {port, clock, beeper, m, v, alarmView, formats, separator, dir.path().toStdString()};
+    }
+
     QTemporaryDir dir;
     SettableClock clock{QDateTime(QDate(2024, 1, 15), QTime(10, 0, 0))};
-    Reading reading;
-    Statistics stats;
     CountingBeeper beeper;
     NoAlarmView alarmView;
-    Alarms alarms{beeper, alarmView};
     DateTimeFormat formats;
     Separator separator;
     ScriptedMessages messages;
     WatchedView view;
-    Recording rec{{reading, stats, alarms, formats, separator, clock, messages, beeper, view},
-                  dir.path().toStdString(),
-                  false};
+    ScriptedSerialPort port;
+    MeterSession session{Seams(messages, view)};
+    Reading& reading = session.reading();
+    Statistics& stats = session.stats();
+    Alarms& alarms = session.alarms();
+    Recording& rec = session.recording();
+    Acquisition& acq = session.acquisition();
+    FrameReader& reader = session.reader();
 };
 
 }  // namespace voltaro

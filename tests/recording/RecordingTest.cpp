@@ -606,9 +606,8 @@ TEST_F(RecordingTest, AResetEmptiesTheDbReferenceAndTheMeterRange) {
     // With decibels on, the reference is the decibel dialog's text again.
     DbView dbView;
     dbView.on = true;
-    Recording withDb{{reading, stats, alarms, formats, separator, clock, messages, beeper, dbView},
-                     dir.path().toStdString(),
-                     false};
+    MeterSession other{Seams(messages, dbView)};
+    Recording& withDb = other.recording();
     withDb.decibels = &db;
     withDb.ImpedanceText = "50";
     withDb.ResetRecording();

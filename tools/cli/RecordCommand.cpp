@@ -11,20 +11,14 @@
 #include "PortArgument.h"
 #include "ReadingText.h"
 #include "Subcommands.h"
+#include "app/EndSignals.h"
+#include "app/MeterSession.h"
 #include "base/Beeper.h"
 #include "base/Clock.h"
-#include "app/EndSignals.h"
 #include "base/Messages.h"
 #include "base/ProgramFolder.h"
-#include "link/FrameReader.h"
 #include "link/QtSerialPort.h"
-#include "recording/Acquisition.h"
 #include "recording/FileNames.h"
-#include "recording/Recording.h"
-#include "values/Alarms.h"
-#include "values/DateTimeFormat.h"
-#include "values/Separator.h"
-#include "values/Statistics.h"
 
 namespace voltaro::cli {
 
@@ -71,11 +65,8 @@ struct NoAlarmView : AlarmView {
 // line on a terminal.
 class CliView : public RecordingView {
 public:
-    CliView(long interval, bool stopOnOL, const Reading& reading)
-        : interval_(interval),
-          stopOnOL_(stopOnOL),
-          reading_(reading),
-          terminal_(isatty(STDOUT_FILENO) != 0) {}
+    CliView(long interval, bool stopOnOL)
+        : interval_(interval), stopOnOL_(stopOnOL), terminal_(isatty(STDOUT_FILENO) != 0) {}
 
     std::string IntervalMinutesText() const override { return std::to_string(interval_ / 60); }
     std::string IntervalSecondsText() const override { return std::to_string(interval_ % 60); }
@@ -86,9 +77,9 @@ public:
     }
     void ReadingRecorded(int) override {
         ++recorded;
-        if (terminal_ && store) {
+        if (terminal_ && store && reading) {
             const std::string line = "\r" + std::to_string(recorded) + " readings  last " +
-                                     ValueText(reading_) + "  " +
+                                     ValueText(*reading) + "  " +
                                      Latin1ToUtf8(FileTitle(store->RecordingFile)) + " row " +
                                      std::to_string(store->RecordCount) + "   ";
             std::fputs(line.c_str(), stdout);
@@ -102,12 +93,12 @@ public:
 
     long recorded = 0;
     const RecordStore* store = nullptr;
+    const Reading* reading = nullptr;
     std::function<void()> onTimers, onRecorded;
 
 private:
     long interval_;
     bool stopOnOL_;
-    const Reading& reading_;
     bool terminal_;
 };
 
@@ -168,21 +159,17 @@ void Follow(QTimer& timer, bool enabled, int intervalMs) {
     }
 }
 
-// The program's recording objects, wired as the main window wires them, with the window's
-// timers: one recording into one file.
+// The program's meter session with the main window's timers: one recording into one file.
 class Recorder {
 public:
-    Recorder(const RecordArguments& a, std::string folder, PortTable table)
-        : folder_(std::move(folder)),
-          table_(std::move(table)),
-          reader_(beeper_, clock_, {folder_, ExecutableTitle()}, false),
+    Recorder(const RecordArguments& a, const std::string& folder, PortTable table)
+        : table_(std::move(table)),
           port_(table_),
-          view_(a.interval, a.stopOnOL, reading_),
-          rec_({reading_, stats_, alarms_, formats_, separator_, clock_, messages_, beeper_, view_}, folder_,
-               false),
-          acq_({rec_, reader_, port_, reading_, alarms_, formats_, clock_, beeper_, messages_, view_},
-               folder_, false) {
+          view_(a.interval, a.stopOnOL),
+          session_({port_, clock_, beeper_, messages_, view_, alarmView_, formats_, separator_, folder,
+                    ExecutableTitle(), false}) {
         view_.store = &rec_.store;
+        view_.reading = &session_.reading();
         timerOut_.setSingleShot(true);
     }
 
@@ -193,7 +180,7 @@ public:
         rec_.store.RecordingFile = file;
         rec_.ResetRecording();
         rec_.NameChosen(file);
-        reader_.OpenComm(port_, SerialLine{std::to_string(portNumber), settings});
+        session_.OpenPort(SerialLine{std::to_string(portNumber), settings});
         return port_.PortOpen() ? std::string()
                                 : CannotOpenText(portArg, table_.Device(portNumber), port_.OpenError());
     }
@@ -207,10 +194,10 @@ public:
                                [this] { Finish(0); });
         QObject::connect(&endSignals_, &EndSignals::received, [this] { Finish(0); });
         pollTimer_.start(Acquisition::kPollMs);
-        acq_.cmdStart_Click();
+        session_.StartOrStop();
         QCoreApplication::exec();
         pollTimer_.stop();
-        if (acq_.Running) acq_.cmdStart_Click();
+        if (acq_.Running) session_.StartOrStop();
         view_.EndProgressLine();
         return status_;
     }
@@ -219,7 +206,7 @@ public:
     bool SaveAndSay(bool replacing) {
         const bool saved = rec_.SaveByExtension(false);
         const bool reportSaved = rec_.SaveReport();
-        reader_.CloseComm(port_);
+        session_.ClosePort();
         SayOutcome(saved, replacing);
         if (!reportSaved) Fail(1, "the report working file was not saved");
         // Said again last, where it is seen: the recording is not where --out named it.
@@ -238,18 +225,18 @@ private:
             Follow(autoSaveTimer_, acq_.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
         };
         QObject::connect(&pollTimer_, &QTimer::timeout, [this] {
-            acq_.TimerDMMTick();
+            session_.Poll();
             if (!port_.PortOpen()) Finish(Fail(1, "the port closed (the device went away)"));
         });
         QObject::connect(&recordTimer_, &QTimer::timeout, [this] {
-            acq_.MainTimerTick();
+            session_.RecordTick();
             if (!acq_.Running) Finish(0);  // stopped on an overloaded reading
         });
         QObject::connect(&timerOut_, &QTimer::timeout, [this] {
-            acq_.TimerOutTick();
+            session_.WatchdogTick();
             Finish(1);
         });
-        QObject::connect(&autoSaveTimer_, &QTimer::timeout, [this] { acq_.TimerAutoSaveTick(); });
+        QObject::connect(&autoSaveTimer_, &QTimer::timeout, [this] { session_.AutoSaveTick(); });
         view_.onRecorded = [this, count] {
             if (count > 0 && view_.recorded >= count) Finish(0);
         };
@@ -278,22 +265,18 @@ private:
         QCoreApplication::exit(status);
     }
 
-    std::string folder_;
     PortTable table_;
-    Reading reading_;
     SilentBeeper beeper_;
     SystemClock clock_;
     ConsoleMessages messages_;
-    Statistics stats_;
     NoAlarmView alarmView_;
-    Alarms alarms_{beeper_, alarmView_};
     DateTimeFormat formats_;
     Separator separator_;
-    FrameReader reader_;
     QtSerialPort port_;
     CliView view_;
-    Recording rec_;
-    Acquisition acq_;
+    MeterSession session_;
+    Recording& rec_ = session_.recording();
+    const Acquisition& acq_ = session_.acquisition();
     // Ctrl-C, a kill or a hang-up ends the recording with its last save, as a clean stop; kept
     // until that save is done.
     EndSignals endSignals_;

@@ -66,7 +66,13 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
       DebugMode(context.DebugMode),
       IniPath(JoinPath(context.programFolder, "Setup.ini")),
       ini(IniPath),
-      stores(*context.store, ini, context.applicationName) {
+      stores(*context.store, ini, context.applicationName),
+      MSComm(context.makePort(Ports())),
+      alarmView(std::make_unique<MainAlarmView>(*this)),
+      recordingView(std::make_unique<MainRecordingView>(*this)),
+      session(SessionSeams{*MSComm, *context.clock, *context.beeper, *context.messages, *recordingView,
+                           *alarmView, formats, separator, context.programFolder, context.applicationName,
+                           DebugMode}) {
     setObjectName(QStringLiteral("frmMain"));
     resize(FromTwips(0, 0, kDesignWidthTwips, kDesignHeightTwips).size());
     BuildPanel();
@@ -77,23 +83,9 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     fileCommands = new FileCommandsController(*this);
     dialogs = new DialogHost(*this);
 
-    reader = std::make_unique<FrameReader>(*ctx.beeper, *ctx.clock,
-                                           TraceNames{ctx.programFolder, ctx.applicationName}, DebugMode);
-    MSComm = ctx.makePort(Ports());
-    alarmView = std::make_unique<MainAlarmView>(*this);
-    alarms = std::make_unique<Alarms>(*ctx.beeper, *alarmView);
-    recordingView = std::make_unique<MainRecordingView>(*this);
-    recording =
-        std::make_unique<Recording>(RecordingParts{reading, stats, *alarms, formats, separator, *ctx.clock,
-                                                   *ctx.messages, *ctx.beeper, *recordingView},
-                                    ctx.programFolder, DebugMode);
     // A reset empties the decibel reference and puts the meter and graph ranges back.
     recording->decibels = &decibels;
     recording->meterRange = &meterRange;
-    acquisition = std::make_unique<Acquisition>(
-        AcquisitionParts{*recording, *reader, *MSComm, reading, *alarms, formats, *ctx.clock, *ctx.beeper,
-                         *ctx.messages, *recordingView},
-        ctx.programFolder, DebugMode);
     ShowFileCommands();
     ConnectEvents();
 }

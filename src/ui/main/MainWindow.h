@@ -9,6 +9,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Layout.h"
+#include "app/MeterSession.h"
 #include "ui/main/DesignPlacement.h"
 #include "ui/main/TrendGraphView.h"
 #include "app/ProgramContext.h"
@@ -230,7 +231,13 @@ private:
     DateTimeFormat formats;
     Separator separator;
     Decibels decibels;
-    Statistics stats;
+    // The meter and its recording, reporting to this window's views; the members that follow
+    // it (stats, reading, reader, alarms, recording, acquisition) are its parts.
+    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<MainAlarmView> alarmView;
+    std::unique_ptr<MainRecordingView> recordingView;
+    MeterSession session;
+    Statistics& stats = session.stats();
     MeterRange meterRange;
     LcdPanel lcdPanel;
     TrendGraph trendGraph;
@@ -238,15 +245,12 @@ private:
     // The recording interval and the overload rule of the scaling dialog, as stored.
     std::string TextXaxis0 = "0", TextXaxis1 = "0";
     bool chkStop = false;
-    Reading reading;
+    Reading& reading = session.reading();
     SerialLine line;  // PortText and LineSettings of the main window's port
-    std::unique_ptr<SerialPort> MSComm;
-    std::unique_ptr<FrameReader> reader;
-    std::unique_ptr<MainAlarmView> alarmView;
-    std::unique_ptr<Alarms> alarms;
-    std::unique_ptr<MainRecordingView> recordingView;
-    std::unique_ptr<Recording> recording;
-    std::unique_ptr<Acquisition> acquisition;
+    FrameReader* const reader = &session.reader();
+    Alarms* const alarms = &session.alarms();
+    Recording* const recording = &session.recording();
+    Acquisition* const acquisition = &session.acquisition();
     bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
     bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
 

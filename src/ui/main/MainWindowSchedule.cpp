@@ -19,7 +19,7 @@ const std::string kAutoForm = "frmAuto";
 
 void MainWindow::cmdAuto_Click() {
     if (!autoSetup) {
-        autoSetup = std::make_unique<ScheduleDialog>(*ctx.clock, *acquisition);
+        autoSetup = std::make_unique<ScheduleDialog>(*ctx.clock, session.schedule());
         connect(autoSetup.get(), &ScheduleDialog::okClicked, this, &MainWindow::AutoOK);
         connect(autoSetup.get(), &ScheduleDialog::closed, this, &MainWindow::AutoClosed);
         connect(autoSetup.get(), &ScheduleDialog::testRowFilled, this,

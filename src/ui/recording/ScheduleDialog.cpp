@@ -9,8 +9,8 @@
 
 namespace voltaro {
 
-ScheduleDialog::ScheduleDialog(const Clock& clock, ScheduleHost& host, QWidget* parent)
-    : QDialog(parent), schedule(clock, host), clock_(clock) {
+ScheduleDialog::ScheduleDialog(const Clock& clock, Schedule& edited, QWidget* parent)
+    : QDialog(parent), schedule(edited), clock_(clock) {
     setObjectName(QStringLiteral("frmAuto"));
     setWindowTitle(QStringLiteral("Auto Start/Stop"));
     setModal(false);

@@ -27,12 +27,12 @@ protected:
 };
 
 // "Auto Start/Stop": five start and stop date-time rows. Not modal: the main window waits,
-// disabled, until it closes, and its timers go on. Holds the schedule that its Timer2 checks
-// while armed.
+// disabled, until it closes, and its timers go on. Shows and edits the schedule that its
+// Timer2 checks while armed.
 class ScheduleDialog : public QDialog {
     Q_OBJECT
 public:
-    ScheduleDialog(const Clock& clock, ScheduleHost& host, QWidget* parent = nullptr);
+    ScheduleDialog(const Clock& clock, Schedule& schedule, QWidget* parent = nullptr);
 
     std::array<QLineEdit*, Schedule::kRows> Text1{};  // start date
     std::array<QLineEdit*, Schedule::kRows> Text2{};  // start time
@@ -47,7 +47,7 @@ public:
     QTimer Timer1;  // refreshes Label5
     QTimer Timer2;  // the schedule check, while armed
 
-    Schedule schedule;
+    Schedule& schedule;
 
     // The boxes show the schedule's rows, and the rows take what the boxes hold.
     void ShowRows();
