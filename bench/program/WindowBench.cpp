@@ -12,8 +12,7 @@
 #include "base/SettingsStore.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowProbe.h"
-#include "recording/Acquisition.h"
-#include "recording/Recording.h"
+#include "app/MeterSession.h"
 #include "link/SerialPort.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
@@ -63,12 +62,12 @@ struct Window {
         std::snprintf(frame, sizeof frame, "1%04d;008\r\n", 1000 + (i * 37) % 2000);
         for (int k = 0; k < 2; ++k) {
             port->Feed(std::string(frame) + frame);
-            probe->acquisition().TimerDMMTick();
+            probe->session().acquisition().TimerDMMTick();
         }
     }
     void Second() {
         clock.AddSecs(1);
-        probe->acquisition().MainTimerTick();
+        probe->session().acquisition().MainTimerTick();
     }
 };
 
@@ -94,9 +93,9 @@ void BM_RecordOneReading(benchmark::State& state) {
     for (auto _ : state) {
         w.Receive(i++);
         w.Second();
-        if (w.probe->recording().store.RecordCount >= 590) {
+        if (w.probe->session().recording().store.RecordCount >= 590) {
             state.PauseTiming();
-            w.probe->recording().store.RecordCount = 100;  // stay clear of the save every 600 rows
+            w.probe->session().recording().store.RecordCount = 100;  // stay clear of the save every 600 rows
             state.ResumeTiming();
         }
     }

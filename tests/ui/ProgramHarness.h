@@ -114,9 +114,9 @@ struct WindowUnderTest {
            &TimerAlarmFlash = probe.Timer("TimerAlarmFlash"), &AlarmTimer = probe.Timer("AlarmTimer"),
            &Timer1 = probe.Timer("Timer1"), &commTestPoll = probe.Timer("commTestPoll");
 
-    Recording* recording = &probe.recording();
-    Acquisition* acquisition = &probe.acquisition();
-    Alarms* alarms = &probe.alarms();
+    Recording* recording = &probe.session().recording();
+    Acquisition* acquisition = &probe.session().acquisition();
+    Alarms* alarms = &probe.session().alarms();
     AppSettings& settings = probe.settings();
     int RecordCount() const { return recording->store.RecordCount; }
 };

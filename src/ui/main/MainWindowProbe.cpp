@@ -51,14 +51,8 @@ ScheduleDialog* MainWindowProbe::schedule() const {
 PrintGraphInput MainWindowProbe::printInput() const {
     return w_.PrintInput();
 }
-Recording& MainWindowProbe::recording() const {
-    return *w_.recording;
-}
-Acquisition& MainWindowProbe::acquisition() const {
-    return *w_.acquisition;
-}
-Alarms& MainWindowProbe::alarms() const {
-    return *w_.alarms;
+MeterSession& MainWindowProbe::session() const {
+    return w_.session;
 }
 bool MainWindowProbe::PortOpen() const {
     return w_.MSComm->PortOpen();

@@ -13,9 +13,7 @@ class FileCommandsController;
 class LcdPanelWidget;
 class TrendGraphView;
 class LcdPanel;
-class Recording;
-class Acquisition;
-class Alarms;
+class MeterSession;
 class LineMonitorDialog;
 class ScheduleDialog;
 struct AppSettings;
@@ -47,9 +45,8 @@ public:
 
     // What the printed graph and its preview are drawn from.
     PrintGraphInput printInput() const;
-    Recording& recording() const;
-    Acquisition& acquisition() const;
-    Alarms& alarms() const;
+    // The meter, its reading and its recording.
+    MeterSession& session() const;
     AppSettings& settings() const;
     // The main window's own serial port is open.
     bool PortOpen() const;
