@@ -103,12 +103,12 @@ int main(int argc, char** argv) {
     // waits, a device hangs), ends it the signal's own way.
     EndSignals endSignals;
     const auto endWithoutAsking = [&form, &endedWithoutAsking, &lastSaveFailed] {
-        if (form.Ended) return;
+        if (form.IsEnded()) return;
         endedWithoutAsking = true;
         lastSaveFailed = !form.EndSession();
     };
     QObject::connect(&endSignals, &EndSignals::received, &form, [&form, endWithoutAsking](int signalNumber) {
-        if (form.Ended) {
+        if (form.IsEnded()) {
             std::signal(signalNumber, SIG_DFL);
             std::raise(signalNumber);
         }

@@ -11,6 +11,8 @@
 #include "base/Messages.h"
 #include "base/SettingsStore.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowProbe.h"
+#include "app/MeterSession.h"
 #include "link/SerialPort.h"
 #include "support/CountingBeeper.h"
 #include "support/MemorySettingsStore.h"
@@ -32,6 +34,7 @@ struct Window {
     QTemporaryDir folder;
     ScriptedSerialPort* port = nullptr;
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindowProbe> probe;
 
     explicit Window(int rows) {
         ProgramContext ctx;
@@ -47,10 +50,11 @@ struct Window {
         };
         ctx.programFolder = folder.path().toStdString();
         form = std::make_unique<MainWindow>(ctx);
+        probe = std::make_unique<MainWindowProbe>(*form);
         form->Form_Load();
         form->show();
-        QMetaObject::invokeMethod(&form->Timer3, "timeout", Qt::DirectConnection);
-        form->cmdStart_Click();
+        QMetaObject::invokeMethod(&probe->Timer("Timer3"), "timeout", Qt::DirectConnection);
+        probe->Start();
         for (int i = 0; i < rows; ++i) Receive(i), Second();
     }
     void Receive(int i) {
@@ -58,26 +62,25 @@ struct Window {
         std::snprintf(frame, sizeof frame, "1%04d;008\r\n", 1000 + (i * 37) % 2000);
         for (int k = 0; k < 2; ++k) {
             port->Feed(std::string(frame) + frame);
-            form->acquisition->TimerDMMTick();
+            probe->session().acquisition().TimerDMMTick();
         }
     }
     void Second() {
         clock.AddSecs(1);
-        form->acquisition->MainTimerTick();
+        probe->session().acquisition().MainTimerTick();
     }
 };
 
 void BM_TrendGraphRedraw(benchmark::State& state) {
     Window w(static_cast<int>(state.range(0)));
-    for (auto _ : state) w.form->DrawTrendGraph();
+    for (auto _ : state) w.probe->DrawTrendGraph();
 }
 BENCHMARK(BM_TrendGraphRedraw)->Arg(1)->Arg(100)->Arg(5000);
 
 void BM_PanelRedraw(benchmark::State& state) {
     Window w(1);
     for (auto _ : state) {
-        w.form->lcdPanel.LastDigitText = "9999";
-        w.form->UpdatePanel(w.form->reading.value, w.form->reading.digits);
+        w.probe->RedrawPanel();
     }
 }
 BENCHMARK(BM_PanelRedraw);
@@ -90,9 +93,9 @@ void BM_RecordOneReading(benchmark::State& state) {
     for (auto _ : state) {
         w.Receive(i++);
         w.Second();
-        if (w.form->recording->store.RecordCount >= 590) {
+        if (w.probe->session().recording().store.RecordCount >= 590) {
             state.PauseTiming();
-            w.form->recording->store.RecordCount = 100;  // stay clear of the save every 600 rows
+            w.probe->session().recording().store.RecordCount = 100;  // stay clear of the save every 600 rows
             state.ResumeTiming();
         }
     }

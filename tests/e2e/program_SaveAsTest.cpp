@@ -63,10 +63,10 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
     IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
     ASSERT_TRUE(h.Start());
-    MainWindow& form = *h.form;
+    WindowUnderTest& form = *h.w;
     // The port opens two seconds after the window; then frames arrive and the link label shows.
     // (QTRY_ macros report to Qt Test, not to GoogleTest, so a timeout would pass unseen.)
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MSComm->PortOpen(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.probe.PortOpen(); }, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.labRs232->isVisible(); }, 10000));
     EXPECT_EQ(form.TxtCOM->text(), "COM2");
     EXPECT_EQ(form.LabType->text(), "V");

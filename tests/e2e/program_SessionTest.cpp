@@ -38,13 +38,13 @@ struct LiveProgram {
         h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
         IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
         ASSERT_TRUE(h.Start());
-        ASSERT_TRUE(QTest::qWaitFor([this] { return h.form->labRs232->isVisible(); }, 15000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return h.w->labRs232->isVisible(); }, 15000));
     }
     ~LiveProgram() {
         meter.terminate();
         meter.waitForFinished(10000);
     }
-    int Rows() const { return h.form->recording->store.RecordCount; }
+    int Rows() const { return h.w->recording->store.RecordCount; }
 };
 
 // A kill in the middle of a recording: every reading the window counted is in the file, the
@@ -52,10 +52,10 @@ struct LiveProgram {
 TEST(ProgramSession, SigtermDuringARecordingLeavesEveryReadingShownInTheFile) {
     LiveProgram p;
     ASSERT_NO_FATAL_FAILURE(p.Start());
-    MainWindow& form = *p.h.form;
+    WindowUnderTest& form = *p.h.w;
     EndSignals endSignals;  // as the program's entry connects it
-    QObject::connect(&endSignals, &EndSignals::received, &form, &MainWindow::EndSession);
-    QSignalSpy ended(&form, &MainWindow::programEnded);
+    QObject::connect(&endSignals, &EndSignals::received, &form.window, &MainWindow::EndSession);
+    QSignalSpy ended(&form.window, &MainWindow::programEnded);
 
     QTest::mouseClick(form.cmdStart, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= 4; }, 30000));
@@ -65,7 +65,7 @@ TEST(ProgramSession, SigtermDuringARecordingLeavesEveryReadingShownInTheFile) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, 10000));
 
     EXPECT_TRUE(p.h.messages.asked.empty());
-    EXPECT_FALSE(form.MSComm->PortOpen());
+    EXPECT_FALSE(form.probe.PortOpen());
     const std::string file = form.recording->store.RecordingFile;
     RecordStore back;
     ReadRows(back, file, ReadHeader(file), 0, nullptr, nullptr);
@@ -86,7 +86,7 @@ TEST(ProgramSession, ARecordingStartedWhileANoticeIsPendingRecordsDuringTheWait)
     older.write("an older recording");
     older.close();
     ASSERT_NO_FATAL_FAILURE(p.Start());
-    MainWindow& form = *p.h.form;
+    WindowUnderTest& form = *p.h.w;
 
     // A box that waited would hold the test too: it is noted and pressed.
     bool boxShown = false;

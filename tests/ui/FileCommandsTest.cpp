@@ -14,52 +14,21 @@
 #include "ProgramHarness.h"
 #include "app/FileCommands.h"
 #include "recording/FileNames.h"
+#include "ui/main/FileCommandsController.h"
 #include "ui/recording/DeleteFileDialog.h"
 
 namespace voltaro {
 namespace {
 
-TEST(FileCommands, CheckFileNameAddsDmmUnlessAPeriodStandsBeforeThreeCharacters) {
-    EXPECT_EQ(CheckFileName("/x/run"), "/x/run.dmm");
-    EXPECT_EQ(CheckFileName("/x/a.csv"), "/x/a.csv");
-    EXPECT_EQ(CheckFileName("/x/run.data"), "/x/run.data.dmm");
-    EXPECT_EQ(CheckFileName("abc"), "abc.dmm");
-    EXPECT_EQ(CheckFileName(".dmm"), ".dmm");
-}
-
-TEST(FileCommands, FilterIndexForTheThreeKnownExtensions) {
-    EXPECT_EQ(FilterIndexFor("csv"), 1);
-    EXPECT_EQ(FilterIndexFor("TXT"), 2);
-    EXPECT_EQ(FilterIndexFor("xls"), 3);
-    EXPECT_EQ(FilterIndexFor("dmm"), 0);
-    EXPECT_EQ(FilterIndexFor(""), 0);
-}
-
-TEST(FileCommands, RecentFilesKeepSixNewestFirstWithoutDuplicates) {
-    std::array<std::string, 6> list{};
-    for (const char* f : {"a", "b", "c", "d", "e", "f", "g"}) AddRecentFile(list, f);
-    EXPECT_EQ(list, (std::array<std::string, 6>{"g", "f", "e", "d", "c", "b"}))
-        << "the seventh drops the oldest";
-    AddRecentFile(list, "e");
-    EXPECT_EQ(list, (std::array<std::string, 6>{"e", "g", "f", "d", "c", "b"}))
-        << "a re-opened file moves up";
-}
-
-TEST(FileCommands, TypePatternIsTheTextInTheFirstParentheses) {
-    EXPECT_EQ(TypePattern(kDeleteFileTypes[0]), "*.csv");
-    EXPECT_EQ(TypePattern(kDeleteFileTypes[1]), "*.*");
-    EXPECT_EQ(TypePattern("Open (*.a"), "");
-    EXPECT_EQ(TypePattern("Odd ) (*.a)"), "");
-}
-
 // The File menu's commands on a program over test doubles.
 struct FileMenu : ::testing::Test {
     ProgramHarness h;
-    MainWindow* f = nullptr;
+    WindowUnderTest* f = nullptr;
     void SetUp() override {
         h.store.Save("voltaro", "frmScaling", "Xaxis1", "59");  // a row at every new reading
+        h.store.Save("voltaro", "frmScaling", "StopLO", "1");   // an overload stops the recording
         ASSERT_TRUE(h.StartWithPort());
-        f = h.form.get();
+        f = h.w.get();
     }
     std::string Path(const std::string& name) const { return h.ctx.programFolder + "/" + name; }
     int Rows() const { return f->recording->store.RecordCount; }
@@ -135,9 +104,7 @@ TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
             h.messages.asked.clear();
             h.dialogs.asked.clear();
             const int held = Rows();
-            h.messages.answers = {answer == Cancel ? MessageAnswer::Cancel
-                                  : answer == No  ? MessageAnswer::No
-                                                  : MessageAnswer::Yes};
+            h.messages.answers = {answer == Cancel ? MessageAnswer::Cancel : answer == No ? MessageAnswer::No : MessageAnswer::Yes};
             if (answer == YesSaved) h.dialogs.answers.push_back(Path("kept.dmm"));
             if (answer == YesNotSaved) h.dialogs.answers.push_back(std::nullopt);
             if (command != Close) h.dialogs.answers.push_back(Path(command == New ? "fresh" : "other.dmm"));
@@ -202,43 +169,34 @@ TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
     SaveAs(Path("run.dmm"));
     ASSERT_TRUE(
         QFile::rename(QString::fromStdString(Path("run.dmm")), QString::fromStdString(Path("run,dmm"))));
-    f->separator.ChkDim(1);
-    f->recording->ResetRecording();
-    Run(f->mOpen, {Path("run,dmm")});
-    EXPECT_EQ(Rows(), 2);
-    EXPECT_EQ(RecordingFile(), Path("run,dmm"));
+    ProgramHarness comma;
+    comma.store.Save("voltaro", "frmMain", "ExtDimF", "1");
+    ASSERT_TRUE(comma.StartWithPort());
+    comma.dialogs.answers = {Path("run,dmm")};
+    comma.w->mOpen->trigger();
+    EXPECT_EQ(comma.w->RecordCount(), 2);
+    EXPECT_EQ(comma.w->recording->store.RecordingFile, Path("run,dmm"));
 }
 
-TEST_F(FileMenu, ImportPutsFortyRowsBehindAHundredAndTheNextSaveWritesThemAll) {
-    Record(40, 1000);
-    SaveAs(Path("forty.dmm"));
+// Import puts the file's rows behind those held and leaves them to the next Save; Export says
+// in the caption what it merged.
+TEST_F(FileMenu, ImportOffersSaveAndExportNamesItsWorkInTheCaption) {
+    Record(4, 1000);
+    SaveAs(Path("four.dmm"));
     h.messages.answers = {MessageAnswer::No};
     f->mClose->trigger();
-    Record(100);
-    Run(f->mImport, {Path("forty.dmm")});
-    ASSERT_EQ(Rows(), 140);
-    const RecordStore& store = f->recording->store;
-    EXPECT_EQ(store.Text(100, Field::Notes), "10099;008");
-    EXPECT_EQ(store.Text(101, Field::Notes), "11000;008") << "the file's first row";
-    EXPECT_EQ(store.Text(140, Field::Notes), "11039;008");
-    EXPECT_EQ(RecordingFile(), Path("forty.dmm"));
+    Record(3);
+    Run(f->mImport, {Path("four.dmm")});
+    EXPECT_EQ(Rows(), 7);
+    EXPECT_EQ(RecordingFile(), Path("four.dmm"));
     ASSERT_TRUE(f->mSave->isEnabled());
     f->mSave->trigger();
-    EXPECT_EQ(Contents(Path("forty.dmm")).size(), 141 * 111) << "header line and all 140 rows";
-}
+    EXPECT_EQ(Contents(Path("four.dmm")).size(), 8 * 111) << "header line and all seven rows";
 
-TEST_F(FileMenu, ExportWritesTheTitleLineAndTheReportLines) {
-    Record(3, 123);
     Run(f->mExport, {Path("out.txt")});
-    const QByteArray out = Contents(Path("out.txt"));
-    const QByteArray body = Contents(f->recording->store.ChunkFile);
-    EXPECT_EQ(out, "Record,Time,Date,Reading,Type,Status,Start/Stop,AVG,REL,Notes\r\n" + body);
-    EXPECT_EQ(body.count("\r\n"), 4) << "the page line and three readings";
-    EXPECT_TRUE(body.contains(",+   125,mV")) << "comma-separated under a .txt name";
     EXPECT_EQ(
-        f->windowTitle().toStdString(),
-        "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000004");
-    EXPECT_EQ(Rows(), 3);
+        f->window.windowTitle().toStdString(),
+        "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000008");
 }
 
 // However a recording stops, and after Open, every File command that works on the table is
@@ -262,10 +220,8 @@ TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
         if (how == StopButton) f->cmdStop->click();
         if (how == StartButton) f->cmdStart->click();
         if (how == Overload) {
-            f->chkStop = true;  // "Stop Record on OL input"
             h.Receive("14000;108");
             h.Second();
-            f->chkStop = false;
         }
         if (how == Watchdog) Fire(f->TimerOut);
         if (how == Schedule) f->acquisition->ScheduledStop();
@@ -294,9 +250,9 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
     for (Close how : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE("closed by " + std::to_string(how));
         f->mDeleteFile->trigger();
-        DeleteFileDialog& d = *f->deleteFile;
+        DeleteFileDialog& d = *f->probe.fileCommands().deleteFileDialog();
         ASSERT_TRUE(d.isVisible());
-        EXPECT_FALSE(f->isEnabled());
+        EXPECT_FALSE(f->window.isEnabled());
         EXPECT_FALSE(d.isModal());
         if (how == Cancel) {
             EXPECT_EQ(d.windowTitle().toStdString(), h.ctx.programFolder);
@@ -331,7 +287,7 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
             how == Escape ? QTest::keyClick(&d, Qt::Key_Escape) : (void)d.close();
         }
         EXPECT_FALSE(d.isVisible());
-        EXPECT_TRUE(f->isEnabled());
+        EXPECT_TRUE(f->window.isEnabled());
     }
 }
 

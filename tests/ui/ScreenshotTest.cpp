@@ -50,15 +50,15 @@ QString ShotFolder() {
 TEST(Screenshots, IdleRecordingAndAlarm) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     const QString folder = ShotFolder();
 
     h.Receive(VoltsFrame(1.234));
-    EXPECT_EQ(f.lcdPanel.DisplayText, "1.234");
+    EXPECT_EQ(f.probe.lcdPanel().DisplayText, "1.234");
     const QImage firstCell = f.Picture1[0]->Image();
     EXPECT_GT(CountNear(firstCell, Qt::black), 50) << "the digit 1 is drawn";
     EXPECT_EQ(f.LabType->text(), "V");
-    EXPECT_TRUE(f.grab().save(folder + "/main-idle.png"));
+    EXPECT_TRUE(f.window.grab().save(folder + "/main-idle.png"));
 
     // A high limit, flashing and sounding for five seconds after each crossing.
     f.mAlarmS[1]->trigger();
@@ -71,14 +71,14 @@ TEST(Screenshots, IdleRecordingAndAlarm) {
     }
     ASSERT_EQ(f.recording->store.RecordCount, 80);
     EXPECT_GT(CountNear(f.PicBox->Image(), QColor(255, 0, 0)), 100) << "the trace is drawn in red";
-    EXPECT_TRUE(f.grab().save(folder + "/main-recording.png"));
+    EXPECT_TRUE(f.window.grab().save(folder + "/main-recording.png"));
 
     ASSERT_TRUE(f.alarms->HiAlarmOn);
     Fire(f.AlarmTimer);
     Fire(f.TimerAlarmFlash);
     EXPECT_EQ(f.OptAlarmHi->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(f.cmdAlarmStop->isVisible());
-    EXPECT_TRUE(f.grab().save(folder + "/main-alarm.png"));
+    EXPECT_TRUE(f.window.grab().save(folder + "/main-alarm.png"));
 
     // Stopped, the graph answers clicks: the 40th reading shows its read-out.
     f.cmdStart->click();
@@ -87,16 +87,16 @@ TEST(Screenshots, IdleRecordingAndAlarm) {
     EXPECT_TRUE(f.Picture2[0]->isVisible());
     EXPECT_EQ(f.HScroll1->value(), 40);
     EXPECT_TRUE(f.Timer1.isActive());
-    EXPECT_TRUE(f.grab().save(folder + "/main-readout.png"));
+    EXPECT_TRUE(f.window.grab().save(folder + "/main-readout.png"));
     Fire(f.Timer1);
     EXPECT_FALSE(f.Picture2[0]->isVisible()) << "the read-out hides two seconds later";
     EXPECT_FALSE(f.Timer1.isActive());
 
     // Half as large again: every control and font in proportion, the graph drawn anew.
-    const QSize design = f.size();
-    f.resize(design * 3 / 2);
+    const QSize design = f.window.size();
+    f.window.resize(design * 3 / 2);
     EXPECT_GT(CountNear(f.PicBox->Image(), QColor(255, 0, 0)), 150);
-    EXPECT_TRUE(f.grab().save(folder + "/main-resized.png"));
+    EXPECT_TRUE(f.window.grab().save(folder + "/main-resized.png"));
 }
 
 }  // namespace

@@ -12,21 +12,21 @@
 namespace voltaro {
 namespace {
 
-TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUse) {
-    ProgramHarness h;
-    h.openable = {99};  // nothing between COM1 and COM10 opens
-    EXPECT_FALSE(h.Start());
-    ASSERT_EQ(h.messages.asked.size(), 1u);
-    EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
-    EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
-    EXPECT_FALSE(h.form->Timer3.isActive()) << "the load stops before the port timer";
-}
-
-TEST(PortScan, DebugModeRunsWithoutAnyPort) {
-    ProgramHarness h(/*debugMode=*/true);
-    h.openable = {99};
-    EXPECT_TRUE(h.Start());
-    EXPECT_TRUE(h.messages.asked.empty());
+// No port between COM1 and COM10 opens: the program ends with a message, unless in DebugMode.
+TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUseOutsideDebugMode) {
+    for (bool debug : {false, true}) {
+        ProgramHarness h(debug);
+        h.openable = {99};
+        EXPECT_EQ(h.Start(), debug);
+        if (debug) {
+            EXPECT_TRUE(h.messages.asked.empty());
+            continue;
+        }
+        ASSERT_EQ(h.messages.asked.size(), 1u);
+        EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
+        EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
+        EXPECT_FALSE(h.w->Timer3.isActive()) << "the load stops before the port timer";
+    }
 }
 
 TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
@@ -34,38 +34,38 @@ TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
     h.openable = {2, 3};
     IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Communications", "Port", "5");
     ASSERT_TRUE(h.Start());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     EXPECT_EQ(f.settings.PortText, "2");
     EXPECT_EQ(f.TxtCOM->text(), "COM2");
     EXPECT_EQ(f.VScroll1->value(), -2);
-    EXPECT_TRUE(f.setup->portOptions[2]->isChecked());
-    EXPECT_FALSE(f.setup->portOptions[5]->isEnabled());
-    EXPECT_TRUE(f.setup->portOptions[3]->isEnabled());
+    EXPECT_TRUE(f.dialogs.setup->portOptions[2]->isChecked());
+    EXPECT_FALSE(f.dialogs.setup->portOptions[5]->isEnabled());
+    EXPECT_TRUE(f.dialogs.setup->portOptions[3]->isEnabled());
     Fire(f.Timer3);
     EXPECT_EQ(h.MainPort().openedPort, 2);
 }
 
 struct SetupDialog : ::testing::Test {
     ProgramHarness h;
-    MainWindow* f = nullptr;
+    WindowUnderTest* f = nullptr;
     void SetUp() override {
         ASSERT_TRUE(h.Start());
-        f = h.form.get();
+        f = h.w.get();
         Fire(f->Timer3);
         f->mComm->trigger();
     }
 };
 
 TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
-    EXPECT_FALSE(f->isEnabled()) << "the main window takes no commands while the dialog is open";
-    EXPECT_EQ(f->setup->summaryLabel->text(), "COM2,2400,O,7,1");
-    EXPECT_EQ(f->setup->labDevice[2]->text(), "/dev/ttyS1") << "each port number with its device";
+    EXPECT_FALSE(f->window.isEnabled()) << "the main window takes no commands while the dialog is open";
+    EXPECT_EQ(f->dialogs.setup->summaryLabel->text(), "COM2,2400,O,7,1");
+    EXPECT_EQ(f->dialogs.setup->labDevice[2]->text(), "/dev/ttyS1") << "each port number with its device";
     const int opensBefore = h.MainPort().opens;
-    f->setup->parityOptions[1]->click();
-    EXPECT_EQ(f->setup->summaryLabel->text(), "COM2,2400,E,7,1");
-    f->setup->okButton->click();
-    EXPECT_TRUE(f->isEnabled());
-    EXPECT_FALSE(f->setup->isVisible());
+    f->dialogs.setup->parityOptions[1]->click();
+    EXPECT_EQ(f->dialogs.setup->summaryLabel->text(), "COM2,2400,E,7,1");
+    f->dialogs.setup->okButton->click();
+    EXPECT_TRUE(f->window.isEnabled());
+    EXPECT_FALSE(f->dialogs.setup->isVisible());
     EXPECT_EQ(h.MainPort().opens, opensBefore + 1);
     EXPECT_EQ(h.MainPort().openedSettings, "2400,E,7,1");
     EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "1");
@@ -73,23 +73,23 @@ TEST_F(SetupDialog, ParityChangeWithOkIsSavedAndReopensThePort) {
 
 TEST_F(SetupDialog, OkWithoutAChangeNeitherSavesNorReopens) {
     const int opensBefore = h.MainPort().opens;
-    f->setup->okButton->click();
+    f->dialogs.setup->okButton->click();
     EXPECT_EQ(h.MainPort().opens, opensBefore);
     EXPECT_EQ(IniFile(h.ctx.programFolder + "/Setup.ini").IniReadRaw("Communications", "Parity"), "");
 }
 
 TEST_F(SetupDialog, CancelForgetsTheClickedChoicesButNotWhatASaveMeanwhileRemembered) {
-    f->setup->portOptions[4]->click();
-    f->setup->parityOptions[2]->click();
+    f->dialogs.setup->portOptions[4]->click();
+    f->dialogs.setup->parityOptions[2]->click();
     f->recording->store.AutoSaveTick = 1;
     Fire(f->TimerAutoSave);  // the timers run on behind the dialog
     const std::string saved = f->recording->store.RecordingFile;
     ASSERT_EQ(f->settings.RecentFiles[0], saved);
-    f->setup->cancelButton->click();
-    EXPECT_TRUE(f->isEnabled());
+    f->dialogs.setup->cancelButton->click();
+    EXPECT_TRUE(f->window.isEnabled());
     EXPECT_EQ(f->settings.PortText, "2");
     EXPECT_EQ(f->settings.LineSettings, "2400,O,7,1");
-    EXPECT_TRUE(f->setup->portOptions[2]->isChecked());
+    EXPECT_TRUE(f->dialogs.setup->portOptions[2]->isChecked());
     EXPECT_EQ(h.MainPort().openedPort, 2);
     EXPECT_EQ(f->settings.RecentFiles[0], saved);
     EXPECT_EQ(f->settings.Path, h.ctx.programFolder);
@@ -103,7 +103,7 @@ TEST(PortSpinner, ShowsAndStepsFromAPortBeyondEight) {
         IniFile(h.ctx.programFolder + "/Setup.ini")
             .IniWriteRaw("Communications", "Port", std::to_string(port));
         ASSERT_TRUE(h.StartWithPort());
-        MainWindow& f = *h.form;
+        WindowUnderTest& f = *h.w;
         EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port));
         EXPECT_EQ(f.VScroll1->value(), -port);
         ASSERT_EQ(h.MainPort().openedPort, port);

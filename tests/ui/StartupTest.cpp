@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "ProgramHarness.h"
+#include "ui/main/AboutDialog.h"
 
 namespace voltaro {
 namespace {
@@ -14,13 +15,12 @@ namespace {
 TEST(Startup, PortOpensOnlyWhenTimer3FiresTwoSecondsAfterLoad) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     EXPECT_FALSE(h.MainPort().PortOpen());
     EXPECT_TRUE(f.Timer3.isActive());
     EXPECT_EQ(f.Timer3.interval(), 2000);
     EXPECT_TRUE(f.TimerDMM.isActive());
     EXPECT_EQ(f.TimerDMM.interval(), 500);
-    EXPECT_TRUE(f.FormLoaded);
 
     Fire(f.Timer3);
     EXPECT_TRUE(h.MainPort().PortOpen());
@@ -34,7 +34,7 @@ TEST(Startup, TestBoxIsShownOnlyInDebugMode) {
     for (bool debug : {false, true}) {
         ProgramHarness h(debug);
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.form->Check1->isVisibleTo(h.form.get()), debug);
+        EXPECT_EQ(h.w->Check1->isVisibleTo(h.form.get()), debug);
     }
 }
 
@@ -42,18 +42,20 @@ TEST(Startup, ProductTitleDropsTheLastSixCharacters) {
     ProgramHarness h;
     h.store.Save("voltaro", "voltaro", "voltaro", "Bench Meter 2000 x86-64");
     ASSERT_TRUE(h.Start());
-    EXPECT_EQ(h.form->ProductTitle, "Bench Meter 2000 ");
+    h.w->mAbout->trigger();
+    EXPECT_EQ(static_cast<AboutDialog&>(*h.w->dialogs.about).titleLabel->text(), "Bench Meter 2000 ");
 
     ProgramHarness shortTitle;
     shortTitle.store.Save("voltaro", "voltaro", "voltaro", "abc");
     ASSERT_TRUE(shortTitle.Start());
-    EXPECT_EQ(shortTitle.form->ProductTitle, "");
+    shortTitle.w->mAbout->trigger();
+    EXPECT_EQ(static_cast<AboutDialog&>(*shortTitle.w->dialogs.about).titleLabel->text(), "");
 }
 
 TEST(PortSpinner, OneStepReopensTheNextPortAndStopsAtTheEnds) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     f.VScroll1->setValue(-2);
     Fire(f.Timer3);
     ASSERT_EQ(h.MainPort().openedPort, 2);
@@ -82,7 +84,7 @@ TEST(Help, ContentsOpensTheHelpFileBesideTheProgramOrSaysThereIsNoBrowser) {
             started.push_back(a);
         };
         ASSERT_TRUE(h.Start());
-        h.form->mContents->trigger();
+        h.w->mContents->trigger();
         if (QFile::exists(browser)) {
             EXPECT_TRUE(h.messages.asked.empty());
             EXPECT_EQ(started,

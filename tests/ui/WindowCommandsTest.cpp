@@ -26,10 +26,10 @@ TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
     ProgramHarness first;
     ASSERT_TRUE(first.Start());
     first.form->ShowStartDialogs();
-    ASSERT_TRUE(first.form->seleDim && first.form->seleDim->isVisible());
+    ASSERT_TRUE(first.w->dialogs.seleDim && first.w->dialogs.seleDim->isVisible());
     EXPECT_FALSE(first.form->isEnabled());
-    first.form->seleDim->Check1->setChecked(true);
-    first.form->seleDim->okButton->click();
+    first.w->dialogs.seleDim->Check1->setChecked(true);
+    first.w->dialogs.seleDim->okButton->click();
     EXPECT_TRUE(first.form->isEnabled());
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "SeleDim"), "1");
 
@@ -37,7 +37,7 @@ TEST(DecimalDialog, ShownOverTheDisabledWindowUntilDontShowAgain) {
     next.store = first.store;
     ASSERT_TRUE(next.Start());
     next.form->ShowStartDialogs();
-    EXPECT_FALSE(next.form->seleDim) << "not asked again";
+    EXPECT_FALSE(next.w->dialogs.seleDim) << "not asked again";
     EXPECT_TRUE(next.form->isEnabled());
 }
 
@@ -51,31 +51,31 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
                          std::to_string(which));
             ProgramHarness h;
             ASSERT_TRUE(h.StartWithPort());
-            MainWindow& f = *h.form;
+            WindowUnderTest& f = *h.w;
             QDialog* dialog = nullptr;
             if (which == Decimal) {
                 f.mSeledec->trigger();
-                f.seleDim->Option1[1]->setChecked(true);
-                dialog = f.seleDim.get();
+                f.dialogs.seleDim->Option1[1]->setChecked(true);
+                dialog = f.dialogs.seleDim.get();
             } else {
                 f.mComm->trigger();
-                f.setup->parityOptions[2]->click();
-                if (which == SetupTesting) f.setup->testButton->click();
-                dialog = f.setup.get();
+                f.dialogs.setup->parityOptions[2]->click();
+                if (which == SetupTesting) f.dialogs.setup->testButton->click();
+                dialog = f.dialogs.setup.get();
             }
-            ASSERT_FALSE(f.isEnabled());
+            ASSERT_FALSE(f.window.isEnabled());
             if (escape) {
                 QTest::keyClick(dialog, Qt::Key_Escape);
             } else {
                 dialog->close();
             }
             EXPECT_FALSE(dialog->isVisible());
-            EXPECT_TRUE(f.isEnabled());
+            EXPECT_TRUE(f.window.isEnabled());
             EXPECT_EQ(f.settings.ExtDimF, 0);
             EXPECT_EQ(f.settings.LineSettings, "2400,O,7,1");
             EXPECT_FALSE(f.acquisition->Running);
             EXPECT_TRUE(h.MainPort().PortOpen());
-            EXPECT_FALSE(f.setup->Timer1.isActive());
+            EXPECT_FALSE(f.dialogs.setup->Timer1.isActive());
         }
     }
 }
@@ -83,63 +83,61 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
 TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     QTest::mouseClick(f.Image1, Qt::LeftButton);
-    ASSERT_TRUE(f.commTest && f.commTest->isVisible());
-    EXPECT_EQ(f.commTest->windowTitle(), "CommPort Revice Data");
-    EXPECT_TRUE(f.commTestActive);
+    ASSERT_TRUE(f.probe.lineMonitor() && f.probe.lineMonitor()->isVisible());
+    EXPECT_EQ(f.probe.lineMonitor()->windowTitle(), "CommPort Revice Data");
     EXPECT_FALSE(h.MainPort().PortOpen());
-    EXPECT_TRUE(f.commTest->labPort->text().startsWith("COM2"));
+    EXPECT_TRUE(f.probe.lineMonitor()->labPort->text().startsWith("COM2"));
 
-    f.commTest->cmdStart->click();
+    f.probe.lineMonitor()->cmdStart->click();
     ScriptedSerialPort& own = *h.ports.back();
     EXPECT_TRUE(own.PortOpen());
-    EXPECT_FALSE(f.commTest->cmdStart->isEnabled());
+    EXPECT_FALSE(f.probe.lineMonitor()->cmdStart->isEnabled());
     own.Feed("10123;008\r\n10123;008\r\n");
     Fire(f.commTestPoll);
-    EXPECT_EQ(f.commTest->labCount[0]->text(), "1");
-    EXPECT_EQ(f.commTest->labDigits->text(), "0123");
-    EXPECT_EQ(f.commTest->Text1->toPlainText(), "10123;008");
-    EXPECT_EQ(f.commTest->labText->text(), "10123;008 [0]");
+    EXPECT_EQ(f.probe.lineMonitor()->labCount[0]->text(), "1");
+    EXPECT_EQ(f.probe.lineMonitor()->labDigits->text(), "0123");
+    EXPECT_EQ(f.probe.lineMonitor()->Text1->toPlainText(), "10123;008");
+    EXPECT_EQ(f.probe.lineMonitor()->labText->text(), "10123;008 [0]");
 
-    f.commTest->cmdExit->click();
-    EXPECT_FALSE(f.commTest->isVisible());
+    f.probe.lineMonitor()->cmdExit->click();
+    EXPECT_FALSE(f.probe.lineMonitor()->isVisible());
     EXPECT_FALSE(own.PortOpen());
     EXPECT_TRUE(h.MainPort().PortOpen()) << "the main window's port opens again";
-    EXPECT_FALSE(f.commTestActive);
 }
 
 TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     f.mComm->trigger();
-    f.setup->testButton->click();
+    f.dialogs.setup->testButton->click();
     ScriptedSerialPort& own = *h.ports.at(1);
     EXPECT_TRUE(f.acquisition->Running);
-    EXPECT_FALSE(f.setup->okButton->isEnabled());
-    EXPECT_FALSE(f.setup->cancelButton->isEnabled());
+    EXPECT_FALSE(f.dialogs.setup->okButton->isEnabled());
+    EXPECT_FALSE(f.dialogs.setup->cancelButton->isEnabled());
     EXPECT_FALSE(h.MainPort().PortOpen());
     EXPECT_TRUE(own.PortOpen());
     own.Feed("11234;008\r\n11234;008\r\n");
-    Fire(f.setup->Timer1);
-    EXPECT_TRUE(f.setup->labDigits->text().contains("1.234 V")) << f.setup->labDigits->text().toStdString();
+    Fire(f.dialogs.setup->Timer1);
+    EXPECT_TRUE(f.dialogs.setup->labDigits->text().contains("1.234 V")) << f.dialogs.setup->labDigits->text().toStdString();
 
-    f.setup->stopTestButton->click();
+    f.dialogs.setup->stopTestButton->click();
     EXPECT_FALSE(f.acquisition->Running);
     EXPECT_FALSE(own.PortOpen());
     EXPECT_TRUE(h.MainPort().PortOpen());
-    EXPECT_TRUE(f.setup->okButton->isEnabled());
+    EXPECT_TRUE(f.dialogs.setup->okButton->isEnabled());
 }
 
 TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     f.cmdStart->click();
     f.mComm->trigger();
-    f.setup->testButton->click();
-    f.setup->stopTestButton->click();
+    f.dialogs.setup->testButton->click();
+    f.dialogs.setup->stopTestButton->click();
     EXPECT_TRUE(f.acquisition->Running);
     EXPECT_EQ(f.cmdStart->text(), "STOP");
 }
@@ -147,7 +145,7 @@ TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
 TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     EXPECT_EQ(f.TextAlarmHI->text(), "4") << "the graph's limits stand in";
     EXPECT_EQ(f.TextAlarmLO->text(), "-4");
     f.TextAlarmHI->setText("2.5");
@@ -160,15 +158,15 @@ TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
     ProgramHarness next;
     next.store = h.store;
     ASSERT_TRUE(next.Start());
-    EXPECT_EQ(next.form->TextAlarmHI->text(), "2.5");
-    EXPECT_TRUE(next.form->mAlarmS[2]->isChecked());
-    EXPECT_EQ(next.form->alarms->AlarmMode, 2);
+    EXPECT_EQ(next.w->TextAlarmHI->text(), "2.5");
+    EXPECT_TRUE(next.w->mAlarmS[2]->isChecked());
+    EXPECT_EQ(next.w->alarms->AlarmMode, 2);
 }
 
 TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     f.mAlarmS[1]->trigger();
     f.TextAlarmLO->setText("0.5");
     f.OptAlarmLo->click();
@@ -183,7 +181,7 @@ TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
     EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     Fire(f.AlarmTimer);
     EXPECT_TRUE(f.cmdAlarmStop->isVisible());
-    QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(2, f.height() - 60));  // the background
+    QTest::mousePress(&f.window, Qt::LeftButton, {}, QPoint(2, f.window.height() - 60));  // the background
     EXPECT_FALSE(f.AlarmTimer.isActive()) << "a click on the background stops the tone";
     f.cmdAlarmStop->click();
     EXPECT_FALSE(f.cmdAlarmStop->isVisible());
@@ -197,7 +195,7 @@ TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
 TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
-    MainWindow& f = *h.form;
+    WindowUnderTest& f = *h.w;
     f.cmdStart->click();
     for (const char* frame : {"11000;008", "12000;008", "13000;008"}) {
         h.Receive(frame);
@@ -205,11 +203,10 @@ TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     }
     f.cmdStart->click();
     f.HScroll1->setValue(1);
-    EXPECT_EQ(f.lcdPanel.DisplayText, "1.000");
+    EXPECT_EQ(f.probe.lcdPanel().DisplayText, "1.000");
     EXPECT_EQ(f.LabSH->text(), "1");
     f.HScroll1->setValue(2);
-    EXPECT_EQ(f.lcdPanel.DisplayText, "2.000");
-    EXPECT_EQ(f.reading.frameText, "12000;008");
+    EXPECT_EQ(f.probe.lcdPanel().DisplayText, "2.000");
 
     // A live frame, then the meter falls silent: the row under the cursor is no new reading.
     h.Receive("13500;008");

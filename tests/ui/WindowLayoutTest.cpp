@@ -9,10 +9,10 @@
 #include <QScrollBar>
 
 #include "ProgramHarness.h"
-#include "ui/widgets/PictureBox.h"
-#include "ui/main/MainWindow.h"
 #include "ui/link/LineMonitorDialog.h"
 #include "ui/link/SerialSetupDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/PictureBox.h"
 
 namespace voltaro {
 namespace {
@@ -26,7 +26,7 @@ QStringList Captions(QMenu* menu) {
 // The main window as made, before it is loaded.
 struct MainWindowLayout : ::testing::Test {
     ProgramHarness h;
-    MainWindow& form = h.Make();
+    WindowUnderTest& form = (h.Make(), *h.w);
 };
 
 TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
@@ -45,22 +45,27 @@ TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
 }
 
 TEST_F(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
-    EXPECT_EQ(form.Frame3->title(), "READING-DIGITAL DISPLAY");
-    EXPECT_EQ(form.Frame1->title(), "ALARM LIMITS");
-    EXPECT_EQ(form.cmdStart->text(), "START");
-    EXPECT_EQ(form.cmdStop->text(), "STOP");
+    const std::pair<QString, const char*> captions[] = {
+        {form.Frame3->title(), "READING-DIGITAL DISPLAY"},
+        {form.Frame1->title(), "ALARM LIMITS"},
+        {form.cmdStart->text(), "START"},
+        {form.cmdStop->text(), "STOP"},
+        {form.cmdAuto->text(), "Auto Setup"},
+        {form.chkAuto->text(), "AUTO Start/STOP"},
+        {form.cmdAlarmStop->text(), "Stop Alarm Tone"},
+        {form.ChkREL->text(), "REL"},
+        {form.chkMIN->text(), "MIN"},
+        {form.chkMAX->text(), "MAX"},
+        {form.ChkAVG->text(), "AVG"},
+        {form.ChkdB->text(), "Decibels"},
+        {form.PicBox->toolTip(), "Click here"},
+    };
+    for (const auto& [shown, caption] : captions) EXPECT_EQ(shown, caption);
+    // Hidden or greyed until there is something to do.
+    for (QWidget* w : {static_cast<QWidget*>(form.cmdAlarmStop), static_cast<QWidget*>(form.Check1),
+                       static_cast<QWidget*>(form.Picture2[0]), static_cast<QWidget*>(form.Picture2[1])})
+        EXPECT_FALSE(w->isVisibleTo(&form.window)) << w->objectName().toStdString();
     EXPECT_FALSE(form.cmdStop->isEnabled());
-    EXPECT_EQ(form.cmdAuto->text(), "Auto Setup");
-    EXPECT_EQ(form.chkAuto->text(), "AUTO Start/STOP");
-    EXPECT_EQ(form.cmdAlarmStop->text(), "Stop Alarm Tone");
-    EXPECT_FALSE(form.cmdAlarmStop->isVisibleTo(&form));
-    EXPECT_FALSE(form.Check1->isVisibleTo(&form));
-    const QStringList stats{form.ChkREL->text(), form.chkMIN->text(), form.chkMAX->text(),
-                            form.ChkAVG->text(), form.ChkdB->text()};
-    EXPECT_EQ(stats, (QStringList{"REL", "MIN", "MAX", "AVG", "Decibels"}));
-    EXPECT_EQ(form.PicBox->toolTip(), "Click here");
-    EXPECT_FALSE(form.Picture2[0]->isVisibleTo(&form));
-    EXPECT_FALSE(form.Picture2[1]->isVisibleTo(&form));
     EXPECT_EQ(form.VScroll1->minimum(), -8);
     EXPECT_EQ(form.VScroll1->maximum(), -1);
 }
@@ -72,8 +77,9 @@ TEST_F(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
     EXPECT_EQ(form.Picture2[0]->geometry(), MainWindow::FromTwips(2670, 3240, 1932, 1035));
     EXPECT_EQ(form.Picture2[1]->geometry(), MainWindow::FromTwips(720, 3240, 1932, 1035));
     // Every control lies inside the window's design area.
-    const QRect area = MainWindow::FromTwips(0, 0, MainWindow::kDesignWidthTwips, MainWindow::kDesignHeightTwips);
-    for (QWidget* w : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    const QRect area =
+        MainWindow::FromTwips(0, 0, MainWindow::kDesignWidthTwips, MainWindow::kDesignHeightTwips);
+    for (QWidget* w : form.window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (w->isWindow() || qobject_cast<QMenu*>(w)) continue;
         EXPECT_TRUE(area.contains(w->geometry())) << w->objectName().toStdString();
     }
@@ -110,13 +116,17 @@ TEST(DialogLayout, SetupHidesTheUnofferedChoicesAndBothDialogsCarryTheirCaptions
 TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
-    MainWindow& form = *h.form;
+    WindowUnderTest& form = *h.w;
+    // The controls the proportional layout scales: those placed from the design.
+    std::vector<QWidget*> controls;
+    for (QWidget* w : form.window.findChildren<QWidget*>())
+        if (w->property("designTwips").isValid()) controls.push_back(w);
     std::vector<std::pair<QRect, double>> design;
-    for (QWidget* w : form.layoutControls) design.emplace_back(w->geometry(), w->font().pointSizeF());
+    for (QWidget* w : controls) design.emplace_back(w->geometry(), w->font().pointSizeF());
     ASSERT_GT(design.size(), 40u);
 
-    const QSize designSize = form.size();
-    form.resize(designSize.width() * 2, designSize.height() * 2);
+    const QSize designSize = form.window.size();
+    form.window.resize(designSize.width() * 2, designSize.height() * 2);
     // Twice as wide: the graph box is twice as wide; the band above the controls is not
     // scaled, so heights grow a little more than twice.
     EXPECT_NEAR(form.PicBox->width(), 2 * MainWindow::FromTwips(0, 0, 9390, 0).width(), 2);
@@ -124,12 +134,12 @@ TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     EXPECT_GT(form.cmdStart->font().pointSizeF(), 10.0);
 
     for (int i = 0; i < 5; ++i) {
-        form.resize(designSize.width() * 3 / 4 + i * 37, designSize.height() * 2 / 3 + i * 23);
-        form.resize(designSize.width() + 111, designSize.height() - 57);
+        form.window.resize(designSize.width() * 3 / 4 + i * 37, designSize.height() * 2 / 3 + i * 23);
+        form.window.resize(designSize.width() + 111, designSize.height() - 57);
     }
-    form.resize(designSize);
-    for (size_t i = 0; i < form.layoutControls.size(); ++i) {
-        QWidget* w = form.layoutControls[i];
+    form.window.resize(designSize);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        QWidget* w = controls[i];
         EXPECT_NEAR(w->x(), design[i].first.x(), 1) << w->objectName().toStdString();
         EXPECT_NEAR(w->y(), design[i].first.y(), 1) << w->objectName().toStdString();
         EXPECT_NEAR(w->width(), design[i].first.width(), 1) << w->objectName().toStdString();
@@ -142,8 +152,8 @@ TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
     ProgramHarness first;
     ASSERT_TRUE(first.Start());
     first.form->setGeometry(40, 30, 957, 762);  // half as large again as the design
-    first.form->mExit->trigger();
-    ASSERT_TRUE(first.form->Ended);
+    first.w->mExit->trigger();
+    ASSERT_TRUE(first.form->IsEnded());
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Width"), std::to_string(957 * 15));
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Height"), std::to_string(762 * 15 + 690));
 
@@ -151,8 +161,8 @@ TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
     next.store = first.store;
     ASSERT_TRUE(next.Start());
     EXPECT_EQ(next.form->size(), QSize(957, 762));
-    EXPECT_NEAR(next.form->PicBox->width(), 939, 2) << "the controls follow the restored size at once";
-    EXPECT_NEAR(next.form->PicBox->y(), 318, 2);
+    EXPECT_NEAR(next.w->PicBox->width(), 939, 2) << "the controls follow the restored size at once";
+    EXPECT_NEAR(next.w->PicBox->y(), 318, 2);
 }
 
 }  // namespace

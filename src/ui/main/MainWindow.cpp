@@ -23,7 +23,10 @@
 #include "base/ProgramFolder.h"
 #include "ui/widgets/LabelCaption.h"
 #include "base/SettingsStore.h"
-#include "ui/main/AboutDialog.h"
+#include "ui/main/DialogHost.h"
+#include "ui/main/FileCommandsController.h"
+#include "ui/main/LcdPanelWidget.h"
+#include "ui/main/TrendGraphView.h"
 #include "ui/main/MainWindowViews.h"
 #include "ui/main/DecimalSeparatorDialog.h"
 #include "ui/display/GraphScalingDialog.h"
@@ -47,17 +50,6 @@ namespace voltaro {
 namespace {
 
 constexpr int kTwips = MainWindow::kTwipsPerPixel;
-
-Placement PlacementOf(const QWidget* w) {
-    const QRect g = w->geometry();
-    return {g.width() * kTwips, g.height() * kTwips, g.y() * kTwips, g.x() * kTwips};
-}
-
-WindowState StateOf(const QWidget* w) {
-    if (w->isMinimized()) return WindowState::Minimised;
-    if (w->isMaximized()) return WindowState::Maximised;
-    return WindowState::Normal;
-}
 
 // A recording saved into the data folder because its own folder could not take it: said
 // again on the way out, so that it is found.
@@ -88,6 +80,8 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     BuildGraph();
     BuildMenus();
     SetDesignTimers();
+    fileCommands = new FileCommandsController(*this);
+    dialogs = new DialogHost(*this);
 
     // A reset empties the decibel reference and puts the meter and graph ranges back.
     recording->decibels = &decibels;
@@ -96,7 +90,12 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     ConnectEvents();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The parts' dialogs go while the state their signals reach is still here; the file
+    // commands' dialog closes into the dialog host, so they go first.
+    delete fileCommands;
+    delete dialogs;
+}
 
 PortTable MainWindow::Ports() const {
     return PortTable::FromIni(ini);
@@ -110,18 +109,15 @@ void MainWindow::ConnectEvents() {
 
     connect(&Timer3, &QTimer::timeout, this, &MainWindow::Timer3_Timer);
     connect(&TimerRs232, &QTimer::timeout, this, &MainWindow::TimerRs232_Timer);
-    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        PicBox->HideReadout();
+        Timer1.stop();
+    });
     connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
     connect(Image1, &ClickableLabel::clicked, this, &MainWindow::Image1_Click);
     connect(StatusNotice, &ClickableLabel::clicked, StatusNotice, &QWidget::hide);
     connect(mContents, &QAction::triggered, this, &MainWindow::mContents_Click);
-    connect(mAbout, &QAction::triggered, this, &MainWindow::mAbout_Click);
-    connect(mComm, &QAction::triggered, this, &MainWindow::mComm_Click);
-    connect(mSeledec, &QAction::triggered, this, &MainWindow::mSeledec_Click);
-    connect(mScaling, &QAction::triggered, this, &MainWindow::mScaling_Click);
-    connect(mDateTime, &QAction::triggered, this, &MainWindow::mDateTime_Click);
-    connect(mAutoSave, &QAction::triggered, this, &MainWindow::mAutoSave_Click);
-    connect(mDbTest, &QAction::triggered, this, &MainWindow::mDbTest_Click);
+    dialogs->Connect();
 
     connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(Check1->isChecked()); });
     connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
@@ -137,17 +133,7 @@ void MainWindow::ConnectEvents() {
     connect(cmdAuto, &QPushButton::clicked, this, &MainWindow::cmdAuto_Click);
     connect(chkAuto, &QCheckBox::clicked, this, &MainWindow::chkAuto_Click);
     connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
-    connect(mSaveAs, &QAction::triggered, this, &MainWindow::mSaveAs_Click);
-    connect(mSave, &QAction::triggered, this, &MainWindow::mSave_Click);
-    connect(mNew, &QAction::triggered, this, &MainWindow::mNew_Click);
-    connect(mOpen, &QAction::triggered, this, &MainWindow::mOpen_Click);
-    connect(mClose, &QAction::triggered, this, &MainWindow::mClose_Click);
-    for (int i = 1; i < static_cast<int>(mfilelist.size()); ++i)
-        connect(mfilelist[i], &QAction::triggered, this, [this, i] { mfilelist_Click(i); });
-    connect(mImport, &QAction::triggered, this, &MainWindow::mImport_Click);
-    connect(mExport, &QAction::triggered, this, &MainWindow::mExport_Click);
-    connect(mDeleteFile, &QAction::triggered, this, &MainWindow::mDeleteFile_Click);
-    connect(mPrintGraph, &QAction::triggered, this, &MainWindow::mPrintGraph_Click);
+    fileCommands->Connect();
     connect(mPrintScreen, &QAction::triggered, this, &MainWindow::mPrintScreen_Click);
     connect(mPrtReport, &QAction::triggered, this, &MainWindow::mPrtReport_Click);
     connect(mExit, &QAction::triggered, this, &MainWindow::mExit_Click);
@@ -181,12 +167,15 @@ void MainWindow::ConnectEvents() {
     connect(ChkAVG, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(2, on); });
     connect(ChkREL, &QCheckBox::clicked, this, &MainWindow::ChkREL_Click);
     connect(ChkdB, &QCheckBox::clicked, this, &MainWindow::ChkdB_Click);
-    connect(PicBox, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton, QPointF at) { Picbox_MouseDown(at); });
+    connect(PicBox, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF at) {
+        PicBox->ShowReadout(at, trendGraph, GraphInput());
+        // The read-out boxes go two seconds after the last click.
+        Timer1.start(2000);
+    });
     // Drawings follow their boxes when the proportional layout resizes them.
     PicBox->onResized = [this] { DrawTrendGraph(); };
-    PicPro->onResized = [this] { ShowPanel(); };
-    for (PictureBox* cell : Picture1) cell->onResized = [this] { ShowPanel(); };
+    Frame3->PicPro->onResized = [this] { ShowPanel(); };
+    for (PictureBox* cell : Frame3->Picture1) cell->onResized = [this] { ShowPanel(); };
 }
 
 namespace {
@@ -205,22 +194,23 @@ bool MainWindow::Form_Load() {
     ProductTitle =
         ProductTitle.size() > kProductCut ? ProductTitle.substr(0, ProductTitle.size() - kProductCut) : "";
     Check1->setVisible(DebugMode);
-    LabType0->clear();
+    Frame3->LabType0->clear();
     FormLoaded = false;
 
     bool portsFound = true;
     settings = LoadSettings(stores, ctx.programFolder, [this, &portsFound](AppSettings& loading) {
-        LoadSetup();
-        setup->AttachSettings(loading);
-        portsFound = setup->Form_Load(DebugMode);
-        if (portsFound) setup->ChkCommOK(loading);
+        dialogs->LoadSetup();
+        SerialSetupDialog& setup = *dialogs->setup;
+        setup.AttachSettings(loading);
+        portsFound = setup.Form_Load(DebugMode);
+        if (portsFound) setup.ChkCommOK(loading);
     });
     if (!portsFound) {
         ctx.messages->ShowMessage("All Ports in Use!", MessageKind::Error);
         return false;
     }
-    setup->AttachSettings(settings);
-    setup->SelectStored();
+    dialogs->setup->AttachSettings(settings);
+    dialogs->setup->SelectStored();
     ShowRecentFiles();
     formats.DateofTime = settings.DateofTime;
     formats.DateF = settings.DateF;
@@ -234,7 +224,7 @@ bool MainWindow::Form_Load() {
     layout = RecordLayout(DesignOf());
     ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
 
-    ReadScalingSettings();
+    dialogs->ReadScalingSettings();
     recording->ImpedanceText = stores.SettingGet(kDecibelsForm, "dBm", "");
     recording->FileLoaded = true;
     recording->ResetRecording();
@@ -261,29 +251,8 @@ bool MainWindow::Form_Load() {
     return true;
 }
 
-void MainWindow::LoadSetup() {
-    if (setup) return;
-    setup = std::make_unique<SerialSetupDialog>();
-    setup->AttachPort(ctx.makePort(Ports()));
-    const PortTable ports = Ports();
-    for (int n = 0; n <= 10; ++n) setup->labDevice[n]->setText(QString::fromStdString(ports.Device(n)));
-    ApplyDialogPlacement(setup.get(), "frmSetup");
-    connect(setup.get(), &SerialSetupDialog::settingsConfirmed, this, &MainWindow::SetupConfirmed);
-    connect(setup.get(), &SerialSetupDialog::testStarted, this, &MainWindow::SetupTestStart);
-    connect(setup.get(), &SerialSetupDialog::testStopped, this, &MainWindow::SetupTestStop);
-    connect(&setup->Timer1, &QTimer::timeout, this, &MainWindow::SetupTestPoll);
-    connect(setup.get(), &SerialSetupDialog::closed, this, [this] {
-        SaveFormPlacement(stores, "frmSetup", StateOf(setup.get()), PlacementOf(setup.get()));
-        DialogClosed();
-    });
-}
-
 void MainWindow::ShowRecentFiles() {
-    for (size_t i = 0; i < settings.RecentFiles.size(); ++i) {
-        mfilelist[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
-        mfilelist[i + 1]->setVisible(settings.RecentVisible(i));
-    }
-    mfilelist[0]->setVisible(settings.RecentVisible(0));
+    fileCommands->ShowRecentFiles();
 }
 
 void MainWindow::Timer3_Timer() {
@@ -294,12 +263,6 @@ void MainWindow::Timer3_Timer() {
 
 void MainWindow::TimerRs232_Timer() {
     labRs232->setVisible(false);
-}
-
-void MainWindow::Timer1_Timer() {
-    Picture2[0]->setVisible(false);
-    Picture2[1]->setVisible(false);
-    Timer1.stop();
 }
 
 void MainWindow::ShowPortDevice() {
@@ -343,7 +306,7 @@ void MainWindow::ShowPortSpinner() {
 
 void MainWindow::BuildCommTest() {
     commTest = std::make_unique<LineMonitorDialog>();
-    ApplyDialogPlacement(commTest.get(), "frmCommTest");
+    dialogs->Place(commTest.get(), "frmCommTest");
     commTestPort = ctx.makePort(Ports());
     // The test window's own port is polled at the acquisition rate while it is open.
     commTestPoll.setInterval(500);
@@ -374,7 +337,7 @@ void MainWindow::BuildCommTest() {
     });
     connect(commTest->cmdExit, &QPushButton::clicked, commTest.get(), &QWidget::close);
     connect(commTest.get(), &LineMonitorDialog::closing, this, [this] {
-        SaveFormPlacement(stores, "frmCommTest", StateOf(commTest.get()), PlacementOf(commTest.get()));
+        dialogs->SavePlacement(commTest.get(), "frmCommTest");
     });
     connect(commTest.get(), &LineMonitorDialog::closing, this, [this] {
         if (commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
@@ -408,15 +371,6 @@ void MainWindow::mContents_Click() {
     } else {
         ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", MessageKind::Error);
     }
-}
-
-void MainWindow::mAbout_Click() {
-    if (!about) {
-        const QString version = AboutVersionText(QString::fromStdString(ctx.executablePath));
-        about = std::make_unique<AboutDialog>(Latin1(ProductTitle), version, LogoPicture(QSize(96, 48)));
-    }
-    about->show();
-    about->raise();
 }
 
 }  // namespace voltaro
@@ -486,40 +440,9 @@ void MainWindow::ApplyLayoutNow() {
     DrawTrendGraph();
 }
 
-void MainWindow::ApplyDialogPlacement(QWidget* dialog, const std::string& name) {
-    // A dialog never placed keeps the place the window system gives it.
-    if (stores.SettingGet(name, "Left", "").empty()) return;
-    const Placement p = RestoreFormPlacement(stores, name, false, PlacementOf(dialog));
-    dialog->setGeometry(p.left / kTwips, p.top / kTwips, p.width / kTwips, p.height / kTwips);
-}
-
-void MainWindow::SaveDialogPlacement(QWidget* dialog, const std::string& name) {
-    SaveFormPlacement(stores, name, StateOf(dialog), PlacementOf(dialog));
-}
-
-void MainWindow::CloseDialog(QWidget* dialog, const std::string& name) {
-    SaveDialogPlacement(dialog, name);
-    dialog->hide();
-    DialogClosed();
-}
-
-void MainWindow::DialogClosed() {
-    if (!isVisible()) return;
-    setEnabled(true);
-    raise();
-    activateWindow();
-}
-
 }  // namespace voltaro
 
 namespace voltaro {
-
-void MainWindow::mComm_Click() {
-    LoadSetup();
-    setEnabled(false);
-    setup->show();
-    setup->raise();
-}
 
 void MainWindow::SetupConfirmed() {
     SaveSettings(settings, stores);
@@ -533,64 +456,35 @@ void MainWindow::SetupConfirmed() {
 void MainWindow::SetupTestStart() {
     acquisition->Running = true;
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
-    OpenLinkPort(setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
+    OpenLinkPort(dialogs->setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
     SetupTestPoll();
-    setup->Timer1.start(500);
+    dialogs->setup->Timer1.start(500);
 }
 
 void MainWindow::SetupTestPoll() {
-    const FeedResult fed = reader->Poll(setup->Port(), Check1->isChecked());
+    SerialSetupDialog& setup = *dialogs->setup;
+    const FeedResult fed = reader->Poll(setup.Port(), Check1->isChecked());
     acquisition->TakeFeed(fed);
     ShowLinkFeed(fed);
     if (!acquisition->FrameWaiting()) return;
     Reading shown = DecodeFrameText(reading.acceptedFrameText, settings.UnType);
-    setup->labDigits->setText(
+    setup.labDigits->setText(
         Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
 }
 
 void MainWindow::SetupTestStop() {
     // A recording that goes on through the test is still running.
     acquisition->Running = acquisition->IsRecording();
-    setup->Timer1.stop();
-    if (setup->Port().PortOpen()) setup->Port().SetPortOpen(false);
+    SerialSetupDialog& setup = *dialogs->setup;
+    setup.Timer1.stop();
+    if (setup.Port().PortOpen()) setup.Port().SetPortOpen(false);
     OpenLinkPort(*MSComm, line);
     ShowPortDevice();
 }
 
-void MainWindow::mSeledec_Click() {
-    ShowSeleDim();
-}
-
 void MainWindow::ShowStartDialogs() {
     if (settings.SeleDim != 0) return;
-    ShowSeleDim();
-}
-
-void MainWindow::ShowSeleDim() {
-    if (!seleDim) {
-        seleDim = std::make_unique<DecimalSeparatorDialog>();
-        seleDim->setModal(false);
-        seleDim->Option1[settings.ExtDimF == 1 ? 1 : 0]->setChecked(true);
-        connect(seleDim.get(), &DecimalSeparatorDialog::closed, this, [this](bool confirmed) {
-            if (confirmed) {
-                const int chosen = seleDim->Option1[1]->isChecked() ? 1 : 0;
-                const int inForce =
-                    separator.Confirm(chosen, ctx.programFolder, ctx.clock->Now(), *ctx.messages);
-                settings.ExtDimF = inForce;
-                settings.ExtDim = separator.ExtDim;
-                settings.SeleDim = seleDim->Check1->isChecked() ? 1 : 0;
-                stores.SettingSave(kMainForm, "SeleDim", std::to_string(settings.SeleDim));
-                SaveSettings(settings, stores);
-            } else {
-                separator.Cancel();
-            }
-            SaveFormPlacement(stores, "frmSeleDim", StateOf(seleDim.get()), PlacementOf(seleDim.get()));
-            DialogClosed();
-        });
-    }
-    setEnabled(false);
-    seleDim->show();
-    seleDim->raise();
+    dialogs->ShowSeparator();
 }
 
 }  // namespace voltaro
@@ -633,126 +527,8 @@ void MainWindow::CmdStop_Click() {
     SyncTimers();
 }
 
-FileDialogRequest MainWindow::RecordingDialog(const std::string& title, int filterIndex,
-                                           const std::string& initialName) const {
-    return {title, separator.FileFilterRecording, filterIndex, settings.Path, initialName};
-}
-
-int MainWindow::RecordingFilterIndex() const {
-    const char extDim = separator.ExtDim.empty() ? '.' : separator.ExtDim[0];
-    return FilterIndexFor(ExtensionOf(recording->store.RecordingFile, extDim));
-}
-
-bool MainWindow::mSaveAs_Click() {
-    const auto chosen = ctx.fileDialogs->AskSaveName(
-        RecordingDialog(kSaveAsTitle, RecordingFilterIndex(), recording->store.RecordingFile));
-    if (!chosen) return false;
-    // The dialog asked before replacing a file: the whole recording goes there, header first.
-    recording->NameChosen(CheckFileName(*chosen));
-    return recording->SaveByExtension(true);
-}
-
-void MainWindow::mSave_Click() {
-    recording->SaveByExtension(true);
-}
-
-void MainWindow::mNew_Click() {
-    if (CheckSave() == MessageAnswer::Cancel) return;
-    NewFile();
-}
-
-bool MainWindow::NewFile() {
-    RecordStore& store = recording->store;
-    const auto chosen = ctx.fileDialogs->AskSaveName(RecordingDialog(kNewFileTitle, 1, store.RecordingFile));
-    if (!chosen) return false;
-    const std::string name = CheckFileName(*chosen);
-    store.RecordingFile = name;  // the new working file goes beside it
-    recording->ResetRecording();
-    // The dialog asked before replacing a file: the first save writes the whole table over it.
-    recording->NameChosen(name);
-    recordingView->RememberFile(name);
-    mSave->setEnabled(false);
-    return true;
-}
-
-void MainWindow::mOpen_Click() {
-    if (CheckSave() == MessageAnswer::Cancel) return;
-    const auto chosen =
-        ctx.fileDialogs->AskOpenName(RecordingDialog(kOpenFileTitle, RecordingFilterIndex(), ""));
-    if (!chosen) return;
-    // ".dmm" is added to a name typed without it; a file chosen whose extension follows a comma
-    // separator is opened as it is.
-    const std::string name = CheckFileName(*chosen);
-    const auto exists = [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); };
-    OpenRecording(!exists(name) && exists(*chosen) ? *chosen : name);
-}
-
-void MainWindow::mClose_Click() {
-    if (CheckSave() == MessageAnswer::Cancel) return;
-    recording->ResetRecording();
-}
-
-void MainWindow::mfilelist_Click(int index) {
-    // A copy: reading the file moves it to the top of the list.
-    const std::string path = settings.RecentFiles.at(static_cast<size_t>(index - 1));
-    if (path.empty()) return;
-    // Nothing is asked, unless readings that were never saved would be lost.
-    if (HoldsUnsavedRows() && CheckSave() == MessageAnswer::Cancel) return;
-    OpenRecording(path);
-}
-
-bool MainWindow::HoldsUnsavedRows() const {
-    return RecordCount() != 0 && mSave->isEnabled();
-}
-
-void MainWindow::OpenRecording(const std::string& path) {
-    const bool unsaved = mSave->isEnabled();
-    const LoadResult r = recording->OpenFile(path);
-    recordingView->EnableFileCommands(true);
-    // A file read whole is on disk as it is; a file that was not read left the rows held as
-    // they were.
-    mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
-}
-
-void MainWindow::mImport_Click() {
-    const std::string& file = recording->store.RecordingFile;
-    const auto chosen = ctx.fileDialogs->AskOpenName(RecordingDialog(
-        kImportTitle, RecordingFilterIndex(), file.size() > 4 ? file.substr(0, file.size() - 4) : ""));
-    if (!chosen) return;
-    recording->ImportReadings(*chosen);
-}
-
-void MainWindow::mExport_Click() {
-    const auto chosen = ctx.fileDialogs->AskSaveName(
-        {kExportTitle, separator.FileFilterExport, RecordingFilterIndex(), settings.Path, ""});
-    if (!chosen) return;
-    recording->ExportReadings(*chosen);
-}
-
-void MainWindow::mDeleteFile_Click() {
-    if (!deleteFile) {
-        deleteFile = std::make_unique<DeleteFileDialog>(*ctx.messages);
-        deleteFile->Refusal = [this](const std::string& path) { return recording->DeleteRefusal(path); };
-        ApplyDialogPlacement(deleteFile.get(), "frmFile");
-        connect(deleteFile.get(), &DeleteFileDialog::folderChanged, this,
-                [this](const std::string& folder) { settings.Path = folder; });
-        connect(deleteFile.get(), &DeleteFileDialog::closed, this, [this] {
-            SaveFormPlacement(stores, "frmFile", StateOf(deleteFile.get()), PlacementOf(deleteFile.get()));
-            DialogClosed();
-        });
-    }
-    deleteFile->Form_Load(settings.Path, ctx.programFolder);
-    setEnabled(false);
-    deleteFile->show();
-    deleteFile->raise();
-}
-
-MessageAnswer MainWindow::CheckSave() {
-    return voltaro::CheckSave(RecordCount(), *ctx.messages, [this] { return mSaveAs_Click(); });
-}
-
 void MainWindow::mExit_Click() {
-    if (CheckSave() == MessageAnswer::Cancel) return;
+    if (fileCommands->CheckSave() == MessageAnswer::Cancel) return;
     SayWhereRecordingWent(*recording, *ctx.messages);
     EndProgram(true);
 }
@@ -783,7 +559,7 @@ void MainWindow::ShowNotice(const std::string& text) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (!Ended) {
-        if (CheckSave() == MessageAnswer::Cancel) {
+        if (fileCommands->CheckSave() == MessageAnswer::Cancel) {
             e->ignore();
             return;
         }
@@ -809,10 +585,9 @@ void MainWindow::EndProgram(bool saveState) {
     }
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
-    const std::initializer_list<QWidget*> windows{
-        setup.get(),      seleDim.get(),   commTest.get(),   about.get(),   progress.get(),
-        deleteFile.get(), autoSetup.get(), printRange.get(), report.get(),  scaling.get(),
-        deciBels.get(),   dbTest.get(),    dateTime.get(),   autoSave.get()};
+    dialogs->HideAll();
+    const std::initializer_list<QWidget*> windows{commTest.get(), progress.get(),
+                                                  fileCommands->deleteFileDialog(), autoSetup.get()};
     for (QWidget* w : windows)
         if (w) w->hide();
     hide();
@@ -834,25 +609,23 @@ void MainWindow::StatBox_Click(int row, bool on) {
     if (row == 0) stats.chkMAX_Click(on);
     if (row == 1) stats.chkMIN_Click(on);
     if (row == 2) stats.ChkAVG_Click(on);
-    Label2[row]->setEnabled(on);
-    Label3[row]->setEnabled(on);
+    Frame3->EnableStatRow(row, on);
     UpdateStatsDisplay();
 }
 
 void MainWindow::ChkREL_Click(bool on) {
     const QDateTime now = ctx.clock->Now();
     stats.ChkREL_Click(on, reading.value, now.date(), formats.FormatStampTime(now.time()));
-    Label2[3]->setEnabled(on);
-    Label3[3]->setEnabled(on);
+    Frame3->EnableStatRow(3, on);
     UpdateStatsDisplay();
 }
 
 void MainWindow::ChkdB_Click(bool on) {
     if (on) {
-        ShowDeciBels();
+        dialogs->ShowDecibels();
     } else {
-        scaling->DecibelsCleared();
-        if (deciBels) deciBels->hide();
+        dialogs->scaling->DecibelsCleared();
+        if (dialogs->deciBels) dialogs->deciBels->hide();
         decibels.ChkdB_Clear();
     }
     UpdatePanel(reading.value, reading.digits);

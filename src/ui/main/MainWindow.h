@@ -10,6 +10,8 @@
 #include "app/AppSettings.h"
 #include "app/Layout.h"
 #include "app/MeterSession.h"
+#include "ui/main/DesignPlacement.h"
+#include "ui/main/TrendGraphView.h"
 #include "app/ProgramContext.h"
 #include "base/IniFile.h"
 #include "base/Settings.h"
@@ -50,6 +52,11 @@ class MainAlarmView;
 class MainRecordingView;
 class ScheduleDialog;
 class DeleteFileDialog;
+class DialogHost;
+class FileCommandsController;
+class LcdPanelWidget;
+class TrendGraphView;
+class MainWindowProbe;
 class ProgressDialog;
 class DecimalSeparatorDialog;
 class PrintGraphDialog;
@@ -63,8 +70,9 @@ class AutoSaveDialog;
 struct FileDialogRequest;
 
 // The main window: the LCD panel, the trend graph, the alarm and statistics boxes, the command
-// buttons with their pop-up menus, and every timer of the program. It holds no rule of its own;
-// it turns its events into calls of the core and shows what the core reports.
+// buttons with their pop-up menus, and every timer of the program. It lays the parts out, runs
+// the timers and wires events to the core; the panel and graph draw themselves, the file
+// commands and the dialogs have classes of their own. Tests reach it through MainWindowProbe.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -74,20 +82,49 @@ public:
     // The main window's load, in the program's start-up order. False when the program has to end
     // (no serial port can be opened).
     bool Form_Load();
+    // After the window is shown: the decimal-separator dialog, unless the user chose not to
+    // see it again.
+    void ShowStartDialogs();
+    // The session ends (a signal to end, the session manager): nobody may be there to answer,
+    // so readings not yet in the file go to it without a question, as Save would put them; then
+    // the program ends. False when that save failed.
+    bool EndSession();
+    // The program has ended (Exit, the close box, or no port at start).
+    bool IsEnded() const { return Ended; }
 
     // Twips per pixel of the design (96 dots per inch).
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = voltaro::kTwipsPerPixel;
     // Twips above the controls that the window's Height counts and the proportional layout keeps
     // unscaled (title bar and menu of the design).
     static constexpr int kTopOffsetTwips = 690;
     // The design size of the client area, in twips.
     static constexpr int kDesignWidthTwips = 9570;
     static constexpr int kDesignHeightTwips = 7620;
+    // The pixel rectangle of a design rectangle given in twips.
+    static QRect FromTwips(int left, int top, int width, int height) {
+        return TwipsToPixels(left, top, width, height);
+    }
+
+signals:
+    // The program has ended: the event loop is to stop.
+    void programEnded();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    friend class MainWindowProbe;
+    friend class FileCommandsController;
+    friend class DialogHost;
+    friend class MainLinkView;
+    friend class MainAlarmView;
+    friend class MainRecordingView;
 
     // --- controls, under the names the rest of the program uses ---
-    QGroupBox* Frame3 = nullptr;  // "READING-DIGITAL DISPLAY"
-    std::array<PictureBox*, 4> Picture1{};
-    QLabel* LabType0 = nullptr;
+    LcdPanelWidget* Frame3 = nullptr;  // the LCD panel, "READING-DIGITAL DISPLAY"
+    // The panel's indicators, as the link's and recording's views set them.
     QLabel* LabVolts = nullptr;
     QLabel* LabType = nullptr;
     QLabel* labDC = nullptr;
@@ -95,8 +132,6 @@ public:
     QLabel* Image2 = nullptr;
     QLabel* labRs232 = nullptr;
     QLabel* LabERROR = nullptr;
-    PictureBox* PicPro = nullptr;
-    std::array<QLabel*, 4> LabStatTitle{};  // "MAX", "MIN", "AVG", "REL" beside the sub-display
     std::array<QLabel*, 4> Label2{};
     std::array<QLabel*, 4> Label3{};
     QLabel* labBcntxTitle = nullptr;
@@ -124,10 +159,8 @@ public:
     QCheckBox* ChkAVG = nullptr;
     QCheckBox* ChkdB = nullptr;
 
-    PictureBox* PicBox = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    std::array<QFrame*, 2> Picture2{};
-    std::array<QLabel*, 6> Label1{};
+    TrendGraphView* PicBox = nullptr;  // the trend graph, with its read-out boxes and cursor
+    QScrollBar* HScroll1 = nullptr;    // the graph's cursor
 
     QScrollBar* VScroll1 = nullptr;
     QLineEdit* TxtCOM = nullptr;
@@ -184,9 +217,6 @@ public:
     QTimer Timer1;
     QTimer Timer2;
 
-    // The pixel rectangle of a design rectangle given in twips.
-    static QRect FromTwips(int left, int top, int width, int height);
-
     // --- program state ---
     const ProgramContext ctx;
     const bool DebugMode;
@@ -224,36 +254,23 @@ public:
     bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
     bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
 
-    // --- the other windows ---
+    // --- the parts and the other windows ---
+    FileCommandsController* fileCommands = nullptr;
+    DialogHost* dialogs = nullptr;
     // Windows of their own, not children: disabling the main window must leave them working.
-    std::unique_ptr<SerialSetupDialog> setup;
-    std::unique_ptr<DecimalSeparatorDialog> seleDim;
     std::unique_ptr<LineMonitorDialog> commTest;
-    std::unique_ptr<QDialog> about;
     std::unique_ptr<ProgressDialog> progress;
-    std::unique_ptr<DeleteFileDialog> deleteFile;
     std::unique_ptr<ScheduleDialog> autoSetup;
-    std::unique_ptr<PrintGraphDialog> printRange;
-    std::unique_ptr<ReportWindow> report;
-    std::unique_ptr<GraphScalingDialog> scaling;
-    std::unique_ptr<DecibelDialog> deciBels;
-    std::unique_ptr<DecibelTableDialog> dbTest;
-    std::unique_ptr<DateTimeFormatDialog> dateTime;
-    std::unique_ptr<AutoSaveDialog> autoSave;
     std::unique_ptr<SerialPort> commTestPort;
     QTimer commTestPoll;
     bool commTestActive = false;  // the line monitor is shown and fed
     // The function picture Image2 shows (the function mode it was drawn for).
     int functionPictureShown = 0;
 
-    // After the window is shown: the decimal-separator dialog, unless the user chose not to
-    // see it again.
-    void ShowStartDialogs();
-    void ShowSeleDim();
-    void mSeledec_Click();
     void SetupTestStart();
     void SetupTestPoll();
     void SetupTestStop();
+    void SetupConfirmed();
 
     // --- the link's indicators ---
     // Opens `port` for the link; the panel waits for the first frame.
@@ -279,30 +296,12 @@ public:
     // --- commands ---
     void cmdStart_Click();
     void CmdStop_Click();
-    // Save as: true when the recording was saved under the chosen name.
-    bool mSaveAs_Click();
-    void mSave_Click();
-    void mNew_Click();
-    void mOpen_Click();
-    void mClose_Click();
-    // A recent file (1 to 6).
-    void mfilelist_Click(int index);
-    void mImport_Click();
-    void mExport_Click();
-    void mDeleteFile_Click();
     // --- printing ---
-    void mPrintGraph_Click();
     void mPrintScreen_Click();
     void mPrtReport_Click();
-    // The printed graph's preview from the print-range dialog's choices.
-    void DrawPrintPreview();
-    void PrintGraphOnPrinter();
     PrintGraphInput PrintInput() const;
     Printers& PrinterSet();
-    PrintedGraph printedGraph;
     std::unique_ptr<Printers> ownPrinters;  // when the context gives none
-    // The new-file dialog of New: true when a name was chosen and the recording begun anew.
-    bool NewFile();
 
     // --- the start/stop schedule ---
     void cmdAuto_Click();
@@ -322,22 +321,7 @@ public:
     // The print entries' states while a schedule is armed.
     std::optional<std::array<bool, 3>> printBeforeSchedule;
     bool inScheduleTick = false;
-    // The unsaved-data question; "2" is Cancel.
-    MessageAnswer CheckSave();
-    // Readings recorded or imported since the recording was last saved or read.
-    bool HoldsUnsavedRows() const;
-    // Reads a recording file in place of the one held.
-    void OpenRecording(const std::string& path);
-    // A recording-file dialog: the recording filter, from the folder of the last recording.
-    FileDialogRequest RecordingDialog(const std::string& title, int filterIndex,
-                                      const std::string& initialName) const;
-    // The dialogs' first filter for the extension of the recording's file.
-    int RecordingFilterIndex() const;
     void mExit_Click();
-    // The session ends (a signal to end, the session manager): nobody may be there to answer,
-    // so readings not yet in the file go to it without a question, as Save would put them; then
-    // the program ends. False when that save failed.
-    bool EndSession();
     // A notice that needs no answer: shown across the status bar until clicked, while the
     // recording goes on.
     void ShowNotice(const std::string& text);
@@ -345,30 +329,11 @@ public:
     void EndProgram(bool saveState);
     // Follows the timers of the acquisition's states.
     void SyncTimers();
-    // Loads the scaling dialog hidden and its controls from the store, so that the range rule
-    // and the recording interval hold before the dialog is ever shown.
-    void ReadScalingSettings();
-    void mScaling_Click();
-    void ScalingOK();
-    void ScalingCancel();
-    // Every way the scaling dialog closes; the print-range dialog gets its turn back.
-    void CloseScaling();
-    // The interval and the overload rule of the scaling dialog as its spinners hold them.
-    void TakeScalingInterval();
-    void ShowDeciBels();
-    void DeciBelsConfirmed();
-    void DeciBelsCancelled();
-    void mDateTime_Click();
-    void DateTimeConfirmed();
-    void DateTimeCancelled();
-    void mAutoSave_Click();
-    void mDbTest_Click();
     TrendGraphInput GraphInput() const;
     void DrawTrendGraph();
-    // A click on the graph at a point of the box (pixels).
-    void Picbox_MouseDown(QPointF at);
     void HScroll1_Change(int value);
     void ShowFileCommands();
+    void ShowRecentFiles();
     void mAlarmS_Click(int index);
     void StatBox_Click(int row, bool on);
     void ChkREL_Click(bool on);
@@ -377,11 +342,9 @@ public:
     // --- events ---
     void Timer3_Timer();
     void TimerRs232_Timer();
-    void Timer1_Timer();
     void VScroll1_Change(int value);
     void Image1_Click();
     void mContents_Click();
-    void mAbout_Click();
     // Closes the main window's port and every port number on its control, then opens the
     // configured port again.
     void ReopenMainPort();
@@ -395,28 +358,8 @@ public:
     FormDesign DesignOf() const;
     // Every control in proportion to the window's size, from the design.
     void ApplyLayoutNow();
-    void ShowRecentFiles();
-    // A dialog of the main window closes: the main window takes commands again.
-    void DialogClosed();
-    void mComm_Click();
-    void ApplyDialogPlacement(QWidget* dialog, const std::string& name);
-    void SaveDialogPlacement(QWidget* dialog, const std::string& name);
-    // Stores a dialog's placement, hides it and gives the main window its commands back.
-    void CloseDialog(QWidget* dialog, const std::string& name);
-    void SetupConfirmed();
 
-signals:
-    // The program has ended: the event loop is to stop.
-    void programEnded();
-
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-
-private:
     void ConnectEvents();
-    void LoadSetup();
     void BuildCommTest();
     void BuildPanel();
     void BuildCommands();

@@ -11,80 +11,23 @@
 
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/PictureBox.h"
+#include "ui/main/LcdPanelWidget.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/TrendGraphView.h"
 
 namespace voltaro {
 
-namespace {
-
-const char* const kSansFace = "Arial";
-const char* const kSerifFace = "Times New Roman";
-
-// Puts a control at its design place (twips) with its design font size (points).
-template <typename W>
-W* Place(W* w, const char* name, int left, int top, int width, int height, double points,
-         const char* face = kSansFace, bool bold = false) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(MainWindow::FromTwips(left, top, width, height));
-    // The design, which the proportional layout always scales from.
-    w->setProperty("designTwips", QRect(left, top, width, height));
-    w->setProperty("designFont", points);
-    QFont f(QString::fromLatin1(face));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    w->setFont(f);
-    return w;
-}
-
-QLabel* NewLabel(QWidget* parent, const char* caption = "") {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
-}
-
-}  // namespace
-
-QRect MainWindow::FromTwips(int left, int top, int width, int height) {
-    auto px = [](int t) { return (t + kTwipsPerPixel / 2) / kTwipsPerPixel; };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
 void MainWindow::BuildPanel() {
-    Frame3 = Place(new QGroupBox(QStringLiteral("READING-DIGITAL DISPLAY"), this), "Frame3", 60, 60, 5700,
-                   3060, 8, kSansFace, true);
-
-    labRs232 = Place(NewLabel(Frame3, "RS-232"), "labRs232", 120, 210, 720, 240, 8, kSansFace, true);
-    labRs232->setStyleSheet(QStringLiteral("color: rgb(0,128,0)"));
-    labRs232->setVisible(false);
-    labAUTO = Place(NewLabel(Frame3), "labAUTO", 900, 210, 780, 240, 8, kSansFace, true);
-    labDC = Place(NewLabel(Frame3), "labDC", 1740, 210, 480, 240, 8, kSansFace, true);
-    Image2 = Place(NewLabel(Frame3), "Image2", 2280, 180, 420, 300, 8);
-    LabERROR = Place(NewLabel(Frame3), "LabERROR", 4800, 210, 780, 240, 8);
-    LabERROR->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    LabType0 = Place(NewLabel(Frame3), "LabType0", 120, 480, 330, 1080, 28, kSansFace, true);
-    for (int i = 0; i < 4; ++i) {
-        Picture1[i] = Place(new PictureBox(Frame3), "Picture1", 480 + i * 720, 480, 660, 1080, 8);
-        Picture1[i]->setProperty("index", i);
-    }
-    LabVolts = Place(NewLabel(Frame3), "LabVolts", 3360, 720, 600, 720, 20, kSerifFace, true);
-    LabVolts->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    LabType = Place(NewLabel(Frame3), "LabType", 3960, 720, 1560, 720, 20, kSerifFace, true);
-    LabType->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-
-    PicPro = Place(new PictureBox(Frame3), "PicPro", 120, 1590, 5460, 480, 8);
-
-    static const char* const kStatTitles[4] = {"MAX", "MIN", "AVG", "REL"};
-    for (int i = 0; i < 4; ++i) {
-        const int top = 2100 + i * 225;
-        LabStatTitle[i] =
-            Place(NewLabel(Frame3, kStatTitles[i]), "LabStatTitle", 120, top, 540, 225, 8, kSansFace, true);
-        Label2[i] = Place(NewLabel(Frame3), "Label2", 660, top, 2100, 225, 8);
-        Label3[i] = Place(NewLabel(Frame3), "Label3", 2820, top, 2760, 225, 8);
-        for (QLabel* l : {LabStatTitle[i], Label2[i], Label3[i]}) l->setProperty("index", i);
-        Label2[i]->setEnabled(false);
-        Label3[i]->setEnabled(false);
-    }
+    Frame3 = new LcdPanelWidget(this);
+    LabVolts = Frame3->LabVolts;
+    LabType = Frame3->LabType;
+    labDC = Frame3->labDC;
+    labAUTO = Frame3->labAUTO;
+    Image2 = Frame3->Image2;
+    labRs232 = Frame3->labRs232;
+    LabERROR = Frame3->LabERROR;
+    Label2 = Frame3->Label2;
+    Label3 = Frame3->Label3;
 }
 
 void MainWindow::BuildCommands() {
@@ -137,29 +80,8 @@ void MainWindow::BuildCommands() {
 }
 
 void MainWindow::BuildGraph() {
-    PicBox = Place(new PictureBox(this), "PicBox", 60, 3180, 9390, 3585, 8);
-    PicBox->setToolTip(QStringLiteral("Click here"));
-    PicBox->setEnabled(false);
-    const int picture2Left[2] = {2670, 720};
-    for (int k = 0; k < 2; ++k) {
-        auto* box = new QFrame(this);
-        box->setFrameShape(QFrame::Box);
-        box->setAutoFillBackground(true);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::Window, QColor(255, 255, 225));
-        box->setPalette(pal);
-        Picture2[k] = Place(box, "Picture2", picture2Left[k], 3240, 1932, 1035, 8);
-        Picture2[k]->setProperty("index", k);
-        for (int j = 0; j < 3; ++j) {
-            QLabel*& l = Label1[3 * k + j];
-            l = Place(NewLabel(box), "Label1", 60, 45 + j * 315, 1812, 300, 8, kSansFace, j == 0);
-            l->setProperty("index", 3 * k + j);
-        }
-        box->setVisible(false);
-    }
-    HScroll1 = Place(new QScrollBar(Qt::Horizontal, this), "HScroll1", 60, 6780, 9390, 240, 8);
-    HScroll1->setRange(0, 100);
-    HScroll1->setValue(1);
+    PicBox = new TrendGraphView(this);
+    HScroll1 = PicBox->HScroll1;
 
     labBcntxTitle = Place(NewLabel(this, "Readings:"), "labBcntxTitle", 60, 7050, 900, 240, 8);
     labBcntx = Place(NewLabel(this), "labBcntx", 960, 7050, 900, 240, 8, kSansFace, true);

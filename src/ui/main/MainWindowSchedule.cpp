@@ -5,6 +5,8 @@
 
 #include "base/Messages.h"
 #include "ui/widgets/LabelCaption.h"
+#include "ui/main/DialogHost.h"
+#include "ui/main/FileCommandsController.h"
 #include "ui/main/MainWindow.h"
 #include "ui/recording/ScheduleDialog.h"
 #include "base/Conversions.h"
@@ -25,7 +27,7 @@ void MainWindow::cmdAuto_Click() {
         connect(&autoSetup->Timer2, &QTimer::timeout, this, &MainWindow::AutoTimer2_Timer);
     }
     setEnabled(false);
-    ApplyDialogPlacement(autoSetup.get(), kAutoForm);
+    dialogs->Place(autoSetup.get(), kAutoForm);
     autoSetup->RefreshNow();
     autoSetup->schedule.LoadSchedule(stores);
     autoSetup->ShowRows();
@@ -70,7 +72,7 @@ void MainWindow::AutoClosed(bool armed) {
         autoSetup->schedule.SaveSchedule(stores);
         ScheduleOff(true);
     }
-    CloseDialog(autoSetup.get(), kAutoForm);
+    dialogs->Close(autoSetup.get(), kAutoForm);
 }
 
 void MainWindow::AutoTimer2_Timer() {
@@ -115,13 +117,13 @@ void MainWindow::ScheduleEnded() {
     if (autoSetup && autoSetup->isVisible()) {
         autoSetup->Timer1.stop();
         autoSetup->hide();
-        DialogClosed();
+        dialogs->Closed();
     }
 }
 
 void MainWindow::CheckNewFile() {
     if (RecordCount() != 0) {
-        mSaveAs_Click();
+        fileCommands->SaveAs();
         return;
     }
     NewFileForSchedule();
@@ -129,7 +131,7 @@ void MainWindow::CheckNewFile() {
 
 bool MainWindow::NewFileForSchedule() {
     if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
-    const bool cancelled = !NewFile();
+    const bool cancelled = !fileCommands->NewFile();
     OpenLinkPort(*MSComm, line);
     ShowPortDevice();
     return cancelled;

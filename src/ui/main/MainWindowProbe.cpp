@@ -1,0 +1,64 @@
+#include "ui/main/MainWindowProbe.h"
+
+#include "ui/main/MainWindow.h"
+
+namespace voltaro {
+
+QTimer& MainWindowProbe::Timer(std::string_view name) const {
+    for (QTimer* t :
+         {&w_.TimerDMM, &w_.MainTimer, &w_.TimerOut, &w_.TimerRs232, &w_.Timer3, &w_.TimerAutoSave,
+          &w_.TimerAlarmFlash, &w_.AlarmTimer, &w_.Timer1, &w_.Timer2, &w_.commTestPoll})
+        if (t->objectName().toStdString() == name) return *t;
+    // The line monitor's poll has no name of its own.
+    if (name == "commTestPoll") return w_.commTestPoll;
+    qFatal("the main window has no timer %.*s", static_cast<int>(name.size()), name.data());
+}
+
+void MainWindowProbe::Start() const {
+    w_.cmdStart_Click();
+}
+
+void MainWindowProbe::DrawTrendGraph() const {
+    w_.DrawTrendGraph();
+}
+
+void MainWindowProbe::RedrawPanel() const {
+    w_.lcdPanel.LastDigitText = "9999";  // drawn even when the digits did not change
+    w_.UpdatePanel(w_.reading.value, w_.reading.digits);
+}
+
+LcdPanelWidget& MainWindowProbe::panel() const {
+    return *w_.Frame3;
+}
+const LcdPanel& MainWindowProbe::lcdPanel() const {
+    return w_.lcdPanel;
+}
+TrendGraphView& MainWindowProbe::graph() const {
+    return *w_.PicBox;
+}
+FileCommandsController& MainWindowProbe::fileCommands() const {
+    return *w_.fileCommands;
+}
+DialogHost& MainWindowProbe::dialogs() const {
+    return *w_.dialogs;
+}
+LineMonitorDialog* MainWindowProbe::lineMonitor() const {
+    return w_.commTest.get();
+}
+ScheduleDialog* MainWindowProbe::schedule() const {
+    return w_.autoSetup.get();
+}
+PrintGraphInput MainWindowProbe::printInput() const {
+    return w_.PrintInput();
+}
+MeterSession& MainWindowProbe::session() const {
+    return w_.session;
+}
+bool MainWindowProbe::PortOpen() const {
+    return w_.MSComm->PortOpen();
+}
+AppSettings& MainWindowProbe::settings() const {
+    return w_.settings;
+}
+
+}  // namespace voltaro
