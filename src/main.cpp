@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
             QCoreApplication::exit(lastSaveFailed ? 1 : 0);
         },
         Qt::QueuedConnection);
-    const bool loaded = form.Form_Load();
+    const bool loaded = form.Load();
     if (!loaded) {
         QApplication::restoreOverrideCursor();
         messages.WaitUntilPressed();

@@ -34,8 +34,8 @@ struct Fixture {
         return {.store = store,
                 .range = range,
                 .cursor = 250,
-                .TextAlarmHI = "2",
-                .TextAlarmLO = "-2",
+                .alarmHighText = "2",
+                .alarmLowText = "-2",
                 .stamps = &stamps};
     }
 };

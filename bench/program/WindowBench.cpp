@@ -51,7 +51,7 @@ struct Window {
         ctx.programFolder = folder.path().toStdString();
         form = std::make_unique<MainWindow>(ctx);
         probe = std::make_unique<MainWindowProbe>(*form);
-        form->Form_Load();
+        form->Load();
         form->show();
         QMetaObject::invokeMethod(&probe->Timer("Timer3"), "timeout", Qt::DirectConnection);
         probe->Start();

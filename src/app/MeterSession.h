@@ -67,8 +67,8 @@ public:
     void AutoSaveTick() { acquisition_.TimerAutoSaveTick(); }
 
     // The START/STOP button and the STOP command.
-    void StartOrStop() { acquisition_.cmdStart_Click(); }
-    void Stop() { acquisition_.CmdStop_Click(); }
+    void StartOrStop() { acquisition_.StartOrStop(); }
+    void Stop() { acquisition_.StopClicked(); }
     bool IsRecording() const { return acquisition_.IsRecording(); }
 
     // A new recording: an empty table and chunk file, statistics and alarm state cleared, the

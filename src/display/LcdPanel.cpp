@@ -74,38 +74,38 @@ void LcdPanel::UpdatePanel(const Reading& reading, std::optional<float> value, c
             ScaledText t = FormatScaled4(x);
             text = Magnitude(t.text);
             U = "dB";
-            LabVolts = t.prefix;
-            LabType0 = SignOf(x);
+            prefixLabel = t.prefix;
+            signLabel = SignOf(x);
         };
         if (modes.rel) {
             double d = static_cast<double>(*value) - stats.RelReference;
             if (!modes.dB) {
                 ScaledText t = FormatScaled4(d);
                 text = Magnitude(t.text);
-                LabVolts = t.prefix;
+                prefixLabel = t.prefix;
                 bool ohm = reading.baseUnit == "ohm";
-                LabType = ohm ? "W" : reading.baseUnit;
+                unitLabel = ohm ? "W" : reading.baseUnit;
                 LabTypeFace = ohm ? "Symbol" : "Times New Roman";
-                LabType0 = SignOf(d);
+                signLabel = SignOf(d);
             } else {
                 showDecibels(d);
             }
         } else if (!modes.dB) {
             text = range.FormatRangeText(reading, recordCount);
-            LabVolts = reading.prefix;
-            LabType = reading.baseUnit;
+            prefixLabel = reading.prefix;
+            unitLabel = reading.baseUnit;
             if (reading.baseUnit == "ohm" || reading.baseUnit == "W") {
                 LabTypeFace = "Symbol";
-                LabType = "W";
-                LabVolts = reading.prefix.substr(0, 1);
+                unitLabel = "W";
+                prefixLabel = reading.prefix.substr(0, 1);
             } else {
                 LabTypeFace = "Times New Roman";
             }
-            LabType0 = SignOf(*value);
+            signLabel = SignOf(*value);
         } else {
             showDecibels(*value);
         }
-        if (U == "dB") LabType = db.SelectedOption == 1 ? "dBm" : "dB";
+        if (U == "dB") unitLabel = db.SelectedOption == 1 ? "dBm" : "dB";
     } else {
         text = "0";
     }
@@ -119,8 +119,8 @@ void LcdPanel::UpdatePanel(const Reading& reading, std::optional<float> value, c
 void LcdPanel::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,
                                  const DateTimeFormat& stamps, const QDateTime& now, int recordCount) {
     if (recordCount == 0) {
-        Label2.fill("");
-        Label3.fill("");
+        statValues.fill("");
+        statDetails.fill("");
         return;
     }
     auto valueText = [&](double v, bool decibels) {
@@ -129,21 +129,21 @@ void LcdPanel::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Dec
         return t.text + t.prefix;
     };
     if (stats.AverageShown()) {
-        Label2[2] = valueText(stats.Average(), modes.dB);
-        Label3[2] = stamps.FormatStamp(now.date(), now.time());
+        statValues[2] = valueText(stats.Average(), modes.dB);
+        statDetails[2] = stamps.FormatStamp(now.date(), now.time());
     }
     if (stats.StatMaxOn) {
-        Label2[0] = valueText(stats.Vmax, modes.dB);
-        Label3[0] = stamps.FormatStamp(stats.MaxDate, stats.MaxTime);
+        statValues[0] = valueText(stats.Vmax, modes.dB);
+        statDetails[0] = stamps.FormatStamp(stats.MaxDate, stats.MaxTime);
     }
     if (stats.StatMinOn) {
-        Label2[1] = valueText(stats.Vmin, modes.dB);
-        Label3[1] = stamps.FormatStamp(stats.MinDate, stats.MinTime);
+        statValues[1] = valueText(stats.Vmin, modes.dB);
+        statDetails[1] = stamps.FormatStamp(stats.MinDate, stats.MinTime);
     }
     if (modes.rel) {
         ScaledText t = FormatScaled4(stats.RelReference);
-        Label2[3] = t.text + t.prefix;
-        Label3[3] = stamps.FormatStamp(stats.RelDate, stats.RelTime);
+        statValues[3] = t.text + t.prefix;
+        statDetails[3] = stamps.FormatStamp(stats.RelDate, stats.RelTime);
     }
 }
 
@@ -171,7 +171,7 @@ bool LcdPanel::DrawDigits(const std::string& text, bool noDataFlag) {
             cells[p] = kBlankGlyph;
         ++p;
     }
-    Picture1 = cells;
+    digitCells = cells;
     LastDigitText = noDataFlag ? text : "9999";
     return true;
 }

@@ -165,9 +165,9 @@ void DrawTrace(DrawingSurface& box, const TrendGraphInput& in, const DrawnRange&
 void DrawAlarmLines(DrawingSurface& box, const TrendGraphInput& in, const DrawnRange& r) {
     box.SetPenWidth(1);
     box.SetLineStyle(LineStyle::Dotted);
-    double hi = HeightOnGraph(r.top, r.span, Val(in.TextAlarmHI));
+    double hi = HeightOnGraph(r.top, r.span, Val(in.alarmHighText));
     box.Line(15, 10 + hi, 115, 10 + hi, PaletteColour(12));
-    double lo = HeightOnGraph(r.top, r.span, Val(in.TextAlarmLO));
+    double lo = HeightOnGraph(r.top, r.span, Val(in.alarmLowText));
     box.Line(15, 10 + lo, 115, 10 + lo, PaletteColour(9));
     box.SetLineStyle(LineStyle::Solid);
 }
@@ -187,7 +187,7 @@ void TrendGraph::DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, c
     DrawAlarmLines(box, in, r);
 }
 
-GraphClick TrendGraph::Picbox_MouseDown(double X, const TrendGraphInput& in, int scrollMin, int scrollMax) {
+GraphClick TrendGraph::GraphClicked(double X, const TrendGraphInput& in, int scrollMin, int scrollMax) {
     GraphClick click;
     // A position that is not a number points nowhere; a far one is only a margin click.
     if (std::isnan(X)) return click;
@@ -202,18 +202,18 @@ GraphClick TrendGraph::Picbox_MouseDown(double X, const TrendGraphInput& in, int
             std::string coupling = in.store.Text(idx, Field::Coupling);
             if (in.decibels && in.db) {
                 double d = GraphValue(in.store, idx, in.decibels, in.db, in.impedanceText);
-                click.Label1[0] = FormatScaled6(d).text + in.db->DbUnitText;
-                click.Label1[1] = withUnit + " " + coupling;
+                click.readoutLines[0] = FormatScaled6(d).text + in.db->DbUnitText;
+                click.readoutLines[1] = withUnit + " " + coupling;
             } else {
-                click.Label1[0] = withUnit;
-                click.Label1[1] = coupling;
+                click.readoutLines[0] = withUnit;
+                click.readoutLines[1] = coupling;
             }
             if (in.stamps)
-                click.Label1[2] =
+                click.readoutLines[2] =
                     in.stamps->FormatStamp(in.store.Text(idx, Field::Date), in.store.Text(idx, Field::Time));
             click.cursor = idx;
         } else {
-            click.Label1 = {"", "NO DATA", ""};
+            click.readoutLines = {"", "NO DATA", ""};
         }
     } else if (p < 1) {
         if (in.cursor - 1 >= scrollMin) click.cursor = in.cursor - 1;

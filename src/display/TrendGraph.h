@@ -19,21 +19,21 @@ struct TrendGraphInput {
     const RecordStore& store;
     const GraphRange& range;
     float RangeBottom = 0;        // lower end of the meter's current range
-    int cursor = 1;               // HScroll1.Value: the cursor row
-    bool decibels = false;        // ChkdB
+    int cursor = 1;               // graphCursor.Value: the cursor row
+    bool decibels = false;        // decibelsBox
     Decibels* db = nullptr;       // the conversion, when decibels are shown
     std::string impedanceText{};  // the decibel dialog's line impedance (for dBm)
     std::string specialMode{};    // of the current Reading: "Beep" in continuity
-    std::string TextAlarmHI{}, TextAlarmLO{};
+    std::string alarmHighText{}, alarmLowText{};
     const DateTimeFormat* stamps = nullptr;
 };
 
 // What a click on the graph shows: a read-out box with its three texts, and where the cursor
 // goes. The window restarts its two-second hide timer after every click.
 struct GraphClick {
-    int box = -1;                       // Picture2(k) to show (both hidden first); -1: no read-out
-    std::array<std::string, 3> Label1;  // Label1(3k) .. Label1(3k + 2)
-    std::optional<int> cursor;          // the new HScroll1.Value
+    int box = -1;                       // readoutBoxes(k) to show (both hidden first); -1: no read-out
+    std::array<std::string, 3> readoutLines;  // readoutLines(3k) .. readoutLines(3k + 2)
+    std::optional<int> cursor;          // the new graphCursor.Value
 };
 
 // The 100 readings of the trend graph around the cursor: rows st + 1 .. st + N.
@@ -82,10 +82,10 @@ class TrendGraph {
 public:
     // Text is drawn at the surface's own size (7.5 points in the window's layout).
     void DrawTrendGraph(DrawingSurface& box, int penWidth, bool clear, const TrendGraphInput& in);
-    // X in the graph's units; scrollMin, scrollMax: the limits of HScroll1. The read-out
+    // X in the graph's units; scrollMin, scrollMax: the limits of graphCursor. The read-out
     // shows the clicked row with its own prefix, unit and coupling, not the captions of the
     // reading now on the panel, which may be of another range or function.
-    GraphClick Picbox_MouseDown(double X, const TrendGraphInput& in, int scrollMin, int scrollMax);
+    GraphClick GraphClicked(double X, const TrendGraphInput& in, int scrollMin, int scrollMax);
 };
 
 }  // namespace voltaro

@@ -74,7 +74,7 @@ void Acquisition::TimerDMMTick(bool simulate) {
     p_.view.SetLabError(std::to_string(NoDataTicks));
 }
 
-void Acquisition::cmdStart_Click() {
+void Acquisition::StartOrStop() {
     if (control == Control::Idle) {
         StartRecording();
     } else {
@@ -115,10 +115,10 @@ void Acquisition::StartRecording() {
 
 void Acquisition::StopRecording() {
     SetControl(Control::Idle);
-    CmdStop_Click();
+    StopClicked();
 }
 
-void Acquisition::CmdStop_Click() {
+void Acquisition::StopClicked() {
     p_.alarms.ClearAlarm();
     SetControl(Control::Idle);
     TimerAutoSaveEnabled = false;
@@ -150,7 +150,7 @@ void Acquisition::CountDownAndRecord() {
     RecCountdown = RecInterval;
     Reading& reading = p_.reading;
     if (IsOverload(reading)) {
-        if (p_.view.StopRecordOnOL()) CmdStop_Click();
+        if (p_.view.StopRecordOnOL()) StopClicked();
         return;
     }
     // A full table whose save failed keeps the reading waiting for the next due tick.
@@ -163,7 +163,7 @@ void Acquisition::TimerOutTick() {
     p_.beeper.Beep();
     TimerOutEnabled = false;
     // The STOP button's path: the file commands follow the rows held, as after STOP.
-    CmdStop_Click();
+    StopClicked();
     p_.messages.ShowMessage("No Korvan data being received ?", MessageKind::Error);
 }
 

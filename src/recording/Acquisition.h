@@ -30,8 +30,8 @@ struct AcquisitionParts {
     RecordingView& view;
 };
 
-// The acquisition loop and recording control: the TimerDMM poll, START and STOP, the
-// MainTimer that records at the chosen interval, the start-of-recording watchdog and the
+// The acquisition loop and recording control: the pollTimer poll, START and STOP, the
+// recordTimer that records at the chosen interval, the start-of-recording watchdog and the
 // timed autosave. The window's timers call the ticks and follow the *Enabled states; a test
 // calls them directly and runs an hour of recording in milliseconds.
 class Acquisition : public ScheduleHost {
@@ -57,18 +57,18 @@ public:
     void TimerOutTick();
     void TimerAutoSaveTick() { p_.recording.TimerAutoSaveTick(); }
 
-    // cmdStart: START or STOP by its caption.
-    void cmdStart_Click();
+    // startButton: START or STOP by its caption.
+    void StartOrStop();
     void StartRecording();
     void StopRecording();
-    void CmdStop_Click();
+    void StopClicked();
     // Idle recording control, as after a reset of the recording.
     void ResetAcquisition();
 
     // The schedule's view of recording control.
     bool IsRecording() const override { return control == Control::Recording; }
     void ScheduledStart() override;
-    void ScheduledStop() override { CmdStop_Click(); }
+    void ScheduledStop() override { StopClicked(); }
     void Beep() override { p_.beeper.Beep(); }
     void SaveAfterStop() override;
     void EndSchedule() override;

@@ -117,7 +117,7 @@ public:
     std::string ImpedanceText;  // the decibel dialog's line impedance, for the dBm extremes
     std::string meterType;      // the meter-type text ("UnType") the frames are decoded with
     // Brings recording control back to its idle state when the recording is reset: START,
-    // not running, MainTimer and TimerAutoSave off.
+    // not running, recordTimer and autoSaveTimer off.
     std::function<void()> StopAcquisition;
     // The window's decibel choice and meter range, reset with the recording when
     // the owner hands them in.

@@ -10,14 +10,14 @@ namespace voltaro {
 // boxes and alarm boxes. Only what the row says is set; MAX and MIN are switched on by a "1"
 // and otherwise left as they are.
 struct LoadedSettings {
-    bool checkMax = false;  // tick chkMAX
-    bool checkMin = false;  // tick chkMIN
-    bool alarmHi = false;   // OptAlarmHi, with its text for TextAlarmHI
+    bool checkMax = false;  // tick maxBox
+    bool checkMin = false;  // tick minBox
+    bool alarmHi = false;   // alarmHighBox, with its text for alarmHighEdit
     std::string alarmHiText;
     bool alarmLo = false;
     std::string alarmLoText;
-    bool avg = false;  // ChkAVG
-    bool rel = false;  // ChkREL, keeping the reference the file recorded
+    bool avg = false;  // avgBox
+    bool rel = false;  // relBox, keeping the reference the file recorded
 };
 
 // What recording does to the main window and its progress window (ProgressDialog). Every effect does
@@ -33,15 +33,15 @@ public:
     virtual void ShowNotice(const std::string&) {}
     // "Path" becomes the file's folder and the file moves to the top of the recent-file list.
     virtual void RememberFile(const std::string&) {}
-    // mSave.
+    // saveAction.
     virtual void EnableSave(bool) {}
-    // EnableRecordingMenus (readings held) / DisableRecordingMenus: PicBox, mPrintGraph,
-    // mPrintScreen, and with readings mSaveAs and mSave.
+    // EnableRecordingMenus (readings held) / DisableRecordingMenus: graphView, printGraphAction,
+    // printScreenAction, and with readings saveAsAction and saveAction.
     virtual void EnableRecordingMenus(bool) {}
-    // While recording the File menu (mfile) and the graph scroll bar are off, cmdStop is on.
+    // While recording the File menu (fileMenu) and the graph scroll bar are off, stopButton is on.
     virtual void SetRecordingControls(bool /*recording*/) {}
-    // mOpen, mNew, mClose, mImport, mExport, mPrtReport, mDeleteFile; off also mSave and
-    // mSaveAs, which otherwise follow the rows held (EnableRecordingMenus).
+    // openAction, newAction, closeAction, importAction, exportAction, printReportAction, deleteFileAction; off also saveAction and
+    // saveAsAction, which otherwise follow the rows held (EnableRecordingMenus).
     virtual void EnableFileCommands(bool) {}
     // The START/STOP button's caption.
     virtual void SetStartCaption(const std::string&) {}
@@ -73,9 +73,9 @@ public:
     virtual void ReadingDecoded() {}
     // UpdatePanel(value, digits) for the current Reading.
     virtual void UpdatePanel() {}
-    // LabERROR: the acquisition ticks without a frame.
+    // noDataLabel: the acquisition ticks without a frame.
     virtual void SetLabError(const std::string&) {}
-    // ChkdB is enabled while the unit label shows "dB" or "V".
+    // decibelsBox is enabled while the unit label shows "dB" or "V".
     virtual void UpdateChkdB() {}
     // The graph range is computed anew (recording start).
     virtual void UpdateGraphRange() {}
@@ -86,7 +86,7 @@ public:
     virtual std::string IntervalMinutesText() const { return "0"; }
     virtual std::string IntervalSecondsText() const { return "0"; }
     virtual bool StopRecordOnOL() const { return false; }
-    // The main window's "Decibels" box (ChkdB) is ticked.
+    // The main window's "Decibels" box (decibelsBox) is ticked.
     virtual bool DecibelsOn() const { return false; }
     // The schedule found no time ahead: "AUTO Start/STOP" is cleared and disabled, the
     // schedule dialog hidden, the print entries enabled.

@@ -15,7 +15,7 @@ public:
     virtual ~ScheduleHost() = default;
     virtual bool IsRecording() const = 0;  // the START/STOP button shows "STOP"
     virtual void ScheduledStart() = 0;     // the START command
-    virtual void ScheduledStop() = 0;      // CmdStop_Click
+    virtual void ScheduledStop() = 0;      // StopClicked
     virtual void Beep() = 0;
     // AutoSaveTick = 0, save without progress, title RecordingFile + " - AutoSave".
     virtual void SaveAfterStop() = 0;
@@ -49,12 +49,12 @@ public:
     // The message of an outcome ("" when valid).
     static std::string MessageOf(Outcome o);
 
-    // OK of the dialog once valid: arms the half-second check (Timer2).
+    // OK of the dialog once valid: arms the half-second check (scheduleTimer).
     void Arm();
     // "AUTO Start/STOP" clicked, or Cancel: disarms it.
     void Disarm() { Armed = false; }
 
-    // Timer2 tick: CheckStarts, CheckStops, the save after the last stop and the end of the
+    // scheduleTimer tick: CheckStarts, CheckStops, the save after the last stop and the end of the
     // schedule.
     void Timer2Tick();
     void CheckStarts();
@@ -68,7 +68,7 @@ public:
     std::string FillTestRow(int i);
 
     std::array<Row, kRows> Rows;
-    bool Armed = false;  // Timer2 enabled
+    bool Armed = false;  // scheduleTimer enabled
     int StartRemain = 0;
     int StopRemain = 0;
     int MaxRemain = 0;

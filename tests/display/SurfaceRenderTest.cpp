@@ -45,7 +45,7 @@ TEST(QtDrawingSurface, TrendGraphRendersFrameTraceCursorAndAlarmLine) {
         QtDrawingSurface box(p, img.rect(), QColor(192, 192, 192));
         graph.DrawTrendGraph(
             box, 2, true,
-            {.store = store, .range = range, .cursor = 5, .TextAlarmHI = "3", .stamps = &stamps});
+            {.store = store, .range = range, .cursor = 5, .alarmHighText = "3", .stamps = &stamps});
     }
     p.end();
     // 120 units: 6.67 pixels across and 5 down a unit. The frame's left edge is at x = 100.

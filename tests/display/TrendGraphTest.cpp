@@ -183,7 +183,7 @@ TEST(DrawTrendGraph, ContinuityDrawsOpenCircuitOnTheBottomEdge) {
 TEST(DrawTrendGraph, AlarmLinesAndTimeLabels) {
     Graph g;
     for (int i = 1; i <= 30; ++i) g.Add("1", i == 1 || i == 21 ? "10:00:" + std::to_string(10 + i) : "");
-    g.in.TextAlarmHI = "2";  // the low limit is empty: 0
+    g.in.alarmHighText = "2";  // the low limit is empty: 0
     g.Draw();
     auto alarms = g.Of(SurfaceOp::Line, LineStyle::Dotted);
     ASSERT_EQ(alarms.size(), 2u);
@@ -221,31 +221,31 @@ TEST(GraphClick, MarginsStepTheCursorAndTheBandShowsAReadOut) {
     g.AddMany(30);
     g.Add("0.123", "10:20:30");  // row 31: a small value in a volts range
     g.in.cursor = 5;
-    EXPECT_EQ(g.graph.Picbox_MouseDown(14.4, g.in, 1, 100).cursor, 4);
-    EXPECT_EQ(g.graph.Picbox_MouseDown(14.4, g.in, 1, 100).box, -1);
-    EXPECT_EQ(g.graph.Picbox_MouseDown(114.5, g.in, 1, 100).cursor, 6);
-    EXPECT_EQ(g.graph.Picbox_MouseDown(14.6, g.in, 1, 100).cursor, 1);
+    EXPECT_EQ(g.graph.GraphClicked(14.4, g.in, 1, 100).cursor, 4);
+    EXPECT_EQ(g.graph.GraphClicked(14.4, g.in, 1, 100).box, -1);
+    EXPECT_EQ(g.graph.GraphClicked(114.5, g.in, 1, 100).cursor, 6);
+    EXPECT_EQ(g.graph.GraphClicked(14.6, g.in, 1, 100).cursor, 1);
     g.in.cursor = 1;
-    EXPECT_FALSE(g.graph.Picbox_MouseDown(5, g.in, 1, 100).cursor);
+    EXPECT_FALSE(g.graph.GraphClicked(5, g.in, 1, 100).cursor);
     g.in.cursor = 100;
-    EXPECT_FALSE(g.graph.Picbox_MouseDown(118, g.in, 1, 100).cursor);
+    EXPECT_FALSE(g.graph.GraphClicked(118, g.in, 1, 100).cursor);
     g.in.cursor = 50;
-    EXPECT_EQ(g.graph.Picbox_MouseDown(1e12, g.in, 1, 100).cursor, 51);  // far right: a margin
-    EXPECT_EQ(g.graph.Picbox_MouseDown(-1e12, g.in, 1, 100).cursor, 49);
-    GraphClick nowhere = g.graph.Picbox_MouseDown(std::nan(""), g.in, 1, 100);
+    EXPECT_EQ(g.graph.GraphClicked(1e12, g.in, 1, 100).cursor, 51);  // far right: a margin
+    EXPECT_EQ(g.graph.GraphClicked(-1e12, g.in, 1, 100).cursor, 49);
+    GraphClick nowhere = g.graph.GraphClicked(std::nan(""), g.in, 1, 100);
     EXPECT_FALSE(nowhere.cursor);
     EXPECT_EQ(nowhere.box, -1);
 
-    GraphClick c = g.graph.Picbox_MouseDown(45, g.in, 1, 100);  // p = 31
+    GraphClick c = g.graph.GraphClicked(45, g.in, 1, 100);  // p = 31
     EXPECT_EQ(c.box, 0);
-    EXPECT_EQ(c.Label1, (std::array<std::string, 3>{"+   123 mV", "DC", "24/01/15 10:20:30"}));
+    EXPECT_EQ(c.readoutLines, (std::array<std::string, 3>{"+   123 mV", "DC", "24/01/15 10:20:30"}));
     g.in.cursor = c.cursor.value();
     g.Draw();
     EXPECT_DOUBLE_EQ(g.Of(SurfaceOp::Dot).back().x1, 45);  // the cursor dot is on it
 
-    GraphClick none = g.graph.Picbox_MouseDown(80, g.in, 1, 100);  // p = 66: no reading
+    GraphClick none = g.graph.GraphClicked(80, g.in, 1, 100);  // p = 66: no reading
     EXPECT_EQ(none.box, 1);
-    EXPECT_EQ(none.Label1, (std::array<std::string, 3>{"", "NO DATA", ""}));
+    EXPECT_EQ(none.readoutLines, (std::array<std::string, 3>{"", "NO DATA", ""}));
     EXPECT_FALSE(none.cursor);
 }
 
@@ -255,16 +255,16 @@ TEST(GraphClick, ScrolledWindowAndDecibels) {
     g.store.Set(201, Field::Type, "ohm");
     g.store.Set(201, Field::ValueText, "1500");
     g.in.cursor = 250;
-    GraphClick c = g.graph.Picbox_MouseDown(64.5, g.in, 1, 251);  // p = 51
+    GraphClick c = g.graph.GraphClicked(64.5, g.in, 1, 251);  // p = 51
     EXPECT_EQ(c.cursor, 201);
     EXPECT_EQ(c.box, 1);
-    EXPECT_EQ(c.Label1[0], "+  1.50 KW");
+    EXPECT_EQ(c.readoutLines[0], "+  1.50 KW");
     g.store.Set(201, Field::ValueText, "10");
     g.store.Set(201, Field::Type, "V");
     g.in.decibels = true;
-    c = g.graph.Picbox_MouseDown(64.5, g.in, 1, 251);
-    EXPECT_EQ(c.Label1[0], "+ 20.00dB");
-    EXPECT_EQ(c.Label1[1], "+ 10.00 V DC");
+    c = g.graph.GraphClicked(64.5, g.in, 1, 251);
+    EXPECT_EQ(c.readoutLines[0], "+ 20.00dB");
+    EXPECT_EQ(c.readoutLines[1], "+ 10.00 V DC");
 }
 
 }  // namespace

@@ -67,20 +67,20 @@ TEST(ProgramEndToEnd, ARecordingSavedWithSaveAsHoldsTheReadingsSent) {
     // The port opens two seconds after the window; then frames arrive and the link label shows.
     // (QTRY_ macros report to Qt Test, not to GoogleTest, so a timeout would pass unseen.)
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.probe.PortOpen(); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.labRs232->isVisible(); }, 10000));
-    EXPECT_EQ(form.TxtCOM->text(), "COM2");
-    EXPECT_EQ(form.LabType->text(), "V");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.linkLabel->isVisible(); }, 10000));
+    EXPECT_EQ(form.portEdit->text(), "COM2");
+    EXPECT_EQ(form.unitLabel->text(), "V");
 
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
-    ASSERT_EQ(form.cmdStart->text(), "STOP");
+    QTest::mouseClick(form.startButton, Qt::LeftButton);
+    ASSERT_EQ(form.startButton->text(), "STOP");
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.recording->store.RecordCount >= 8; }, 30000));
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
-    ASSERT_EQ(form.cmdStart->text(), "START");
+    QTest::mouseClick(form.startButton, Qt::LeftButton);
+    ASSERT_EQ(form.startButton->text(), "START");
     const int rows = form.recording->store.RecordCount;
 
     const QString saved = dir.filePath("kept");
     AnswerSaveDialog(saved);
-    form.mSaveAs->trigger();
+    form.saveAsAction->trigger();
     meter.terminate();
     meter.waitForFinished(10000);
     EXPECT_TRUE(h.messages.asked.empty()) << h.messages.asked.front().message;

@@ -38,7 +38,7 @@ struct LiveProgram {
         h.ctx.makePort = [](const PortTable& table) { return std::make_unique<QtSerialPort>(table); };
         IniFile(h.ctx.programFolder + "/Setup.ini").IniWriteRaw("Ports", "COM2", device);
         ASSERT_TRUE(h.Start());
-        ASSERT_TRUE(QTest::qWaitFor([this] { return h.w->labRs232->isVisible(); }, 15000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return h.w->linkLabel->isVisible(); }, 15000));
     }
     ~LiveProgram() {
         meter.terminate();
@@ -57,9 +57,9 @@ TEST(ProgramSession, SigtermDuringARecordingLeavesEveryReadingShownInTheFile) {
     QObject::connect(&endSignals, &EndSignals::received, &form.window, &MainWindow::EndSession);
     QSignalSpy ended(&form.window, &MainWindow::programEnded);
 
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(form.startButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= 4; }, 30000));
-    const int shown = form.labBcntx->text().toInt();
+    const int shown = form.readingCountLabel->text().toInt();
     ASSERT_GT(shown, 0);
     ASSERT_EQ(::kill(::getpid(), SIGTERM), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, 10000));
@@ -99,15 +99,15 @@ TEST(ProgramSession, ARecordingStartedWhileANoticeIsPendingRecordsDuringTheWait)
     });
     watch.start(100);
 
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.StatusNotice->isVisible(); }, 30000));
+    QTest::mouseClick(form.startButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.statusNotice->isVisible(); }, 30000));
     const int atNotice = p.Rows();
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Rows() >= atNotice + 3; }, 30000));
-    EXPECT_TRUE(form.StatusNotice->isVisible()) << "the notice is still there";
+    EXPECT_TRUE(form.statusNotice->isVisible()) << "the notice is still there";
     EXPECT_FALSE(boxShown);
-    EXPECT_TRUE(form.StatusNotice->text().contains("Untitled001.dmm"));
+    EXPECT_TRUE(form.statusNotice->text().contains("Untitled001.dmm"));
     EXPECT_EQ(older.size(), 18) << "the older recording is left as it was";
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(form.startButton, Qt::LeftButton);
 }
 
 }  // namespace

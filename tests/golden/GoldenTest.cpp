@@ -98,7 +98,7 @@ TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {
     g.clock.Set(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 52)));
     g.Reset("run.dmm");
     g.rec.NameChosen(g.rec.store.RecordingFile);
-    g.acq.cmdStart_Click();
+    g.acq.StartOrStop();
     for (size_t i = 0; i < frames.size(); ++i) {
         // The check boxes and limits the user switches before the meter sends frame i + 1.
         switch (i + 1) {
@@ -133,7 +133,7 @@ TEST(Golden, ARecordedSessionGivesTheSameFilesAndPictures) {
         g.Second(frames[i]);
     }
     // STOP, then the last saves, as the command line ends a recording.
-    g.acq.cmdStart_Click();
+    g.acq.StartOrStop();
     ASSERT_TRUE(g.rec.SaveByExtension(false));
     ASSERT_TRUE(g.rec.SaveReport());
     // Every frame but the overload, which is never recorded.

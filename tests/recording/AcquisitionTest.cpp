@@ -54,14 +54,14 @@ protected:
 
 TEST_F(AcquisitionTest, WithNoIntervalEverySecondWithANewReadingIsRecorded) {
     Run(2);
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     EXPECT_EQ(view.startCaption, "STOP");
     EXPECT_EQ(acq.MainTimerInterval, 1000);
     Run(10);
     EXPECT_EQ(rec.store.RecordCount, 10);
     EXPECT_EQ(rec.store.Text(10, Field::Time), "10:00:12");
     EXPECT_FALSE(acq.TimerOutEnabled);  // the first frame ended the watchdog
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     EXPECT_EQ(view.startCaption, "START");
     Run(5);
     EXPECT_EQ(rec.store.RecordCount, 10);
@@ -69,7 +69,7 @@ TEST_F(AcquisitionTest, WithNoIntervalEverySecondWithANewReadingIsRecorded) {
 
 TEST_F(AcquisitionTest, AnIntervalOfFiveSecondsCountsDownInTheTitle) {
     view.seconds = "5";
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     view.titles.clear();
     Run(20);
     EXPECT_EQ(rec.store.RecordCount, 4);
@@ -91,7 +91,7 @@ TEST_F(AcquisitionTest, ContinuityBeepsWhileShortedButNotOnOverload) {
 
 TEST_F(AcquisitionTest, StopRecordOnOverloadStopsAtTheNextDueReadingWithoutRecordingIt) {
     view.stopOnOL = true;
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     Run(3);
     ASSERT_EQ(rec.store.RecordCount, 3);
     sending = "14000;018";  // the meter overloads
@@ -103,25 +103,25 @@ TEST_F(AcquisitionTest, StopRecordOnOverloadStopsAtTheNextDueReadingWithoutRecor
 }
 
 TEST_F(AcquisitionTest, StartAndStopLeaveOneTraceLineAndStampAnEmptyHeaderRow) {
-    acq.cmdStart_Click();
-    acq.cmdStart_Click();
+    acq.StartOrStop();
+    acq.StartOrStop();
     const std::string log = Slurp(PathOf("DMM.LOG"));
     EXPECT_EQ(log, "10:00:00 24/01/15 Start Recoed...\r\n");
     EXPECT_EQ(rec.store.Text(0, Field::Date), "24/01/15");
     EXPECT_EQ(rec.store.Text(0, Field::Time), "10:00:00");
     Run(1);
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     Run(2);
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     EXPECT_EQ(rec.store.RecordCount, 2);
-    acq.cmdStart_Click();  // a table with rows gets no new stamp; its save put the titles back
+    acq.StartOrStop();  // a table with rows gets no new stamp; its save put the titles back
     EXPECT_EQ(rec.store.Text(0, Field::Time), "Time");
     EXPECT_EQ(Slurp(PathOf("DMM.LOG")), "10:00:03 24/01/15 Start Recoed...\r\n");
 }
 
 TEST_F(AcquisitionTest, TheWatchdogStopsARecordingThatGetsNoFrame) {
     sending.clear();
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     Run(29);
     EXPECT_TRUE(acq.IsRecording());
     EXPECT_TRUE(messages.asked.empty());
@@ -137,9 +137,9 @@ TEST_F(AcquisitionTest, TheWatchdogStopsARecordingThatGetsNoFrame) {
 TEST_F(AcquisitionTest, TheWatchdogEndsWithTheRecordingAndItsReset) {
     sending.clear();
     for (bool reset : {false, true}) {
-        acq.cmdStart_Click();
+        acq.StartOrStop();
         Run(10);
-        reset ? rec.ResetRecording() : acq.cmdStart_Click();
+        reset ? rec.ResetRecording() : acq.StartOrStop();
         EXPECT_FALSE(acq.TimerOutEnabled) << (reset ? "reset" : "STOP");
         Run(30);
     }
@@ -155,7 +155,7 @@ TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice
     r.dataFolder = PathOf("data");
     r.store.RecordingFile = PathOf("held.xyz");  // a type no save can write: its box says so
     r.ResetRecording();
-    a.cmdStart_Click();
+    a.StartOrStop();
     for (int i = 0; i < 2; ++i) {
         port.Feed("10123;008\r\n10123;008\r\n");
         a.TimerDMMTick();
@@ -168,7 +168,7 @@ TEST_F(AcquisitionTest, ARecordingTickWhileASaveWaitsInItsBoxRecordsNothingTwice
 
 TEST_F(AcquisitionTest, AMeterThatFallsSilentShowsOverloadAndRecordsNothingMore) {
     view.seconds = "20";
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     Run(3);  // a reading arrived and waits for its due second
     sending.clear();
     Run(14);
@@ -181,7 +181,7 @@ TEST_F(AcquisitionTest, AMeterThatFallsSilentShowsOverloadAndRecordsNothingMore)
 }
 
 TEST_F(AcquisitionTest, AnHourOfRecordingIsSavedEveryTwoMinutes) {
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     for (int minute = 0; minute < 60; ++minute) {
         sending = "1" + std::string(minute < 10 ? "000" : "00") + std::to_string(minute) + ";008";
         Run(60);
@@ -200,7 +200,7 @@ TEST_F(AcquisitionTest, AnHourOfRecordingIsSavedEveryTwoMinutes) {
 }
 
 TEST_F(AcquisitionTest, ARowStoresTheFrameOfItsReadingNotALaterRejectedOne) {
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     for (int i = 1; i <= 20; ++i) {
         char a[16], g[16];
         std::snprintf(a, sizeof a, "1%04d;008", i * 37);
@@ -255,7 +255,7 @@ TEST_F(AcquisitionTest, TheScheduleStartsAndStopsTheRecordingAndSavesAfterTheLas
 }
 
 TEST_F(AcquisitionTest, AResetLeavesRecordingControlIdle) {
-    acq.cmdStart_Click();
+    acq.StartOrStop();
     Run(3);
     ASSERT_TRUE(acq.Running);
     rec.ResetRecording();

@@ -35,16 +35,16 @@ struct FileMenu : ::testing::Test {
     const std::string& RecordingFile() const { return f->recording->store.RecordingFile; }
     // n more readings recorded, from reading number `first` on (each its own value), then STOP.
     void Record(int n, int first = 0) {
-        f->cmdStart->click();
+        f->startButton->click();
         for (int i = first; i < first + n; ++i) {
             char frame[10];
             std::snprintf(frame, sizeof frame, "1%04d;008", i % 10000);
             h.Receive(frame);
             h.Second();
         }
-        f->cmdStart->click();
+        f->startButton->click();
     }
-    void SaveAs(const std::string& path) { Run(f->mSaveAs, {path}); }
+    void SaveAs(const std::string& path) { Run(f->saveAsAction, {path}); }
     // A menu command, its file dialogs answered in turn.
     void Run(QAction* command, std::initializer_list<std::optional<std::string>> answers) {
         h.dialogs.answers.assign(answers);
@@ -66,12 +66,12 @@ TEST_F(FileMenu, DialogsOfferTheirSettingsAndCancelChangesNothing) {
         bool open;
         FileDialogRequest request;
     } table[] = {
-        {f->mNew, false, {"New File", recordings, 1, h.ctx.programFolder, file}},
-        {f->mOpen, true, {"Open File", recordings, 0, h.ctx.programFolder, ""}},
-        {f->mImport,
+        {f->newAction, false, {"New File", recordings, 1, h.ctx.programFolder, file}},
+        {f->openAction, true, {"Open File", recordings, 0, h.ctx.programFolder, ""}},
+        {f->importAction,
          true,
          {"Import Readings ", recordings, 0, h.ctx.programFolder, file.substr(0, file.size() - 4)}},
-        {f->mExport,
+        {f->exportAction,
          false,
          {"Export File As ", "CSV Files(*.csv)|*.csv|Tab Files(*.txt)|*.txt", 0, h.ctx.programFolder, ""}},
     };
@@ -86,7 +86,7 @@ TEST_F(FileMenu, DialogsOfferTheirSettingsAndCancelChangesNothing) {
         EXPECT_EQ(RecordingFile(), file);
     }
     EXPECT_TRUE(h.messages.asked.empty()) << "no readings: nothing asked";
-    EXPECT_FALSE(f->mfilelist[0]->isVisible()) << "no separator without recent files";
+    EXPECT_FALSE(f->recentFileActions[0]->isVisible()) << "no separator without recent files";
 }
 
 // New, Open and Close ask first while readings are held: Cancel ends the command, No goes on,
@@ -108,7 +108,7 @@ TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
             if (answer == YesSaved) h.dialogs.answers.push_back(Path("kept.dmm"));
             if (answer == YesNotSaved) h.dialogs.answers.push_back(std::nullopt);
             if (command != Close) h.dialogs.answers.push_back(Path(command == New ? "fresh" : "other.dmm"));
-            (command == New ? f->mNew : command == Open ? f->mOpen : f->mClose)->trigger();
+            (command == New ? f->newAction : command == Open ? f->openAction : f->closeAction)->trigger();
 
             const bool goesOn = answer == None || answer == No || answer == YesSaved;
             const size_t saveAs = answer == YesSaved || answer == YesNotSaved ? 1 : 0;
@@ -119,7 +119,7 @@ TEST_F(FileMenu, UnsavedReadingsAreAskedForBeforeNewOpenAndClose) {
             }
             EXPECT_EQ(Rows(), !goesOn ? held : command == Open ? 2 : 0);
             if (goesOn && command != Close) {
-                EXPECT_FALSE(f->mSave->isEnabled());
+                EXPECT_FALSE(f->saveAction->isEnabled());
             }
             h.dialogs.answers.clear();
             h.messages.answers.clear();
@@ -132,19 +132,19 @@ TEST_F(FileMenu, RecentFilesOpenWithoutAQuestionAndMoveToTheTop) {
     Record(2);
     for (int i = 1; i <= 7; ++i) SaveAs(Path("f" + std::to_string(i) + ".dmm"));
     h.messages.answers = {MessageAnswer::No};
-    f->mClose->trigger();
-    Run(f->mOpen, {Path("f1.dmm")});  // the seventh file opened drops the oldest entry
+    f->closeAction->trigger();
+    Run(f->openAction, {Path("f1.dmm")});  // the seventh file opened drops the oldest entry
     auto numbers = [this] {           // of the entries' files, "fN.dmm"
         std::string n;
-        for (int i = 1; i <= 6; ++i) n += f->mfilelist[i]->text().chopped(4).back().toLatin1();
+        for (int i = 1; i <= 6; ++i) n += f->recentFileActions[i]->text().chopped(4).back().toLatin1();
         return n;
     };
     EXPECT_EQ(numbers(), "176543");
-    EXPECT_TRUE(f->mfilelist[0]->isVisible());
-    EXPECT_TRUE(f->mfilelist[6]->isVisible() && f->mfilelist[6]->isEnabled());
+    EXPECT_TRUE(f->recentFileActions[0]->isVisible());
+    EXPECT_TRUE(f->recentFileActions[6]->isVisible() && f->recentFileActions[6]->isEnabled());
 
     h.messages.asked.clear();
-    f->mfilelist[3]->trigger();
+    f->recentFileActions[3]->trigger();
     EXPECT_TRUE(h.messages.asked.empty()) << "the recording held was saved: nothing asked";
     EXPECT_EQ(numbers(), "617543");
     EXPECT_EQ(RecordingFile(), Path("f6.dmm"));
@@ -153,12 +153,12 @@ TEST_F(FileMenu, RecentFilesOpenWithoutAQuestionAndMoveToTheTop) {
     // Readings never saved are not dropped by a click in passing.
     Record(1, 50);
     h.messages.answers = {MessageAnswer::Cancel};
-    f->mfilelist[2]->trigger();
+    f->recentFileActions[2]->trigger();
     EXPECT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(Rows(), 3);
 
     h.messages.answers = {MessageAnswer::No};
-    f->mExit->trigger();
+    f->exitAction->trigger();
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file1"), Path("f6.dmm"));
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "file6"), Path("f3.dmm"));
 }
@@ -173,7 +173,7 @@ TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
     comma.store.Save("voltaro", "frmMain", "ExtDimF", "1");
     ASSERT_TRUE(comma.StartWithPort());
     comma.dialogs.answers = {Path("run,dmm")};
-    comma.w->mOpen->trigger();
+    comma.w->openAction->trigger();
     EXPECT_EQ(comma.w->RecordCount(), 2);
     EXPECT_EQ(comma.w->recording->store.RecordingFile, Path("run,dmm"));
 }
@@ -184,16 +184,16 @@ TEST_F(FileMenu, ImportOffersSaveAndExportNamesItsWorkInTheCaption) {
     Record(4, 1000);
     SaveAs(Path("four.dmm"));
     h.messages.answers = {MessageAnswer::No};
-    f->mClose->trigger();
+    f->closeAction->trigger();
     Record(3);
-    Run(f->mImport, {Path("four.dmm")});
+    Run(f->importAction, {Path("four.dmm")});
     EXPECT_EQ(Rows(), 7);
     EXPECT_EQ(RecordingFile(), Path("four.dmm"));
-    ASSERT_TRUE(f->mSave->isEnabled());
-    f->mSave->trigger();
+    ASSERT_TRUE(f->saveAction->isEnabled());
+    f->saveAction->trigger();
     EXPECT_EQ(Contents(Path("four.dmm")).size(), 8 * 111) << "header line and all seven rows";
 
-    Run(f->mExport, {Path("out.txt")});
+    Run(f->exportAction, {Path("out.txt")});
     EXPECT_EQ(
         f->window.windowTitle().toStdString(),
         "Merge Report File :" + FileTitle(f->recording->store.ChunkFile) + " to out.txt  Line:00000008");
@@ -205,30 +205,30 @@ TEST_F(FileMenu, EveryWayOfStoppingOffersTheFileCommandsAgain) {
     Record(2);
     SaveAs(Path("other.dmm"));
     enum Stop { StopButton, StartButton, Overload, Watchdog, Schedule };
-    const QAction* commands[] = {f->mNew,    f->mOpen,   f->mClose,     f->mImport,
-                                 f->mExport, f->mSaveAs, f->mPrtReport, f->mDeleteFile};
+    const QAction* commands[] = {f->newAction,    f->openAction,   f->closeAction,     f->importAction,
+                                 f->exportAction, f->saveAsAction, f->printReportAction, f->deleteFileAction};
     auto offered = [&](const char* when) {
-        EXPECT_TRUE(f->mfile->isEnabled()) << when;
+        EXPECT_TRUE(f->fileMenu->isEnabled()) << when;
         for (const QAction* a : commands) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString() << when;
     };
     for (Stop how : {StopButton, StartButton, Overload, Watchdog, Schedule}) {
         SCOPED_TRACE("stopped by " + std::to_string(how));
-        f->cmdStart->click();
+        f->startButton->click();
         h.Receive("10123;008");
         h.Second();
-        ASSERT_FALSE(f->mNew->isEnabled());
-        if (how == StopButton) f->cmdStop->click();
-        if (how == StartButton) f->cmdStart->click();
+        ASSERT_FALSE(f->newAction->isEnabled());
+        if (how == StopButton) f->stopButton->click();
+        if (how == StartButton) f->startButton->click();
         if (how == Overload) {
             h.Receive("14000;108");
             h.Second();
         }
-        if (how == Watchdog) Fire(f->TimerOut);
+        if (how == Watchdog) Fire(f->noDataWatchdog);
         if (how == Schedule) f->acquisition->ScheduledStop();
-        ASSERT_EQ(f->cmdStart->text(), "START");
+        ASSERT_EQ(f->startButton->text(), "START");
         offered(" after the stop");
         h.messages.answers = {MessageAnswer::No};
-        Run(f->mOpen, {Path("other.dmm")});
+        Run(f->openAction, {Path("other.dmm")});
         ASSERT_EQ(Rows(), 2);
         offered(" after Open");
     }
@@ -249,7 +249,7 @@ TEST_F(FileMenu, DeleteFileAsksDeletesAndEveryWayOfClosingGivesTheWindowBack) {
     enum Close { Cancel, Escape, CloseBox };
     for (Close how : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE("closed by " + std::to_string(how));
-        f->mDeleteFile->trigger();
+        f->deleteFileAction->trigger();
         DeleteFileDialog& d = *f->probe.fileCommands().deleteFileDialog();
         ASSERT_TRUE(d.isVisible());
         EXPECT_FALSE(f->window.isEnabled());

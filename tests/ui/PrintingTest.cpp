@@ -42,17 +42,17 @@ struct Printing : ::testing::Test {
         f = h.w.get();
     }
     void Record(int n) {
-        f->cmdStart->click();
+        f->startButton->click();
         for (int i = 0; i < n; ++i) {
             char frame[10];
             std::snprintf(frame, sizeof frame, "1%04d;008", (i * 397) % 4000);
             h.Receive(frame);
             h.Second();
         }
-        f->cmdStart->click();
+        f->startButton->click();
     }
     PrintGraphDialog& OpenPrintGraph() {
-        f->mPrintGraph->trigger();
+        f->printGraphAction->trigger();
         return *f->dialogs.printRange;
     }
     // What the preview must show: the printed graph of rows st + 1 .. st + n at weight 1.
@@ -151,10 +151,10 @@ TEST_F(Printing, PrintGraphWithoutAPrinterAsksForAPdfFile) {
 
 TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
     printers.answers = {std::nullopt, std::pair{1, 1}};
-    f->mPrintScreen->trigger();
+    f->printScreenAction->trigger();
     EXPECT_EQ(Pages(), -1) << "cancelled: nothing printed";
     EXPECT_TRUE(h.messages.asked.empty()) << "and nothing said";
-    f->mPrintScreen->trigger();
+    f->printScreenAction->trigger();
     EXPECT_EQ(Pages(), 1);
     ASSERT_EQ(printers.asked.size(), 2u);
     EXPECT_EQ(printers.asked[1].title, "Print Resport");
@@ -163,7 +163,7 @@ TEST_F(Printing, PrintScreenPrintsTheWindowOnceConfirmed) {
 
 TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
     Record(125);
-    f->mPrtReport->trigger();
+    f->printReportAction->trigger();
     ReportWindow& r = *f->dialogs.report;
     EXPECT_FALSE(f->window.isEnabled());
     EXPECT_EQ(r.windowTitle(), QStringLiteral("Print Report"));
@@ -201,7 +201,7 @@ TEST_F(Printing, ReportListsTheRecordingAndPrintsTheChosenPagesWithTheTitles) {
 TEST_F(Printing, ReportOfALaterChunkOffersAndPrintsItsOwnPages) {
     Record(61);
     f->recording->store.ChunkCount = 1;
-    f->mPrtReport->trigger();
+    f->printReportAction->trigger();
     printers.answers = {std::pair{501, 502}};
     f->dialogs.report->printAction->trigger();
     ASSERT_EQ(printers.asked.size(), 1u);
@@ -243,7 +243,7 @@ TEST_F(Printing, EveryClosePathEnablesTheMainWindow) {
     const std::function<QWidget*()> open[] = {
         [this] { return static_cast<QWidget*>(&OpenPrintGraph()); },
         [this] {
-            f->mPrtReport->trigger();
+            f->printReportAction->trigger();
             return static_cast<QWidget*>(f->dialogs.report.get());
         },
     };

@@ -52,13 +52,13 @@ T* Find(const QObject& window, const char* name, int index = -1) {
 // timers and parts through the window's probe.
 struct WindowUnderTest {
     explicit WindowUnderTest(MainWindow& w) : window(w), probe(w) {
-        for (int i = 1; i <= 6; ++i) mfilelist[i] = Find<QAction>(w, "mfilelist", i);
+        for (int i = 1; i <= 6; ++i) recentFileActions[i] = Find<QAction>(w, "mfilelist", i);
         // The separator above the recent files has no name: it is the entry before them.
-        const QList<QAction*> entries = mfile->actions();
-        mfilelist[0] = entries.at(entries.indexOf(mfilelist[1]) - 1);
+        const QList<QAction*> entries = fileMenu->actions();
+        recentFileActions[0] = entries.at(entries.indexOf(recentFileActions[1]) - 1);
         for (int i = 0; i < 3; ++i) {
-            mAlarmS[i] = Find<QAction>(w, "mAlarmS", i);
-            StatusPanel[i] = Find<QLabel>(w, ("StatusPanel" + std::to_string(i + 1)).c_str());
+            alarmSignalActions[i] = Find<QAction>(w, "mAlarmS", i);
+            statusPanels[i] = Find<QLabel>(w, ("StatusPanel" + std::to_string(i + 1)).c_str());
         }
     }
     MainWindow& window;
@@ -66,53 +66,53 @@ struct WindowUnderTest {
     LcdPanelWidget& panel = probe.panel();
     TrendGraphView& graph = probe.graph();
     DialogHost& dialogs = probe.dialogs();
-    LcdPanelWidget* Frame3 = &panel;
-    std::array<PictureBox*, 4>& Picture1 = panel.Picture1;
-    std::array<QLabel*, 4>& Label2 = panel.Label2;
-    TrendGraphView* PicBox = &graph;
-    std::array<QFrame*, 2>& Picture2 = graph.Picture2;
+    LcdPanelWidget* readingGroup = &panel;
+    std::array<PictureBox*, 4>& digitCells = panel.digitCells;
+    std::array<QLabel*, 4>& statValues = panel.statValues;
+    TrendGraphView* graphView = &graph;
+    std::array<QFrame*, 2>& readoutBoxes = graph.readoutBoxes;
 
     template <typename T>
     T* Get(const char* name) {
         return Find<T>(window, name);
     }
-    QPushButton *cmdStart = Get<QPushButton>("cmdStart"), *cmdStop = Get<QPushButton>("cmdStop"),
-                *cmdAuto = Get<QPushButton>("cmdAuto"), *cmdAlarmStop = Get<QPushButton>("cmdAlarmStop");
-    QCheckBox *chkAuto = Get<QCheckBox>("chkAuto"), *Check1 = Get<QCheckBox>("Check1"),
-              *OptAlarmHi = Get<QCheckBox>("OptAlarmHi"), *OptAlarmLo = Get<QCheckBox>("OptAlarmLo"),
-              *ChkREL = Get<QCheckBox>("ChkREL"), *chkMIN = Get<QCheckBox>("chkMIN"),
-              *chkMAX = Get<QCheckBox>("chkMAX"), *ChkAVG = Get<QCheckBox>("ChkAVG"),
-              *ChkdB = Get<QCheckBox>("ChkdB");
-    QLineEdit *TextAlarmHI = Get<QLineEdit>("TextAlarmHI"), *TextAlarmLO = Get<QLineEdit>("TextAlarmLO"),
-              *TxtCOM = Get<QLineEdit>("TxtCOM");
-    QLabel *labRs232 = Get<QLabel>("labRs232"), *labBcntx = Get<QLabel>("labBcntx"),
-           *LabType = Get<QLabel>("LabType"), *LabERROR = Get<QLabel>("LabERROR"),
-           *LabSH = Get<QLabel>("LabSH");
-    std::array<QLabel*, 3> StatusPanel{};
-    ClickableLabel *StatusNotice = Get<ClickableLabel>("StatusNotice"),
-                   *Image1 = Get<ClickableLabel>("Image1");
-    QScrollBar *VScroll1 = Get<QScrollBar>("VScroll1"), *HScroll1 = Get<QScrollBar>("HScroll1");
-    QGroupBox* Frame1 = Get<QGroupBox>("Frame1");
-    QMenu *mfile = Get<QMenu>("mfile"), *mSetup = Get<QMenu>("mSetup"), *MHelp = Get<QMenu>("MHelp"),
-          *mAlarmSignals = Get<QMenu>("mAlarmSignals");
-    QAction *mNew = Get<QAction>("mNew"), *mOpen = Get<QAction>("mOpen"), *mClose = Get<QAction>("mClose"),
-            *mImport = Get<QAction>("mImport"), *mExport = Get<QAction>("mExport"),
-            *mSave = Get<QAction>("mSave"), *mSaveAs = Get<QAction>("mSaveAs"),
-            *mPrintScreen = Get<QAction>("mPrintScreen"), *mPrintGraph = Get<QAction>("mPrintGraph"),
-            *mPrtReport = Get<QAction>("mPrtReport"), *mDeleteFile = Get<QAction>("mDeleteFile"),
-            *mExit = Get<QAction>("mExit"), *mComm = Get<QAction>("mComm"),
-            *mScaling = Get<QAction>("mScaling"), *mDateTime = Get<QAction>("mDateTime"),
-            *mSeledec = Get<QAction>("mSeledec"), *mAutoSave = Get<QAction>("mAutoSave"),
-            *mContents = Get<QAction>("mContents"), *mAbout = Get<QAction>("mAbout"),
-            *mDbTest = Get<QAction>("mDbTest");
-    std::array<QAction*, 7> mfilelist{};
-    std::array<QAction*, 3> mAlarmS{};
+    QPushButton *startButton = Get<QPushButton>("cmdStart"), *stopButton = Get<QPushButton>("cmdStop"),
+                *scheduleButton = Get<QPushButton>("cmdAuto"), *stopToneButton = Get<QPushButton>("cmdAlarmStop");
+    QCheckBox *scheduleBox = Get<QCheckBox>("chkAuto"), *testModeBox = Get<QCheckBox>("Check1"),
+              *alarmHighBox = Get<QCheckBox>("OptAlarmHi"), *alarmLowBox = Get<QCheckBox>("OptAlarmLo"),
+              *relBox = Get<QCheckBox>("ChkREL"), *minBox = Get<QCheckBox>("chkMIN"),
+              *maxBox = Get<QCheckBox>("chkMAX"), *avgBox = Get<QCheckBox>("ChkAVG"),
+              *decibelsBox = Get<QCheckBox>("ChkdB");
+    QLineEdit *alarmHighEdit = Get<QLineEdit>("TextAlarmHI"), *alarmLowEdit = Get<QLineEdit>("TextAlarmLO"),
+              *portEdit = Get<QLineEdit>("TxtCOM");
+    QLabel *linkLabel = Get<QLabel>("labRs232"), *readingCountLabel = Get<QLabel>("labBcntx"),
+           *unitLabel = Get<QLabel>("LabType"), *noDataLabel = Get<QLabel>("LabERROR"),
+           *cursorLabel = Get<QLabel>("LabSH");
+    std::array<QLabel*, 3> statusPanels{};
+    ClickableLabel *statusNotice = Get<ClickableLabel>("StatusNotice"),
+                   *logo = Get<ClickableLabel>("Image1");
+    QScrollBar *portSpinner = Get<QScrollBar>("VScroll1"), *graphCursor = Get<QScrollBar>("HScroll1");
+    QGroupBox* alarmGroup = Get<QGroupBox>("Frame1");
+    QMenu *fileMenu = Get<QMenu>("mfile"), *setupMenu = Get<QMenu>("mSetup"), *helpMenu = Get<QMenu>("MHelp"),
+          *alarmSignalsMenu = Get<QMenu>("mAlarmSignals");
+    QAction *newAction = Get<QAction>("mNew"), *openAction = Get<QAction>("mOpen"), *closeAction = Get<QAction>("mClose"),
+            *importAction = Get<QAction>("mImport"), *exportAction = Get<QAction>("mExport"),
+            *saveAction = Get<QAction>("mSave"), *saveAsAction = Get<QAction>("mSaveAs"),
+            *printScreenAction = Get<QAction>("mPrintScreen"), *printGraphAction = Get<QAction>("mPrintGraph"),
+            *printReportAction = Get<QAction>("mPrtReport"), *deleteFileAction = Get<QAction>("mDeleteFile"),
+            *exitAction = Get<QAction>("mExit"), *serialSetupAction = Get<QAction>("mComm"),
+            *scalingAction = Get<QAction>("mScaling"), *dateTimeAction = Get<QAction>("mDateTime"),
+            *separatorAction = Get<QAction>("mSeledec"), *autoSaveAction = Get<QAction>("mAutoSave"),
+            *contentsAction = Get<QAction>("mContents"), *aboutAction = Get<QAction>("mAbout"),
+            *decibelTableAction = Get<QAction>("mDbTest");
+    std::array<QAction*, 7> recentFileActions{};
+    std::array<QAction*, 3> alarmSignalActions{};
 
-    QTimer &TimerDMM = probe.Timer("TimerDMM"), &MainTimer = probe.Timer("MainTimer"),
-           &TimerOut = probe.Timer("TimerOut"), &TimerRs232 = probe.Timer("TimerRs232"),
-           &Timer3 = probe.Timer("Timer3"), &TimerAutoSave = probe.Timer("TimerAutoSave"),
-           &TimerAlarmFlash = probe.Timer("TimerAlarmFlash"), &AlarmTimer = probe.Timer("AlarmTimer"),
-           &Timer1 = probe.Timer("Timer1"), &commTestPoll = probe.Timer("commTestPoll");
+    QTimer &pollTimer = probe.Timer("TimerDMM"), &recordTimer = probe.Timer("MainTimer"),
+           &noDataWatchdog = probe.Timer("TimerOut"), &linkLabelTimer = probe.Timer("TimerRs232"),
+           &portOpenDelay = probe.Timer("Timer3"), &autoSaveTimer = probe.Timer("TimerAutoSave"),
+           &alarmFlashTimer = probe.Timer("TimerAlarmFlash"), &alarmToneTimer = probe.Timer("AlarmTimer"),
+           &readoutHideTimer = probe.Timer("Timer1"), &commTestPoll = probe.Timer("commTestPoll");
 
     Recording* recording = &probe.session().recording();
     Acquisition* acquisition = &probe.session().acquisition();
@@ -164,7 +164,7 @@ struct ProgramHarness {
     // Makes, loads and shows the window as the program does; false when the program would end.
     bool Start() {
         Make();
-        if (!form->Form_Load()) return false;
+        if (!form->Load()) return false;
         form->show();
         return true;
     }
@@ -175,18 +175,18 @@ struct ProgramHarness {
     void Receive(const std::string& frame) {
         for (int i = 0; i < 2; ++i) {
             MainPort().Feed(frame + "\r\n" + frame + "\r\n");
-            Fire(w->TimerDMM);
+            Fire(w->pollTimer);
         }
     }
     // One second of the recording clock.
     void Second() {
         clock.AddSecs(1);
-        Fire(w->MainTimer);
+        Fire(w->recordTimer);
     }
     // Loads, shows and opens the port as two seconds after start.
     bool StartWithPort() {
         if (!Start()) return false;
-        Fire(w->Timer3);
+        Fire(w->portOpenDelay);
         return true;
     }
 };

@@ -37,15 +37,15 @@ struct Session {
     // A recording of n rows, stopped.
     void WithRows(int n) {
         Begin(0);
-        f->cmdStart->click();
+        f->startButton->click();
         for (int i = 0; i < n; ++i) {
             h.Receive("1012" + std::to_string(i) + ";008");
             h.Second();
         }
-        f->cmdStart->click();
+        f->startButton->click();
         ASSERT_EQ(Rows(), n);
     }
-    void Leave(bool closeBox) { closeBox ? (void)f->window.close() : f->mExit->trigger(); }
+    void Leave(bool closeBox) { closeBox ? (void)f->window.close() : f->exitAction->trigger(); }
     std::string SavedFile() const { return h.ctx.programFolder + "/kept.dmm"; }
     // A folder that cannot be made, since a file has its name; the data folder lies in it too.
     std::string Blocked() {
@@ -67,29 +67,29 @@ TEST_F(Recording, StartAndStopSwitchTheButtonsMenusAndTimers) {
         std::function<bool()> on;
         bool idle, recording, stopped;
     } controls[] = {
-        {"Save", [&] { return f->mSave->isEnabled(); }, false, false, true},
-        {"Save as", [&] { return f->mSaveAs->isEnabled(); }, false, false, true},
-        {"STOP", [&] { return f->cmdStop->isEnabled(); }, false, true, false},
-        {"File menu", [&] { return f->mfile->isEnabled(); }, true, false, true},
-        {"cursor", [&] { return f->HScroll1->isEnabled(); }, true, false, true},
-        {"recording timer", [&] { return f->MainTimer.isActive(); }, false, true, false},
-        {"autosave timer", [&] { return f->TimerAutoSave.isActive(); }, false, true, false},
+        {"Save", [&] { return f->saveAction->isEnabled(); }, false, false, true},
+        {"Save as", [&] { return f->saveAsAction->isEnabled(); }, false, false, true},
+        {"STOP", [&] { return f->stopButton->isEnabled(); }, false, true, false},
+        {"File menu", [&] { return f->fileMenu->isEnabled(); }, true, false, true},
+        {"cursor", [&] { return f->graphCursor->isEnabled(); }, true, false, true},
+        {"recording timer", [&] { return f->recordTimer.isActive(); }, false, true, false},
+        {"autosave timer", [&] { return f->autoSaveTimer.isActive(); }, false, true, false},
     };
     for (const auto& c : controls) EXPECT_EQ(c.on(), c.idle) << c.name << " before START";
-    f->cmdStart->click();
-    EXPECT_EQ(f->cmdStart->text(), "STOP");
+    f->startButton->click();
+    EXPECT_EQ(f->startButton->text(), "STOP");
     for (const auto& c : controls) EXPECT_EQ(c.on(), c.recording) << c.name << " while recording";
-    EXPECT_EQ(f->MainTimer.interval(), 1000);
-    EXPECT_EQ(f->TimerAutoSave.interval(), 60000);
-    EXPECT_TRUE(f->TimerOut.isActive());
-    EXPECT_EQ(f->TimerOut.interval(), 30000);
+    EXPECT_EQ(f->recordTimer.interval(), 1000);
+    EXPECT_EQ(f->autoSaveTimer.interval(), 60000);
+    EXPECT_TRUE(f->noDataWatchdog.isActive());
+    EXPECT_EQ(f->noDataWatchdog.interval(), 30000);
     h.Receive(k0123);
-    EXPECT_FALSE(f->TimerOut.isActive()) << "the first frame ends the watchdog";
+    EXPECT_FALSE(f->noDataWatchdog.isActive()) << "the first frame ends the watchdog";
     h.Second();
-    f->cmdStart->click();  // its caption is STOP now
-    EXPECT_EQ(f->cmdStart->text(), "START");
+    f->startButton->click();  // its caption is STOP now
+    EXPECT_EQ(f->startButton->text(), "START");
     for (const auto& c : controls) EXPECT_EQ(c.on(), c.stopped) << c.name << " after STOP";
-    EXPECT_TRUE(f->PicBox->isEnabled());
+    EXPECT_TRUE(f->graphView->isEnabled());
 }
 
 // The older file's notice needs no answer: it goes to the status bar, and no box holds the
@@ -101,28 +101,28 @@ TEST_F(Recording, AnOlderFileOfTheNameIsANoticeInTheStatusBarWhileEveryTickRecor
     put.write("an older recording");
     put.close();
     Begin(0);
-    f->cmdStart->click();
+    f->startButton->click();
     for (int i = 0; i < 3; ++i) {
         h.Receive(k0123);
         h.Second();
     }
     EXPECT_EQ(Rows(), 3);
     EXPECT_TRUE(h.messages.asked.empty());
-    EXPECT_TRUE(f->StatusNotice->isVisible());
-    EXPECT_EQ(f->StatusNotice->text(), older + " holds another recording.  This recording is saved to " +
+    EXPECT_TRUE(f->statusNotice->isVisible());
+    EXPECT_EQ(f->statusNotice->text(), older + " holds another recording.  This recording is saved to " +
                                            QString::fromStdString(h.ctx.programFolder) + "/Untitled001.dmm.");
     EXPECT_EQ(QFileInfo(older).size(), 18) << "the older file is left as it was";
-    QTest::mouseClick(f->StatusNotice, Qt::LeftButton);
-    EXPECT_FALSE(f->StatusNotice->isVisible());
+    QTest::mouseClick(f->statusNotice, Qt::LeftButton);
+    EXPECT_FALSE(f->statusNotice->isVisible());
 }
 
 TEST_F(Recording, OverloadIsNeverRecorded) {
     Begin(0);
-    f->cmdStart->click();
+    f->startButton->click();
     h.Receive(kOverload);
     h.Second();
     EXPECT_EQ(Rows(), 0);
-    EXPECT_EQ(f->cmdStart->text(), "STOP") << "without the rule the recording goes on";
+    EXPECT_EQ(f->startButton->text(), "STOP") << "without the rule the recording goes on";
     h.Receive(k0123);
     h.Second();
     EXPECT_EQ(Rows(), 1);
@@ -133,26 +133,26 @@ TEST_F(Recording, OverloadIsNeverRecorded) {
 TEST_F(Recording, SaveStaysUsableAfterAFailureAndTheSavedFileJoinsTheRecentList) {
     WithRows(2);
     h.dialogs.answers = {Blocked() + "/kept.dmm"};
-    f->mSaveAs->trigger();
-    EXPECT_TRUE(f->mSave->isEnabled());
+    f->saveAsAction->trigger();
+    EXPECT_TRUE(f->saveAction->isEnabled());
     h.dialogs.answers = {SavedFile()};
-    f->mSaveAs->trigger();
-    EXPECT_FALSE(f->mSave->isEnabled()) << "nothing left unsaved";
-    EXPECT_EQ(f->mfilelist[1]->text().toStdString(), SavedFile());
-    EXPECT_TRUE(f->mfilelist[1]->isVisible());
+    f->saveAsAction->trigger();
+    EXPECT_FALSE(f->saveAction->isEnabled()) << "nothing left unsaved";
+    EXPECT_EQ(f->recentFileActions[1]->text().toStdString(), SavedFile());
+    EXPECT_TRUE(f->recentFileActions[1]->isVisible());
 }
 
 TEST_F(Recording, LinkLabelShowsWithFramesAndHidesFifteenSecondsAfterTheLast) {
     Begin(0);
-    EXPECT_FALSE(f->labRs232->isVisible());
+    EXPECT_FALSE(f->linkLabel->isVisible());
     h.Receive(k0123);
-    EXPECT_TRUE(f->labRs232->isVisible());
-    EXPECT_TRUE(f->TimerRs232.isActive());
-    EXPECT_EQ(f->TimerRs232.interval(), 15000);
+    EXPECT_TRUE(f->linkLabel->isVisible());
+    EXPECT_TRUE(f->linkLabelTimer.isActive());
+    EXPECT_EQ(f->linkLabelTimer.interval(), 15000);
     const QString frame = QString::fromStdString(k0123) + QChar(0x21b5);
-    EXPECT_EQ(f->StatusPanel[2]->text(), frame + frame) << "the buffer's first 22 characters";
-    Fire(f->TimerRs232);
-    EXPECT_FALSE(f->labRs232->isVisible());
+    EXPECT_EQ(f->statusPanels[2]->text(), frame + frame) << "the buffer's first 22 characters";
+    Fire(f->linkLabelTimer);
+    EXPECT_FALSE(f->linkLabel->isVisible());
 }
 
 // The unsaved-data question on Exit and on the close box.
@@ -160,7 +160,7 @@ struct Leaving : ::testing::Test, Session {};
 
 TEST_F(Leaving, NoRowsNoQuestionAndTheSettingsAreSaved) {
     Begin(0);
-    f->mExit->trigger();
+    f->exitAction->trigger();
     EXPECT_TRUE(h.messages.asked.empty());
     EXPECT_TRUE(f->window.IsEnded());
     EXPECT_TRUE(h.store.Get("voltaro", "frmMain", "Width").has_value());
@@ -212,19 +212,19 @@ TEST_F(Leaving, TheEndOfTheSessionSavesWithoutAskingAndEnds) {
         SCOPED_TRACE(c.state);
         Session run;
         run.Begin(0);
-        run.f->cmdStart->click();
+        run.f->startButton->click();
         for (int i = 0; i < c.rows; ++i) {
             run.h.Receive(k0123);
             run.h.Second();
         }
-        if (!c.running) run.f->cmdStart->click();
+        if (!c.running) run.f->startButton->click();
         ASSERT_EQ(run.Rows(), c.rows);
         EXPECT_TRUE(run.f->window.EndSession());
         EXPECT_TRUE(run.h.messages.asked.empty());
         EXPECT_TRUE(run.h.dialogs.asked.empty());
         EXPECT_TRUE(run.f->window.IsEnded());
         EXPECT_FALSE(run.h.MainPort().PortOpen());
-        EXPECT_FALSE(run.f->MainTimer.isActive());
+        EXPECT_FALSE(run.f->recordTimer.isActive());
         EXPECT_TRUE(run.h.store.Get("voltaro", "frmMain", "Width").has_value()) << "the settings are saved";
         const QFileInfo file(QString::fromStdString(run.h.ctx.programFolder + "/Untitled.dmm"));
         EXPECT_EQ(file.exists() ? file.size() : 0, c.rows ? (c.rows + 1) * 111 : 0);
@@ -281,8 +281,8 @@ TEST(DebugMode, QuickensTheRecordingClockAndBeepsPerFrameOnlyWhenHandedIn) {
         ASSERT_TRUE(h.StartWithPort());
         h.Receive("10123;008");
         EXPECT_EQ(h.beeper.count, debug ? 2 : 0) << "a beep per accepted frame";
-        h.w->cmdStart->click();
-        EXPECT_EQ(h.w->MainTimer.interval(), debug ? 10 : 1000);
+        h.w->startButton->click();
+        EXPECT_EQ(h.w->recordTimer.interval(), debug ? 10 : 1000);
     }
 }
 
@@ -293,32 +293,32 @@ TEST(RecordingWindow, ReopenedFileShowsItsLastRowSettingsOnTheBoxes) {
     s.Begin(0);
     WindowUnderTest* f = s.f;
     s.h.Receive("10500;008");
-    f->ChkAVG->click();
-    f->ChkREL->click();  // reference 0.5 V
-    f->TextAlarmHI->setText(QStringLiteral("1.5"));
-    f->OptAlarmHi->click();
-    f->cmdStart->click();
+    f->avgBox->click();
+    f->relBox->click();  // reference 0.5 V
+    f->alarmHighEdit->setText(QStringLiteral("1.5"));
+    f->alarmHighBox->click();
+    f->startButton->click();
     for (int i = 0; i < 3; ++i) {
         s.h.Receive("1070" + std::to_string(i) + ";008");
         s.h.Second();
     }
-    f->cmdStart->click();
+    f->startButton->click();
     s.h.dialogs.answers.push_back(s.SavedFile());
-    f->mSaveAs->trigger();
+    f->saveAsAction->trigger();
 
     Session other;
     other.Begin(0);
     WindowUnderTest* g = other.f;
     other.h.Receive("12000;008");
     ASSERT_TRUE(g->recording->OpenFile(s.SavedFile()).loaded);
-    EXPECT_TRUE(g->ChkAVG->isChecked());
-    EXPECT_TRUE(g->ChkREL->isChecked());
-    EXPECT_TRUE(g->Label2[3]->isEnabled());
-    EXPECT_TRUE(g->OptAlarmHi->isChecked());
-    EXPECT_EQ(g->TextAlarmHI->text().trimmed(), QStringLiteral("1.5"));
-    EXPECT_FALSE(g->OptAlarmLo->isChecked());
+    EXPECT_TRUE(g->avgBox->isChecked());
+    EXPECT_TRUE(g->relBox->isChecked());
+    EXPECT_TRUE(g->statValues[3]->isEnabled());
+    EXPECT_TRUE(g->alarmHighBox->isChecked());
+    EXPECT_EQ(g->alarmHighEdit->text().trimmed(), QStringLiteral("1.5"));
+    EXPECT_FALSE(g->alarmLowBox->isChecked());
     const ScaledText reference = FormatScaled4(0.5);
-    EXPECT_EQ(g->Label2[3]->text().toStdString(), reference.text + reference.prefix)
+    EXPECT_EQ(g->statValues[3]->text().toStdString(), reference.text + reference.prefix)
         << "the file's REL reference";
 }
 

@@ -25,7 +25,7 @@ struct ScheduleRig {
         f = h.w.get();
     }
     ScheduleDialog& Open() {
-        f->cmdAuto->click();
+        f->scheduleButton->click();
         return *f->probe.schedule();
     }
     void SetRow(int i, const char* startDate, const char* startTime, const char* stopDate,
@@ -51,7 +51,7 @@ struct ScheduleRig {
     std::string Stored(const std::string& key) const {
         return h.store.Get("voltaro", "frmAuto", key).value_or("?");
     }
-    bool Recording() const { return f->cmdStart->text() == "STOP"; }
+    bool Recording() const { return f->startButton->text() == "STOP"; }
 };
 
 struct AutoSchedule : ::testing::Test, ScheduleRig {
@@ -62,7 +62,7 @@ struct AutoSchedule : ::testing::Test, ScheduleRig {
 // the recording starts and stops in those seconds, is saved after the last stop, and the
 // schedule ends with the print entries as they were.
 TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
-    f->mPrintGraph->setEnabled(true);
+    f->printGraphAction->setEnabled(true);
     ScheduleDialog& d = Open();
     EXPECT_FALSE(f->window.isEnabled());
     EXPECT_EQ(d.nowLabel->text(), "01/15/2024 10:00:00");
@@ -84,24 +84,24 @@ TEST_F(AutoSchedule, ATestRowArmsStartsStopsAndEnds) {
     EXPECT_EQ(Stored("Starttime2"), "10:00:50");
     EXPECT_EQ(Stored("StopDate2"), "01/15/2024");
     EXPECT_EQ(Stored("StartDate0"), "");
-    EXPECT_TRUE(f->chkAuto->isChecked() && f->chkAuto->isEnabled());
-    EXPECT_FALSE(f->mPrintGraph->isEnabled());
+    EXPECT_TRUE(f->scheduleBox->isChecked() && f->scheduleBox->isEnabled());
+    EXPECT_FALSE(f->printGraphAction->isEnabled());
     EXPECT_TRUE(d.Timer2.isActive());
 
     // The seconds of start and stop are the schedule's own rule; the window follows them.
     for (int s = 1; s <= 50; ++s) Second();
     EXPECT_TRUE(Recording()) << "started at 10:00:50";
-    EXPECT_TRUE(f->MainTimer.isActive());
+    EXPECT_TRUE(f->recordTimer.isActive());
     for (int s = 51; s <= 80; ++s) Second();
     EXPECT_FALSE(Recording()) << "stopped at 10:01:20";
-    EXPECT_FALSE(f->MainTimer.isActive());
+    EXPECT_FALSE(f->recordTimer.isActive());
     EXPECT_GT(f->RecordCount(), 0);
     EXPECT_EQ(QFileInfo(QString::fromStdString(file)).size(), 111 * (f->RecordCount() + 1));
     EXPECT_EQ(Title(), file + " - AutoSave");
     EXPECT_FALSE(d.Timer2.isActive());
-    EXPECT_FALSE(f->chkAuto->isChecked());
-    EXPECT_FALSE(f->chkAuto->isEnabled());
-    EXPECT_TRUE(f->mPrintGraph->isEnabled());
+    EXPECT_FALSE(f->scheduleBox->isChecked());
+    EXPECT_FALSE(f->scheduleBox->isEnabled());
+    EXPECT_TRUE(f->printGraphAction->isEnabled());
 }
 
 // A format error and a span of 7 days keep the dialog open and the schedule off; one second less
@@ -146,27 +146,27 @@ TEST(AutoScheduleChecks, FormatErrorAndTheSevenDayLimit) {
 // Unchecking "AUTO Start/STOP" disarms: the start time passes without a start, and the print
 // entries are as before arming. With readings held, arming offers Save as instead of a new file.
 TEST_F(AutoSchedule, UncheckingTheBoxDisarmsAndHeldReadingsAreSavedAsFirst) {
-    f->cmdStart->click();
+    f->startButton->click();
     for (int s = 0; s < 3; ++s) {
         h.Receive("10123;008");
         h.Second();
     }
-    f->cmdStart->click();
+    f->startButton->click();
     ASSERT_GT(f->RecordCount(), 0);
-    f->mPrtReport->setEnabled(true);
+    f->printReportAction->setEnabled(true);
     ScheduleDialog& d = Open();
     SetRow(0, "01/15/2024", "10:00:10", "01/15/2024", "10:00:20");
     Ok("held.dmm");
     ASSERT_EQ(h.dialogs.asked.size(), 1u);
     EXPECT_EQ(h.dialogs.asked[0].title, "Save File As ");
     ASSERT_TRUE(d.Timer2.isActive());
-    EXPECT_FALSE(f->mPrtReport->isEnabled());
+    EXPECT_FALSE(f->printReportAction->isEnabled());
 
-    f->chkAuto->click();
-    EXPECT_TRUE(f->mPrtReport->isEnabled()) << "the print entries come back with the schedule off";
+    f->scheduleBox->click();
+    EXPECT_TRUE(f->printReportAction->isEnabled()) << "the print entries come back with the schedule off";
     EXPECT_FALSE(d.Timer2.isActive());
-    EXPECT_FALSE(f->chkAuto->isChecked());
-    EXPECT_FALSE(f->chkAuto->isEnabled());
+    EXPECT_FALSE(f->scheduleBox->isChecked());
+    EXPECT_FALSE(f->scheduleBox->isEnabled());
     for (int s = 0; s < 12; ++s) Second();
     EXPECT_FALSE(Recording());
 }
@@ -178,15 +178,15 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
     for (Path path : {Cancel, Escape, CloseBox}) {
         SCOPED_TRACE(path);
         ScheduleDialog& d = Open();
-        ASSERT_TRUE(f->chkAuto->isChecked());
+        ASSERT_TRUE(f->scheduleBox->isChecked());
         SetRow(1, "01/15/2024", "10:00:10", "01/15/2024", std::to_string(path).c_str());
         if (path == Cancel) d.cancelButton->click();
         if (path == Escape) QTest::keyClick(&d, Qt::Key_Escape);
         if (path == CloseBox) d.close();
         EXPECT_FALSE(d.isVisible());
         EXPECT_TRUE(f->window.isEnabled());
-        EXPECT_FALSE(f->chkAuto->isChecked());
-        EXPECT_FALSE(f->chkAuto->isEnabled());
+        EXPECT_FALSE(f->scheduleBox->isChecked());
+        EXPECT_FALSE(f->scheduleBox->isEnabled());
         EXPECT_FALSE(d.Timer2.isActive());
         EXPECT_FALSE(d.Timer1.isActive());
         EXPECT_EQ(Stored("Stoptime1"), std::to_string(path));
@@ -198,7 +198,7 @@ TEST_F(AutoSchedule, EveryClosePathGivesTheWindowBack) {
     EXPECT_TRUE(f->window.isEnabled());
     Fire(f->probe.schedule()->Timer2);
     EXPECT_FALSE(f->probe.schedule()->Timer2.isActive());
-    EXPECT_FALSE(f->chkAuto->isChecked());
+    EXPECT_FALSE(f->scheduleBox->isChecked());
     EXPECT_EQ(Title(), f->recording->store.RecordingFile + " - AutoSave");
     EXPECT_TRUE(h.messages.asked.empty());
 }

@@ -55,47 +55,47 @@ TEST(Screenshots, IdleRecordingAndAlarm) {
 
     h.Receive(VoltsFrame(1.234));
     EXPECT_EQ(f.probe.lcdPanel().DisplayText, "1.234");
-    const QImage firstCell = f.Picture1[0]->Image();
+    const QImage firstCell = f.digitCells[0]->Image();
     EXPECT_GT(CountNear(firstCell, Qt::black), 50) << "the digit 1 is drawn";
-    EXPECT_EQ(f.LabType->text(), "V");
+    EXPECT_EQ(f.unitLabel->text(), "V");
     EXPECT_TRUE(f.window.grab().save(folder + "/main-idle.png"));
 
     // A high limit, flashing and sounding for five seconds after each crossing.
-    f.mAlarmS[1]->trigger();
-    f.TextAlarmHI->setText("2.3");
-    f.OptAlarmHi->click();
-    f.cmdStart->click();
+    f.alarmSignalActions[1]->trigger();
+    f.alarmHighEdit->setText("2.3");
+    f.alarmHighBox->click();
+    f.startButton->click();
     for (int s = 0; s < 80; ++s) {
         h.Receive(VoltsFrame(1.5 + std::sin(s / 8.0)));
         h.Second();
     }
     ASSERT_EQ(f.recording->store.RecordCount, 80);
-    EXPECT_GT(CountNear(f.PicBox->Image(), QColor(255, 0, 0)), 100) << "the trace is drawn in red";
+    EXPECT_GT(CountNear(f.graphView->Image(), QColor(255, 0, 0)), 100) << "the trace is drawn in red";
     EXPECT_TRUE(f.window.grab().save(folder + "/main-recording.png"));
 
     ASSERT_TRUE(f.alarms->HiAlarmOn);
-    Fire(f.AlarmTimer);
-    Fire(f.TimerAlarmFlash);
-    EXPECT_EQ(f.OptAlarmHi->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_TRUE(f.cmdAlarmStop->isVisible());
+    Fire(f.alarmToneTimer);
+    Fire(f.alarmFlashTimer);
+    EXPECT_EQ(f.alarmHighBox->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_TRUE(f.stopToneButton->isVisible());
     EXPECT_TRUE(f.window.grab().save(folder + "/main-alarm.png"));
 
     // Stopped, the graph answers clicks: the 40th reading shows its read-out.
-    f.cmdStart->click();
-    const QPoint at(static_cast<int>((14 + 40) / 120.0 * f.PicBox->width()), f.PicBox->height() / 2);
-    QTest::mouseClick(f.PicBox, Qt::LeftButton, {}, at);
-    EXPECT_TRUE(f.Picture2[0]->isVisible());
-    EXPECT_EQ(f.HScroll1->value(), 40);
-    EXPECT_TRUE(f.Timer1.isActive());
+    f.startButton->click();
+    const QPoint at(static_cast<int>((14 + 40) / 120.0 * f.graphView->width()), f.graphView->height() / 2);
+    QTest::mouseClick(f.graphView, Qt::LeftButton, {}, at);
+    EXPECT_TRUE(f.readoutBoxes[0]->isVisible());
+    EXPECT_EQ(f.graphCursor->value(), 40);
+    EXPECT_TRUE(f.readoutHideTimer.isActive());
     EXPECT_TRUE(f.window.grab().save(folder + "/main-readout.png"));
-    Fire(f.Timer1);
-    EXPECT_FALSE(f.Picture2[0]->isVisible()) << "the read-out hides two seconds later";
-    EXPECT_FALSE(f.Timer1.isActive());
+    Fire(f.readoutHideTimer);
+    EXPECT_FALSE(f.readoutBoxes[0]->isVisible()) << "the read-out hides two seconds later";
+    EXPECT_FALSE(f.readoutHideTimer.isActive());
 
     // Half as large again: every control and font in proportion, the graph drawn anew.
     const QSize design = f.window.size();
     f.window.resize(design * 3 / 2);
-    EXPECT_GT(CountNear(f.PicBox->Image(), QColor(255, 0, 0)), 150);
+    EXPECT_GT(CountNear(f.graphView->Image(), QColor(255, 0, 0)), 150);
     EXPECT_TRUE(f.window.grab().save(folder + "/main-resized.png"));
 }
 

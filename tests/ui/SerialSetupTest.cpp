@@ -25,7 +25,7 @@ TEST(PortScan, NoOpenablePortEndsTheProgramWithAllPortsInUseOutsideDebugMode) {
         ASSERT_EQ(h.messages.asked.size(), 1u);
         EXPECT_EQ(h.messages.asked[0].message, "All Ports in Use!");
         EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
-        EXPECT_FALSE(h.w->Timer3.isActive()) << "the load stops before the port timer";
+        EXPECT_FALSE(h.w->portOpenDelay.isActive()) << "the load stops before the port timer";
     }
 }
 
@@ -36,12 +36,12 @@ TEST(PortScan, StoredPortThatCannotOpenMovesToTheFirstThatCan) {
     ASSERT_TRUE(h.Start());
     WindowUnderTest& f = *h.w;
     EXPECT_EQ(f.settings.PortText, "2");
-    EXPECT_EQ(f.TxtCOM->text(), "COM2");
-    EXPECT_EQ(f.VScroll1->value(), -2);
+    EXPECT_EQ(f.portEdit->text(), "COM2");
+    EXPECT_EQ(f.portSpinner->value(), -2);
     EXPECT_TRUE(f.dialogs.setup->portOptions[2]->isChecked());
     EXPECT_FALSE(f.dialogs.setup->portOptions[5]->isEnabled());
     EXPECT_TRUE(f.dialogs.setup->portOptions[3]->isEnabled());
-    Fire(f.Timer3);
+    Fire(f.portOpenDelay);
     EXPECT_EQ(h.MainPort().openedPort, 2);
 }
 
@@ -51,8 +51,8 @@ struct SetupDialog : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(h.Start());
         f = h.w.get();
-        Fire(f->Timer3);
-        f->mComm->trigger();
+        Fire(f->portOpenDelay);
+        f->serialSetupAction->trigger();
     }
 };
 
@@ -82,7 +82,7 @@ TEST_F(SetupDialog, CancelForgetsTheClickedChoicesButNotWhatASaveMeanwhileRememb
     f->dialogs.setup->portOptions[4]->click();
     f->dialogs.setup->parityOptions[2]->click();
     f->recording->store.AutoSaveTick = 1;
-    Fire(f->TimerAutoSave);  // the timers run on behind the dialog
+    Fire(f->autoSaveTimer);  // the timers run on behind the dialog
     const std::string saved = f->recording->store.RecordingFile;
     ASSERT_EQ(f->settings.RecentFiles[0], saved);
     f->dialogs.setup->cancelButton->click();
@@ -104,11 +104,11 @@ TEST(PortSpinner, ShowsAndStepsFromAPortBeyondEight) {
             .IniWriteRaw("Communications", "Port", std::to_string(port));
         ASSERT_TRUE(h.StartWithPort());
         WindowUnderTest& f = *h.w;
-        EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port));
-        EXPECT_EQ(f.VScroll1->value(), -port);
+        EXPECT_EQ(f.portEdit->text().toStdString(), "COM" + std::to_string(port));
+        EXPECT_EQ(f.portSpinner->value(), -port);
         ASSERT_EQ(h.MainPort().openedPort, port);
-        f.VScroll1->setValue(f.VScroll1->value() + 1);  // one step down
-        EXPECT_EQ(f.TxtCOM->text().toStdString(), "COM" + std::to_string(port - 1));
+        f.portSpinner->setValue(f.portSpinner->value() + 1);  // one step down
+        EXPECT_EQ(f.portEdit->text().toStdString(), "COM" + std::to_string(port - 1));
         EXPECT_EQ(h.MainPort().openedPort, port - 1);
     }
 }

@@ -45,7 +45,7 @@ void CloseBy(Close how, QDialog* dialog, QPushButton* cancel) {
 }
 
 TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleAreStoredAndTheIntervalTakesEffect) {
-    f->mScaling->trigger();
+    f->scalingAction->trigger();
     GraphScalingDialog& d = *f->dialogs.scaling;
     ASSERT_TRUE(d.isVisible());
     EXPECT_FALSE(f->window.isEnabled());
@@ -62,7 +62,7 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleAreStoredAndTheIntervalTakesE
     EXPECT_EQ(Stored("frmScaling", "Xaxis1"), "51");
     EXPECT_EQ(Stored("frmScaling", "StopLO"), "1");
 
-    f->cmdStart->click();
+    f->startButton->click();
     for (int s = 1; s <= 16; ++s) {
         h.Receive(k0123);
         h.Second();
@@ -73,7 +73,7 @@ TEST_F(SetupDialogs, ScalingIntervalAndOverloadRuleAreStoredAndTheIntervalTakesE
 // A typed interval the spinners cannot hold: OK says the range and stays; nothing is stored, and
 // the dialog shows the stored interval when it opens again.
 TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
-    f->mScaling->trigger();
+    f->scalingAction->trigger();
     GraphScalingDialog& d = *f->dialogs.scaling;
     d.intervalBoxes[0]->clear();
     QTest::keyClicks(d.intervalBoxes[0], "-5");
@@ -84,12 +84,12 @@ TEST_F(SetupDialogs, ScalingRefusesATypedIntervalOutsideItsRange) {
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Stored("frmScaling", "Xaxis0"), "?");
     d.close();
-    f->mScaling->trigger();
+    f->scalingAction->trigger();
     EXPECT_EQ(d.intervalBoxes[0]->text(), "0");
 }
 
 TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
-    f->mScaling->trigger();
+    f->scalingAction->trigger();
     GraphScalingDialog& d = *f->dialogs.scaling;
     d.yAxisOptions[2]->click();
     EXPECT_TRUE(d.highLimitBox->isEnabled());
@@ -117,7 +117,7 @@ TEST_F(SetupDialogs, ScalingRangeLimitsAreCheckedBeforeTheyAreStored) {
 TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
     for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
         SCOPED_TRACE(static_cast<int>(how));
-        f->mScaling->trigger();
+        f->scalingAction->trigger();
         f->dialogs.scaling->yAxisOptions[2]->click();
         f->dialogs.scaling->highLimitBox->setText("9");
         f->dialogs.scaling->intervalBoxes[0]->setText("3");
@@ -128,7 +128,7 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
         EXPECT_EQ(f->dialogs.scaling->highLimitBox->text(), "4");
         EXPECT_EQ(f->dialogs.scaling->intervalBoxes[0]->text(), "0");
 
-        f->mDateTime->trigger();
+        f->dateTimeAction->trigger();
         f->dialogs.dateTime->formatList->setCurrentRow(16);
         EXPECT_EQ(f->dialogs.dateTime->windowTitle(), "10:00:00AM 01/15/2024") << "the sample";
         ASSERT_FALSE(f->window.isEnabled());
@@ -136,7 +136,7 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
         EXPECT_FALSE(f->dialogs.dateTime->isVisible());
         EXPECT_TRUE(f->window.isEnabled());
 
-        f->mAutoSave->trigger();
+        f->autoSaveAction->trigger();
         EXPECT_TRUE(f->dialogs.autoSave->Check1->isChecked());
         f->dialogs.autoSave->Check1->setChecked(false);
         ASSERT_FALSE(f->window.isEnabled());
@@ -146,7 +146,7 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
         EXPECT_EQ(f->settings.AutoSave, 1) << "a cancelled tick is not saved at exit";
     }
     // The order of a date entry never confirmed does not reach the rows.
-    f->cmdStart->click();
+    f->startButton->click();
     h.Receive(k0123);
     h.Second();
     ASSERT_EQ(Rows(), 1);
@@ -156,7 +156,7 @@ TEST_F(SetupDialogs, EveryWayOfClosingDiscardsEditsAndEnablesTheWindow) {
 // From the print-range dialog: the scaling dialog closes back to it, the main window stays off.
 TEST_F(SetupDialogs, ScalingOpenedFromPrintRangeGivesItBackItsTurn) {
     for (bool ok : {true, false}) {
-        f->mPrintGraph->trigger();
+        f->printGraphAction->trigger();
         f->dialogs.printRange->scalingButton->click();
         ASSERT_TRUE(f->dialogs.scaling->isVisible());
         EXPECT_FALSE(f->dialogs.printRange->isEnabled());
@@ -171,7 +171,7 @@ TEST_F(SetupDialogs, ScalingOpenedFromPrintRangeGivesItBackItsTurn) {
 }
 
 TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
-    f->mDateTime->trigger();
+    f->dateTimeAction->trigger();
     f->dialogs.dateTime->formatList->setCurrentRow(16);
     f->dialogs.dateTime->Option1[1]->click();  // 24 hours
     f->dialogs.dateTime->okButton->click();
@@ -180,15 +180,15 @@ TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
     EXPECT_EQ(Stored("frmMain", "DateofTime"), "False");
     EXPECT_EQ(Stored("frmMain", "DateF"), "MM/DD/YYYY");
     EXPECT_EQ(Stored("frmMain", "TimeF"), "HH:MM:SS");
-    f->cmdStart->click();
+    f->startButton->click();
     h.Receive(k0123);
     h.Second();
     ASSERT_EQ(Rows(), 1);
     EXPECT_EQ(f->recording->store.Text(1, Field::Date), "01/15/2024");
 
     // The 12-hour clock reopens as stored.
-    f->cmdStart->click();
-    f->mDateTime->trigger();
+    f->startButton->click();
+    f->dateTimeAction->trigger();
     EXPECT_EQ(f->dialogs.dateTime->formatList->currentRow(), 16);
     EXPECT_TRUE(f->dialogs.dateTime->Option1[1]->isChecked());
     f->dialogs.dateTime->Option1[0]->click();
@@ -197,7 +197,7 @@ TEST_F(SetupDialogs, DateTimeFormatAppliesToNewRowsAndIsStored) {
 }
 
 TEST_F(SetupDialogs, AutoSaveConfirmedIsStored) {
-    f->mAutoSave->trigger();
+    f->autoSaveAction->trigger();
     EXPECT_EQ(f->dialogs.autoSave->windowTitle(), "AutoSave");
     f->dialogs.autoSave->Check1->setChecked(false);
     f->dialogs.autoSave->okButton->click();
@@ -207,8 +207,8 @@ TEST_F(SetupDialogs, AutoSaveConfirmedIsStored) {
 
 TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
     h.Receive(k0123);
-    ASSERT_TRUE(f->ChkdB->isEnabled());
-    f->ChkdB->click();
+    ASSERT_TRUE(f->decibelsBox->isEnabled());
+    f->decibelsBox->click();
     DecibelDialog& d = *f->dialogs.deciBels;
     ASSERT_TRUE(d.isVisible());
     EXPECT_TRUE(d.modeOptions[2]->isChecked()) << "Relative Mode by default";
@@ -223,28 +223,28 @@ TEST_F(SetupDialogs, DecibelsChoiceReachesPanelScalingAndStore) {
     EXPECT_FALSE(f->dialogs.scaling->yAxisOptions[0]->isEnabled());
 
     // Relative Mode switches REL on.
-    f->ChkdB->click();
+    f->decibelsBox->click();
     EXPECT_TRUE(f->dialogs.scaling->yAxisOptions[0]->isEnabled()) << "decibels off: Meter Range again";
-    f->ChkdB->click();
+    f->decibelsBox->click();
     EXPECT_TRUE(d.modeOptions[1]->isChecked());
     d.modeOptions[2]->click();
     d.okButton->click();
-    EXPECT_TRUE(f->ChkREL->isChecked());
-    f->ChkdB->click();
+    EXPECT_TRUE(f->relBox->isChecked());
+    f->decibelsBox->click();
     EXPECT_FALSE(d.isVisible());
 
     // Escape and the close box cancel: decibels are switched off.
     for (Close how : {Close::Cancel, Close::Escape, Close::CloseBox}) {
-        f->ChkdB->click();
-        ASSERT_TRUE(f->ChkdB->isChecked());
+        f->decibelsBox->click();
+        ASSERT_TRUE(f->decibelsBox->isChecked());
         CloseBy(how, &d, d.cancelButton);
         EXPECT_FALSE(d.isVisible());
-        EXPECT_FALSE(f->ChkdB->isChecked());
+        EXPECT_FALSE(f->decibelsBox->isChecked());
     }
 }
 
 TEST_F(SetupDialogs, DbTestPrintsTheConversionTable) {
-    f->mDbTest->trigger();
+    f->decibelTableAction->trigger();
     ASSERT_TRUE(f->dialogs.dbTest->isVisible());
     f->dialogs.dbTest->testButton->click();
     EXPECT_EQ(f->dialogs.dbTest->tableText->toPlainText().split('\n').size(), 20);

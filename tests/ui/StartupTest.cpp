@@ -17,24 +17,24 @@ TEST(Startup, PortOpensOnlyWhenTimer3FiresTwoSecondsAfterLoad) {
     ASSERT_TRUE(h.Start());
     WindowUnderTest& f = *h.w;
     EXPECT_FALSE(h.MainPort().PortOpen());
-    EXPECT_TRUE(f.Timer3.isActive());
-    EXPECT_EQ(f.Timer3.interval(), 2000);
-    EXPECT_TRUE(f.TimerDMM.isActive());
-    EXPECT_EQ(f.TimerDMM.interval(), 500);
+    EXPECT_TRUE(f.portOpenDelay.isActive());
+    EXPECT_EQ(f.portOpenDelay.interval(), 2000);
+    EXPECT_TRUE(f.pollTimer.isActive());
+    EXPECT_EQ(f.pollTimer.interval(), 500);
 
-    Fire(f.Timer3);
+    Fire(f.portOpenDelay);
     EXPECT_TRUE(h.MainPort().PortOpen());
     EXPECT_EQ(h.MainPort().openedPort, 2);
     EXPECT_EQ(h.MainPort().openedSettings, "2400,O,7,1");
-    EXPECT_FALSE(f.Timer3.isActive()) << "Timer3 fires once";
-    EXPECT_EQ(f.TxtCOM->text(), "COM2");
+    EXPECT_FALSE(f.portOpenDelay.isActive()) << "Timer3 fires once";
+    EXPECT_EQ(f.portEdit->text(), "COM2");
 }
 
 TEST(Startup, TestBoxIsShownOnlyInDebugMode) {
     for (bool debug : {false, true}) {
         ProgramHarness h(debug);
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.w->Check1->isVisibleTo(h.form.get()), debug);
+        EXPECT_EQ(h.w->testModeBox->isVisibleTo(h.form.get()), debug);
     }
 }
 
@@ -42,13 +42,13 @@ TEST(Startup, ProductTitleDropsTheLastSixCharacters) {
     ProgramHarness h;
     h.store.Save("voltaro", "voltaro", "voltaro", "Bench Meter 2000 x86-64");
     ASSERT_TRUE(h.Start());
-    h.w->mAbout->trigger();
+    h.w->aboutAction->trigger();
     EXPECT_EQ(static_cast<AboutDialog&>(*h.w->dialogs.about).titleLabel->text(), "Bench Meter 2000 ");
 
     ProgramHarness shortTitle;
     shortTitle.store.Save("voltaro", "voltaro", "voltaro", "abc");
     ASSERT_TRUE(shortTitle.Start());
-    shortTitle.w->mAbout->trigger();
+    shortTitle.w->aboutAction->trigger();
     EXPECT_EQ(static_cast<AboutDialog&>(*shortTitle.w->dialogs.about).titleLabel->text(), "");
 }
 
@@ -56,21 +56,21 @@ TEST(PortSpinner, OneStepReopensTheNextPortAndStopsAtTheEnds) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
     WindowUnderTest& f = *h.w;
-    f.VScroll1->setValue(-2);
-    Fire(f.Timer3);
+    f.portSpinner->setValue(-2);
+    Fire(f.portOpenDelay);
     ASSERT_EQ(h.MainPort().openedPort, 2);
 
-    f.VScroll1->setValue(-3);  // one step up
+    f.portSpinner->setValue(-3);  // one step up
     EXPECT_TRUE(h.MainPort().PortOpen());
     EXPECT_EQ(h.MainPort().openedPort, 3);
-    EXPECT_EQ(f.TxtCOM->text(), "COM3");
-    EXPECT_TRUE(f.VScroll1->isEnabled());
+    EXPECT_EQ(f.portEdit->text(), "COM3");
+    EXPECT_TRUE(f.portSpinner->isEnabled());
 
-    f.VScroll1->setValue(-9);
-    EXPECT_EQ(f.VScroll1->value(), -8) << "no port beyond COM8";
+    f.portSpinner->setValue(-9);
+    EXPECT_EQ(f.portSpinner->value(), -8) << "no port beyond COM8";
     EXPECT_EQ(h.MainPort().openedPort, 8);
-    f.VScroll1->setValue(0);
-    EXPECT_EQ(f.VScroll1->value(), -1) << "no port below COM1";
+    f.portSpinner->setValue(0);
+    EXPECT_EQ(f.portSpinner->value(), -1) << "no port below COM1";
     EXPECT_EQ(h.MainPort().openedPort, 1);
 }
 
@@ -84,7 +84,7 @@ TEST(Help, ContentsOpensTheHelpFileBesideTheProgramOrSaysThereIsNoBrowser) {
             started.push_back(a);
         };
         ASSERT_TRUE(h.Start());
-        h.w->mContents->trigger();
+        h.w->contentsAction->trigger();
         if (QFile::exists(browser)) {
             EXPECT_TRUE(h.messages.asked.empty());
             EXPECT_EQ(started,

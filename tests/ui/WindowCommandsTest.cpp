@@ -54,11 +54,11 @@ TEST(DecimalAndSetupDialogs, EscapeAndTheCloseBoxCancelAndGiveTheWindowBack) {
             WindowUnderTest& f = *h.w;
             QDialog* dialog = nullptr;
             if (which == Decimal) {
-                f.mSeledec->trigger();
+                f.separatorAction->trigger();
                 f.dialogs.seleDim->Option1[1]->setChecked(true);
                 dialog = f.dialogs.seleDim.get();
             } else {
-                f.mComm->trigger();
+                f.serialSetupAction->trigger();
                 f.dialogs.setup->parityOptions[2]->click();
                 if (which == SetupTesting) f.dialogs.setup->testButton->click();
                 dialog = f.dialogs.setup.get();
@@ -84,7 +84,7 @@ TEST(CommTestWindow, TakesTheLineFromTheMainWindowAndGivesItBack) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
     WindowUnderTest& f = *h.w;
-    QTest::mouseClick(f.Image1, Qt::LeftButton);
+    QTest::mouseClick(f.logo, Qt::LeftButton);
     ASSERT_TRUE(f.probe.lineMonitor() && f.probe.lineMonitor()->isVisible());
     EXPECT_EQ(f.probe.lineMonitor()->windowTitle(), "CommPort Revice Data");
     EXPECT_FALSE(h.MainPort().PortOpen());
@@ -111,7 +111,7 @@ TEST(SetupLineTest, PollsTheDialogsPortUntilStop) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
     WindowUnderTest& f = *h.w;
-    f.mComm->trigger();
+    f.serialSetupAction->trigger();
     f.dialogs.setup->testButton->click();
     ScriptedSerialPort& own = *h.ports.at(1);
     EXPECT_TRUE(f.acquisition->Running);
@@ -134,32 +134,32 @@ TEST(SetupLineTest, ARecordingGoesOnRunningThroughTheTest) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
     WindowUnderTest& f = *h.w;
-    f.cmdStart->click();
-    f.mComm->trigger();
+    f.startButton->click();
+    f.serialSetupAction->trigger();
     f.dialogs.setup->testButton->click();
     f.dialogs.setup->stopTestButton->click();
     EXPECT_TRUE(f.acquisition->Running);
-    EXPECT_EQ(f.cmdStart->text(), "STOP");
+    EXPECT_EQ(f.startButton->text(), "STOP");
 }
 
 TEST(AlarmsOnTheWindow, LimitsAreStoredAtEachEditAndTheSignalChoiceOnItsClick) {
     ProgramHarness h;
     ASSERT_TRUE(h.Start());
     WindowUnderTest& f = *h.w;
-    EXPECT_EQ(f.TextAlarmHI->text(), "4") << "the graph's limits stand in";
-    EXPECT_EQ(f.TextAlarmLO->text(), "-4");
-    f.TextAlarmHI->setText("2.5");
+    EXPECT_EQ(f.alarmHighEdit->text(), "4") << "the graph's limits stand in";
+    EXPECT_EQ(f.alarmLowEdit->text(), "-4");
+    f.alarmHighEdit->setText("2.5");
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "AlarmHI"), "2.5");
-    f.mAlarmS[2]->trigger();
-    EXPECT_FALSE(f.mAlarmS[0]->isChecked());
-    EXPECT_TRUE(f.mAlarmS[2]->isChecked());
+    f.alarmSignalActions[2]->trigger();
+    EXPECT_FALSE(f.alarmSignalActions[0]->isChecked());
+    EXPECT_TRUE(f.alarmSignalActions[2]->isChecked());
     EXPECT_EQ(h.store.Get("voltaro", "frmMain", "ALARMS2"), "True");
 
     ProgramHarness next;
     next.store = h.store;
     ASSERT_TRUE(next.Start());
-    EXPECT_EQ(next.w->TextAlarmHI->text(), "2.5");
-    EXPECT_TRUE(next.w->mAlarmS[2]->isChecked());
+    EXPECT_EQ(next.w->alarmHighEdit->text(), "2.5");
+    EXPECT_TRUE(next.w->alarmSignalActions[2]->isChecked());
     EXPECT_EQ(next.w->alarms->AlarmMode, 2);
 }
 
@@ -167,28 +167,28 @@ TEST(AlarmsOnTheWindow, LowLimitFlashesBlueAndAClickOnTheWindowEndsTheTone) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
     WindowUnderTest& f = *h.w;
-    f.mAlarmS[1]->trigger();
-    f.TextAlarmLO->setText("0.5");
-    f.OptAlarmLo->click();
-    f.cmdStart->click();
+    f.alarmSignalActions[1]->trigger();
+    f.alarmLowEdit->setText("0.5");
+    f.alarmLowBox->click();
+    f.startButton->click();
     h.Receive("10123;008");
     h.Second();
     ASSERT_TRUE(f.alarms->LoAlarmOn);
-    EXPECT_TRUE(f.AlarmTimer.isActive());
-    Fire(f.TimerAlarmFlash);
-    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    Fire(f.TimerAlarmFlash);
-    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    Fire(f.AlarmTimer);
-    EXPECT_TRUE(f.cmdAlarmStop->isVisible());
+    EXPECT_TRUE(f.alarmToneTimer.isActive());
+    Fire(f.alarmFlashTimer);
+    EXPECT_EQ(f.alarmLowBox->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    Fire(f.alarmFlashTimer);
+    EXPECT_EQ(f.alarmLowBox->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    Fire(f.alarmToneTimer);
+    EXPECT_TRUE(f.stopToneButton->isVisible());
     QTest::mousePress(&f.window, Qt::LeftButton, {}, QPoint(2, f.window.height() - 60));  // the background
-    EXPECT_FALSE(f.AlarmTimer.isActive()) << "a click on the background stops the tone";
-    f.cmdAlarmStop->click();
-    EXPECT_FALSE(f.cmdAlarmStop->isVisible());
-    Fire(f.TimerAlarmFlash);
-    EXPECT_EQ(f.OptAlarmLo->palette().color(QPalette::WindowText), QColor(0, 0, 255))
+    EXPECT_FALSE(f.alarmToneTimer.isActive()) << "a click on the background stops the tone";
+    f.stopToneButton->click();
+    EXPECT_FALSE(f.stopToneButton->isVisible());
+    Fire(f.alarmFlashTimer);
+    EXPECT_EQ(f.alarmLowBox->palette().color(QPalette::WindowText), QColor(0, 0, 255))
         << "it goes on flashing";
-    f.cmdStart->click();  // STOP clears the alarm
+    f.startButton->click();  // STOP clears the alarm
     EXPECT_FALSE(f.alarms->LoAlarmOn);
 }
 
@@ -196,22 +196,22 @@ TEST(GraphCursor, ScrollingAfterStopShowsTheRowUnderTheCursor) {
     ProgramHarness h;
     ASSERT_TRUE(h.StartWithPort());
     WindowUnderTest& f = *h.w;
-    f.cmdStart->click();
+    f.startButton->click();
     for (const char* frame : {"11000;008", "12000;008", "13000;008"}) {
         h.Receive(frame);
         h.Second();
     }
-    f.cmdStart->click();
-    f.HScroll1->setValue(1);
+    f.startButton->click();
+    f.graphCursor->setValue(1);
     EXPECT_EQ(f.probe.lcdPanel().DisplayText, "1.000");
-    EXPECT_EQ(f.LabSH->text(), "1");
-    f.HScroll1->setValue(2);
+    EXPECT_EQ(f.cursorLabel->text(), "1");
+    f.graphCursor->setValue(2);
     EXPECT_EQ(f.probe.lcdPanel().DisplayText, "2.000");
 
     // A live frame, then the meter falls silent: the row under the cursor is no new reading.
     h.Receive("13500;008");
-    f.HScroll1->setValue(1);
-    f.cmdStart->click();
+    f.graphCursor->setValue(1);
+    f.startButton->click();
     h.Second();
     EXPECT_EQ(f.recording->store.RecordCount, 3);
 }

@@ -31,51 +31,51 @@ struct MainWindowLayout : ::testing::Test {
 
 TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
     // clang-format off
-    EXPECT_EQ(Captions(form.mfile), (QStringList{"New", "Open", "Close", "-", "Import Readings", "Export Readings",
+    EXPECT_EQ(Captions(form.fileMenu), (QStringList{"New", "Open", "Close", "-", "Import Readings", "Export Readings",
         "-", "Save", "Save as ...", "-", "Print Screen", "Print Graph", "Printer Report", "-", "Delete File", "-",
         "", "", "", "", "", "", "-", "Exit"}));
     // clang-format on
-    EXPECT_EQ(Captions(form.mSetup), (QStringList{"Communications", "Scaling", "Date/Time", "Select Decimal ",
+    EXPECT_EQ(Captions(form.setupMenu), (QStringList{"Communications", "Scaling", "Date/Time", "Select Decimal ",
                                                   "Alarm Signals", "AutoSave"}));
-    EXPECT_EQ(Captions(form.mAlarmSignals),
+    EXPECT_EQ(Captions(form.alarmSignalsMenu),
               (QStringList{"Continuous", "5 Second Audible and Flash", "no Audible/Flash"}));
-    EXPECT_EQ(Captions(form.MHelp), (QStringList{"Contents", "About", "Db Test"}));
+    EXPECT_EQ(Captions(form.helpMenu), (QStringList{"Contents", "About", "Db Test"}));
     // The recent-file entries and their separator appear only once a file is remembered.
-    for (QAction* a : form.mfilelist) EXPECT_FALSE(a->isVisible());
+    for (QAction* a : form.recentFileActions) EXPECT_FALSE(a->isVisible());
 }
 
 TEST_F(MainWindowLayout, ControlsCarryTheirCaptionsAndStartIdle) {
     const std::pair<QString, const char*> captions[] = {
-        {form.Frame3->title(), "READING-DIGITAL DISPLAY"},
-        {form.Frame1->title(), "ALARM LIMITS"},
-        {form.cmdStart->text(), "START"},
-        {form.cmdStop->text(), "STOP"},
-        {form.cmdAuto->text(), "Auto Setup"},
-        {form.chkAuto->text(), "AUTO Start/STOP"},
-        {form.cmdAlarmStop->text(), "Stop Alarm Tone"},
-        {form.ChkREL->text(), "REL"},
-        {form.chkMIN->text(), "MIN"},
-        {form.chkMAX->text(), "MAX"},
-        {form.ChkAVG->text(), "AVG"},
-        {form.ChkdB->text(), "Decibels"},
-        {form.PicBox->toolTip(), "Click here"},
+        {form.readingGroup->title(), "READING-DIGITAL DISPLAY"},
+        {form.alarmGroup->title(), "ALARM LIMITS"},
+        {form.startButton->text(), "START"},
+        {form.stopButton->text(), "STOP"},
+        {form.scheduleButton->text(), "Auto Setup"},
+        {form.scheduleBox->text(), "AUTO Start/STOP"},
+        {form.stopToneButton->text(), "Stop Alarm Tone"},
+        {form.relBox->text(), "REL"},
+        {form.minBox->text(), "MIN"},
+        {form.maxBox->text(), "MAX"},
+        {form.avgBox->text(), "AVG"},
+        {form.decibelsBox->text(), "Decibels"},
+        {form.graphView->toolTip(), "Click here"},
     };
     for (const auto& [shown, caption] : captions) EXPECT_EQ(shown, caption);
     // Hidden or greyed until there is something to do.
-    for (QWidget* w : {static_cast<QWidget*>(form.cmdAlarmStop), static_cast<QWidget*>(form.Check1),
-                       static_cast<QWidget*>(form.Picture2[0]), static_cast<QWidget*>(form.Picture2[1])})
+    for (QWidget* w : {static_cast<QWidget*>(form.stopToneButton), static_cast<QWidget*>(form.testModeBox),
+                       static_cast<QWidget*>(form.readoutBoxes[0]), static_cast<QWidget*>(form.readoutBoxes[1])})
         EXPECT_FALSE(w->isVisibleTo(&form.window)) << w->objectName().toStdString();
-    EXPECT_FALSE(form.cmdStop->isEnabled());
-    EXPECT_EQ(form.VScroll1->minimum(), -8);
-    EXPECT_EQ(form.VScroll1->maximum(), -1);
+    EXPECT_FALSE(form.stopButton->isEnabled());
+    EXPECT_EQ(form.portSpinner->minimum(), -8);
+    EXPECT_EQ(form.portSpinner->maximum(), -1);
 }
 
 TEST_F(MainWindowLayout, GraphAndReadOutBoxesStandWhereDesigned) {
     // Twips of the design: the graph 60..9450 across and 3180..6765 down, the read-out boxes
     // over it, 1932 x 1035 at 3240 from the top.
-    EXPECT_EQ(form.PicBox->geometry(), MainWindow::FromTwips(60, 3180, 9390, 3585));
-    EXPECT_EQ(form.Picture2[0]->geometry(), MainWindow::FromTwips(2670, 3240, 1932, 1035));
-    EXPECT_EQ(form.Picture2[1]->geometry(), MainWindow::FromTwips(720, 3240, 1932, 1035));
+    EXPECT_EQ(form.graphView->geometry(), MainWindow::FromTwips(60, 3180, 9390, 3585));
+    EXPECT_EQ(form.readoutBoxes[0]->geometry(), MainWindow::FromTwips(2670, 3240, 1932, 1035));
+    EXPECT_EQ(form.readoutBoxes[1]->geometry(), MainWindow::FromTwips(720, 3240, 1932, 1035));
     // Every control lies inside the window's design area.
     const QRect area =
         MainWindow::FromTwips(0, 0, MainWindow::kDesignWidthTwips, MainWindow::kDesignHeightTwips);
@@ -129,9 +129,9 @@ TEST(ProportionalLayout, RepeatedResizesScaleFromTheDesignAndReturnToIt) {
     form.window.resize(designSize.width() * 2, designSize.height() * 2);
     // Twice as wide: the graph box is twice as wide; the band above the controls is not
     // scaled, so heights grow a little more than twice.
-    EXPECT_NEAR(form.PicBox->width(), 2 * MainWindow::FromTwips(0, 0, 9390, 0).width(), 2);
-    EXPECT_GT(form.PicBox->height(), 2 * MainWindow::FromTwips(0, 0, 0, 3585).height() - 2);
-    EXPECT_GT(form.cmdStart->font().pointSizeF(), 10.0);
+    EXPECT_NEAR(form.graphView->width(), 2 * MainWindow::FromTwips(0, 0, 9390, 0).width(), 2);
+    EXPECT_GT(form.graphView->height(), 2 * MainWindow::FromTwips(0, 0, 0, 3585).height() - 2);
+    EXPECT_GT(form.startButton->font().pointSizeF(), 10.0);
 
     for (int i = 0; i < 5; ++i) {
         form.window.resize(designSize.width() * 3 / 4 + i * 37, designSize.height() * 2 / 3 + i * 23);
@@ -152,7 +152,7 @@ TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
     ProgramHarness first;
     ASSERT_TRUE(first.Start());
     first.form->setGeometry(40, 30, 957, 762);  // half as large again as the design
-    first.w->mExit->trigger();
+    first.w->exitAction->trigger();
     ASSERT_TRUE(first.form->IsEnded());
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Width"), std::to_string(957 * 15));
     EXPECT_EQ(first.store.Get("voltaro", "frmMain", "Height"), std::to_string(762 * 15 + 690));
@@ -161,8 +161,8 @@ TEST(Placement, TheWindowComesBackWhereAndAsLargeAsItWasLeftInProportion) {
     next.store = first.store;
     ASSERT_TRUE(next.Start());
     EXPECT_EQ(next.form->size(), QSize(957, 762));
-    EXPECT_NEAR(next.w->PicBox->width(), 939, 2) << "the controls follow the restored size at once";
-    EXPECT_NEAR(next.w->PicBox->y(), 318, 2);
+    EXPECT_NEAR(next.w->graphView->width(), 939, 2) << "the controls follow the restored size at once";
+    EXPECT_NEAR(next.w->graphView->y(), 318, 2);
 }
 
 }  // namespace

@@ -26,14 +26,14 @@ DialogHost::DialogHost(MainWindow& window) : QObject(&window), w_(window) {}
 DialogHost::~DialogHost() = default;
 
 void DialogHost::Connect() {
-    connect(w_.mAbout, &QAction::triggered, this, &DialogHost::ShowAbout);
-    connect(w_.mComm, &QAction::triggered, this, &DialogHost::ShowSetup);
-    connect(w_.mSeledec, &QAction::triggered, this, &DialogHost::ShowSeparator);
-    connect(w_.mScaling, &QAction::triggered, this, &DialogHost::ShowScaling);
-    connect(w_.mDateTime, &QAction::triggered, this, &DialogHost::ShowDateTime);
-    connect(w_.mAutoSave, &QAction::triggered, this, &DialogHost::ShowAutoSave);
-    connect(w_.mDbTest, &QAction::triggered, this, &DialogHost::ShowDecibelTable);
-    connect(w_.mPrintGraph, &QAction::triggered, this, &DialogHost::ShowPrintGraph);
+    connect(w_.aboutAction, &QAction::triggered, this, &DialogHost::ShowAbout);
+    connect(w_.serialSetupAction, &QAction::triggered, this, &DialogHost::ShowSetup);
+    connect(w_.separatorAction, &QAction::triggered, this, &DialogHost::ShowSeparator);
+    connect(w_.scalingAction, &QAction::triggered, this, &DialogHost::ShowScaling);
+    connect(w_.dateTimeAction, &QAction::triggered, this, &DialogHost::ShowDateTime);
+    connect(w_.autoSaveAction, &QAction::triggered, this, &DialogHost::ShowAutoSave);
+    connect(w_.decibelTableAction, &QAction::triggered, this, &DialogHost::ShowDecibelTable);
+    connect(w_.printGraphAction, &QAction::triggered, this, &DialogHost::ShowPrintGraph);
 }
 
 void DialogHost::Place(QWidget* dialog, const std::string& name) {
@@ -77,9 +77,9 @@ void DialogHost::LoadSetup() {
     for (int n = 0; n <= 10; ++n) setup->labDevice[n]->setText(QString::fromStdString(ports.Device(n)));
     Place(setup.get(), "frmSetup");
     connect(setup.get(), &SerialSetupDialog::settingsConfirmed, &w_, &MainWindow::SetupConfirmed);
-    connect(setup.get(), &SerialSetupDialog::testStarted, &w_, &MainWindow::SetupTestStart);
-    connect(setup.get(), &SerialSetupDialog::testStopped, &w_, &MainWindow::SetupTestStop);
-    connect(&setup->Timer1, &QTimer::timeout, &w_, &MainWindow::SetupTestPoll);
+    connect(setup.get(), &SerialSetupDialog::testStarted, &w_, &MainWindow::StartLineMonitor);
+    connect(setup.get(), &SerialSetupDialog::testStopped, &w_, &MainWindow::StopLineMonitor);
+    connect(&setup->Timer1, &QTimer::timeout, &w_, &MainWindow::PollLineMonitor);
     connect(setup.get(), &SerialSetupDialog::closed, this, [this] {
         SavePlacement(setup.get(), "frmSetup");
         Closed();
@@ -124,7 +124,7 @@ void DialogHost::ShowSeparator() {
 void DialogHost::ShowAbout() {
     if (!about) {
         const QString version = AboutVersionText(QString::fromStdString(w_.ctx.executablePath));
-        about = std::make_unique<AboutDialog>(Latin1(w_.ProductTitle), version, LogoPicture(QSize(96, 48)));
+        about = std::make_unique<AboutDialog>(Latin1(w_.productTitle), version, LogoPicture(QSize(96, 48)));
     }
     about->show();
     about->raise();

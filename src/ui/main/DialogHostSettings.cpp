@@ -33,7 +33,7 @@ void DialogHost::ReadScalingSettings() {
     if (!scaling) {
         scaling = std::make_unique<GraphScalingDialog>(w_.graphRange);
         scaling->UpdateGraphRange = [this] { w_.recordingView->UpdateGraphRange(); };
-        scaling->DecibelsOn = [this] { return w_.ChkdB->isChecked(); };
+        scaling->DecibelsOn = [this] { return w_.decibelsBox->isChecked(); };
         Place(scaling.get(), kScalingForm);
         connect(scaling.get(), &GraphScalingDialog::okClicked, this, &DialogHost::ScalingOK);
         connect(scaling.get(), &GraphScalingDialog::cancelled, this, &DialogHost::ScalingCancel);
@@ -46,9 +46,9 @@ void DialogHost::TakeScalingInterval() {
     // The spinners, not the texts: a number typed beyond a spinner's range is never stored,
     // so the next run would record at another interval than this one.
     const ScalingSettings now = scaling->Current();
-    w_.TextXaxis0 = now.MinutesText();
-    w_.TextXaxis1 = now.SecondsText();
-    w_.chkStop = now.StopLO != 0;
+    w_.intervalMinutesText = now.MinutesText();
+    w_.intervalSecondsText = now.SecondsText();
+    w_.stopOnOverload = now.StopLO != 0;
 }
 
 void DialogHost::ShowScaling() {
@@ -129,18 +129,18 @@ void DialogHost::DecibelsConfirmed() {
     }
     w_.UpdateStatsDisplay();
     Close(deciBels.get(), kDecibelsForm);
-    if (w_.decibels.Mode == DecibelMode::Relative && !w_.ChkREL->isChecked()) {
-        w_.ChkREL->setChecked(true);
-        w_.ChkREL_Click(true);
+    if (w_.decibels.Mode == DecibelMode::Relative && !w_.relBox->isChecked()) {
+        w_.relBox->setChecked(true);
+        w_.RelBoxClicked(true);
     }
-    w_.HScroll1_Change(w_.HScroll1->value());
+    w_.GraphCursorMoved(w_.graphCursor->value());
 }
 
 void DialogHost::DecibelsCancelled() {
     Close(deciBels.get(), kDecibelsForm);
-    if (!w_.ChkdB->isChecked()) return;
-    w_.ChkdB->setChecked(false);
-    w_.ChkdB_Click(false);
+    if (!w_.decibelsBox->isChecked()) return;
+    w_.decibelsBox->setChecked(false);
+    w_.DecibelsBoxClicked(false);
 }
 
 void DialogHost::ShowDateTime() {

@@ -18,16 +18,16 @@ FileCommandsController::FileCommandsController(MainWindow& window) : QObject(&wi
 FileCommandsController::~FileCommandsController() = default;
 
 void FileCommandsController::Connect() {
-    connect(w_.mSaveAs, &QAction::triggered, this, &FileCommandsController::SaveAs);
-    connect(w_.mSave, &QAction::triggered, this, &FileCommandsController::Save);
-    connect(w_.mNew, &QAction::triggered, this, &FileCommandsController::New);
-    connect(w_.mOpen, &QAction::triggered, this, &FileCommandsController::Open);
-    connect(w_.mClose, &QAction::triggered, this, &FileCommandsController::Close);
-    for (int i = 1; i < static_cast<int>(w_.mfilelist.size()); ++i)
-        connect(w_.mfilelist[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
-    connect(w_.mImport, &QAction::triggered, this, &FileCommandsController::Import);
-    connect(w_.mExport, &QAction::triggered, this, &FileCommandsController::Export);
-    connect(w_.mDeleteFile, &QAction::triggered, this, &FileCommandsController::DeleteFile);
+    connect(w_.saveAsAction, &QAction::triggered, this, &FileCommandsController::SaveAs);
+    connect(w_.saveAction, &QAction::triggered, this, &FileCommandsController::Save);
+    connect(w_.newAction, &QAction::triggered, this, &FileCommandsController::New);
+    connect(w_.openAction, &QAction::triggered, this, &FileCommandsController::Open);
+    connect(w_.closeAction, &QAction::triggered, this, &FileCommandsController::Close);
+    for (int i = 1; i < static_cast<int>(w_.recentFileActions.size()); ++i)
+        connect(w_.recentFileActions[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
+    connect(w_.importAction, &QAction::triggered, this, &FileCommandsController::Import);
+    connect(w_.exportAction, &QAction::triggered, this, &FileCommandsController::Export);
+    connect(w_.deleteFileAction, &QAction::triggered, this, &FileCommandsController::DeleteFile);
 }
 
 FileDialogRequest FileCommandsController::RecordingDialog(const std::string& title, int filterIndex,
@@ -70,7 +70,7 @@ bool FileCommandsController::NewFile() {
     // The dialog asked before replacing a file: the first save writes the whole table over it.
     w_.recording->NameChosen(name);
     w_.recordingView->RememberFile(name);
-    w_.mSave->setEnabled(false);
+    w_.saveAction->setEnabled(false);
     return true;
 }
 
@@ -101,16 +101,16 @@ void FileCommandsController::OpenRecent(int index) {
 }
 
 bool FileCommandsController::HoldsUnsavedRows() const {
-    return w_.RecordCount() != 0 && w_.mSave->isEnabled();
+    return w_.RecordCount() != 0 && w_.saveAction->isEnabled();
 }
 
 void FileCommandsController::OpenRecording(const std::string& path) {
-    const bool unsaved = w_.mSave->isEnabled();
+    const bool unsaved = w_.saveAction->isEnabled();
     const LoadResult r = w_.recording->OpenFile(path);
     w_.recordingView->EnableFileCommands(true);
     // A file read whole is on disk as it is; a file that was not read left the rows held as
     // they were.
-    w_.mSave->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
+    w_.saveAction->setEnabled(r.loaded ? r.readError || r.rowsLeftOut > 0 : unsaved);
 }
 
 void FileCommandsController::Import() {
@@ -154,10 +154,10 @@ MessageAnswer FileCommandsController::CheckSave() {
 void FileCommandsController::ShowRecentFiles() {
     const AppSettings& settings = w_.settings;
     for (size_t i = 0; i < settings.RecentFiles.size(); ++i) {
-        w_.mfilelist[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
-        w_.mfilelist[i + 1]->setVisible(settings.RecentVisible(i));
+        w_.recentFileActions[i + 1]->setText(QString::fromStdString(settings.RecentFiles[i]));
+        w_.recentFileActions[i + 1]->setVisible(settings.RecentVisible(i));
     }
-    w_.mfilelist[0]->setVisible(settings.RecentVisible(0));
+    w_.recentFileActions[0]->setVisible(settings.RecentVisible(0));
 }
 
 }  // namespace voltaro

@@ -25,19 +25,19 @@ public:
     void EnableStatRow(int row, bool on);
 
     // The controls, under the names the link's and recording's views know them by.
-    std::array<PictureBox*, 4> Picture1{};
-    QLabel* LabType0 = nullptr;
-    QLabel* LabVolts = nullptr;
-    QLabel* LabType = nullptr;
-    QLabel* labDC = nullptr;
-    QLabel* labAUTO = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* labRs232 = nullptr;
-    QLabel* LabERROR = nullptr;
-    PictureBox* PicPro = nullptr;
-    std::array<QLabel*, 4> LabStatTitle{};  // "MAX", "MIN", "AVG", "REL" beside the sub-display
-    std::array<QLabel*, 4> Label2{};
-    std::array<QLabel*, 4> Label3{};
+    std::array<PictureBox*, 4> digitCells{};
+    QLabel* signLabel = nullptr;
+    QLabel* prefixLabel = nullptr;
+    QLabel* unitLabel = nullptr;
+    QLabel* couplingLabel = nullptr;
+    QLabel* rangeModeLabel = nullptr;
+    QLabel* functionPicture = nullptr;
+    QLabel* linkLabel = nullptr;
+    QLabel* noDataLabel = nullptr;
+    PictureBox* bargraph = nullptr;
+    std::array<QLabel*, 4> statTitles{};  // "MAX", "MIN", "AVG", "REL" beside the sub-display
+    std::array<QLabel*, 4> statValues{};
+    std::array<QLabel*, 4> statDetails{};
 };
 
 }  // namespace voltaro

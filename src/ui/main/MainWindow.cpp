@@ -64,13 +64,13 @@ MainWindow::MainWindow(const ProgramContext& context, QWidget* parent)
     : QWidget(parent),
       ctx(context),
       DebugMode(context.DebugMode),
-      IniPath(JoinPath(context.programFolder, "Setup.ini")),
-      ini(IniPath),
+      setupIniPath(JoinPath(context.programFolder, "Setup.ini")),
+      ini(setupIniPath),
       stores(*context.store, ini, context.applicationName),
-      MSComm(context.makePort(Ports())),
+      meterPort(context.makePort(Ports())),
       alarmView(std::make_unique<MainAlarmView>(*this)),
       recordingView(std::make_unique<MainRecordingView>(*this)),
-      session(SessionSeams{*MSComm, *context.clock, *context.beeper, *context.messages, *recordingView,
+      session(SessionSeams{*meterPort, *context.clock, *context.beeper, *context.messages, *recordingView,
                            *alarmView, formats, separator, context.programFolder, context.applicationName,
                            DebugMode}) {
     setObjectName(QStringLiteral("frmMain"));
@@ -103,79 +103,79 @@ PortTable MainWindow::Ports() const {
 
 void MainWindow::ConnectEvents() {
     // The three menus are only pop-ups of their buttons.
-    connect(CmdFile, &QPushButton::clicked, this, [this] { mfile->popup(QCursor::pos()); });
-    connect(Setup, &QPushButton::clicked, this, [this] { mSetup->popup(QCursor::pos()); });
-    connect(CmdHelp, &QPushButton::clicked, this, [this] { MHelp->popup(QCursor::pos()); });
+    connect(fileButton, &QPushButton::clicked, this, [this] { fileMenu->popup(QCursor::pos()); });
+    connect(Setup, &QPushButton::clicked, this, [this] { setupMenu->popup(QCursor::pos()); });
+    connect(helpButton, &QPushButton::clicked, this, [this] { helpMenu->popup(QCursor::pos()); });
 
-    connect(&Timer3, &QTimer::timeout, this, &MainWindow::Timer3_Timer);
-    connect(&TimerRs232, &QTimer::timeout, this, &MainWindow::TimerRs232_Timer);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
-        PicBox->HideReadout();
-        Timer1.stop();
+    connect(&portOpenDelay, &QTimer::timeout, this, &MainWindow::OpenPortAfterDelay);
+    connect(&linkLabelTimer, &QTimer::timeout, this, &MainWindow::HideLinkLabel);
+    connect(&readoutHideTimer, &QTimer::timeout, this, [this] {
+        graphView->HideReadout();
+        readoutHideTimer.stop();
     });
-    connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
-    connect(Image1, &ClickableLabel::clicked, this, &MainWindow::Image1_Click);
-    connect(StatusNotice, &ClickableLabel::clicked, StatusNotice, &QWidget::hide);
-    connect(mContents, &QAction::triggered, this, &MainWindow::mContents_Click);
+    connect(portSpinner, &QScrollBar::valueChanged, this, &MainWindow::PortSpinnerMoved);
+    connect(logo, &ClickableLabel::clicked, this, &MainWindow::LogoClicked);
+    connect(statusNotice, &ClickableLabel::clicked, statusNotice, &QWidget::hide);
+    connect(contentsAction, &QAction::triggered, this, &MainWindow::ShowContents);
     dialogs->Connect();
 
-    connect(&TimerDMM, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(Check1->isChecked()); });
-    connect(&MainTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
-    connect(&TimerOut, &QTimer::timeout, this, [this] {
+    connect(&pollTimer, &QTimer::timeout, this, [this] { acquisition->TimerDMMTick(testModeBox->isChecked()); });
+    connect(&recordTimer, &QTimer::timeout, this, [this] { acquisition->MainTimerTick(); });
+    connect(&noDataWatchdog, &QTimer::timeout, this, [this] {
         acquisition->TimerOutTick();
         SyncTimers();
     });
-    connect(&TimerAutoSave, &QTimer::timeout, this, [this] { acquisition->TimerAutoSaveTick(); });
-    connect(&TimerAlarmFlash, &QTimer::timeout, this, [this] { alarms->TimerAlarmFlashTick(); });
-    connect(&AlarmTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
-    connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
-    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::CmdStop_Click);
-    connect(cmdAuto, &QPushButton::clicked, this, &MainWindow::cmdAuto_Click);
-    connect(chkAuto, &QCheckBox::clicked, this, &MainWindow::chkAuto_Click);
-    connect(Check1, &QCheckBox::clicked, this, [this] { TimerDMM.setInterval(50); });
+    connect(&autoSaveTimer, &QTimer::timeout, this, [this] { acquisition->TimerAutoSaveTick(); });
+    connect(&alarmFlashTimer, &QTimer::timeout, this, [this] { alarms->TimerAlarmFlashTick(); });
+    connect(&alarmToneTimer, &QTimer::timeout, this, [this] { alarms->AlarmTimerTick(); });
+    connect(startButton, &QPushButton::clicked, this, &MainWindow::StartOrStop);
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::StopClicked);
+    connect(scheduleButton, &QPushButton::clicked, this, &MainWindow::ShowSchedule);
+    connect(scheduleBox, &QCheckBox::clicked, this, &MainWindow::ScheduleBoxClicked);
+    connect(testModeBox, &QCheckBox::clicked, this, [this] { pollTimer.setInterval(50); });
     fileCommands->Connect();
-    connect(mPrintScreen, &QAction::triggered, this, &MainWindow::mPrintScreen_Click);
-    connect(mPrtReport, &QAction::triggered, this, &MainWindow::mPrtReport_Click);
-    connect(mExit, &QAction::triggered, this, &MainWindow::mExit_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &MainWindow::HScroll1_Change);
+    connect(printScreenAction, &QAction::triggered, this, &MainWindow::PrintScreen);
+    connect(printReportAction, &QAction::triggered, this, &MainWindow::PrintReport);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::Exit);
+    connect(graphCursor, &QScrollBar::valueChanged, this, &MainWindow::GraphCursorMoved);
 
-    connect(OptAlarmHi, &QCheckBox::clicked, this, [this](bool on) {
+    connect(alarmHighBox, &QCheckBox::clicked, this, [this](bool on) {
         alarms->OptAlarmHi = on;
         alarms->OptAlarmHi_Click(on);
     });
-    connect(OptAlarmLo, &QCheckBox::clicked, this, [this](bool on) {
+    connect(alarmLowBox, &QCheckBox::clicked, this, [this](bool on) {
         alarms->OptAlarmLo = on;
         alarms->OptAlarmLo_Click(on);
     });
-    connect(TextAlarmHI, &QLineEdit::textChanged, this,
+    connect(alarmHighEdit, &QLineEdit::textChanged, this,
             [this](const QString& t) { alarms->TextAlarmHI_Change(Latin1(t), stores); });
-    connect(TextAlarmLO, &QLineEdit::textChanged, this,
+    connect(alarmLowEdit, &QLineEdit::textChanged, this,
             [this](const QString& t) { alarms->TextAlarmLO_Change(Latin1(t), stores); });
-    connect(TextAlarmHI, &QLineEdit::returnPressed, this, [this] {
+    connect(alarmHighEdit, &QLineEdit::returnPressed, this, [this] {
         DrawTrendGraph();
-        OptAlarmHi->setFocus();
+        alarmHighBox->setFocus();
     });
-    connect(TextAlarmLO, &QLineEdit::returnPressed, this, [this] {
+    connect(alarmLowEdit, &QLineEdit::returnPressed, this, [this] {
         DrawTrendGraph();
-        OptAlarmLo->setFocus();
+        alarmLowBox->setFocus();
     });
-    connect(cmdAlarmStop, &QPushButton::clicked, this, [this] { alarms->cmdAlarmStop_Click(); });
+    connect(stopToneButton, &QPushButton::clicked, this, [this] { alarms->cmdAlarmStop_Click(); });
     for (int i = 0; i < 3; ++i)
-        connect(mAlarmS[i], &QAction::triggered, this, [this, i] { mAlarmS_Click(i); });
-    connect(chkMAX, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(0, on); });
-    connect(chkMIN, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(1, on); });
-    connect(ChkAVG, &QCheckBox::clicked, this, [this](bool on) { StatBox_Click(2, on); });
-    connect(ChkREL, &QCheckBox::clicked, this, &MainWindow::ChkREL_Click);
-    connect(ChkdB, &QCheckBox::clicked, this, &MainWindow::ChkdB_Click);
-    connect(PicBox, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF at) {
-        PicBox->ShowReadout(at, trendGraph, GraphInput());
+        connect(alarmSignalActions[i], &QAction::triggered, this, [this, i] { ChooseAlarmSignal(i); });
+    connect(maxBox, &QCheckBox::clicked, this, [this](bool on) { StatisticsBoxClicked(0, on); });
+    connect(minBox, &QCheckBox::clicked, this, [this](bool on) { StatisticsBoxClicked(1, on); });
+    connect(avgBox, &QCheckBox::clicked, this, [this](bool on) { StatisticsBoxClicked(2, on); });
+    connect(relBox, &QCheckBox::clicked, this, &MainWindow::RelBoxClicked);
+    connect(decibelsBox, &QCheckBox::clicked, this, &MainWindow::DecibelsBoxClicked);
+    connect(graphView, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF at) {
+        graphView->ShowReadout(at, trendGraph, GraphInput());
         // The read-out boxes go two seconds after the last click.
-        Timer1.start(2000);
+        readoutHideTimer.start(2000);
     });
     // Drawings follow their boxes when the proportional layout resizes them.
-    PicBox->onResized = [this] { DrawTrendGraph(); };
-    Frame3->PicPro->onResized = [this] { ShowPanel(); };
-    for (PictureBox* cell : Frame3->Picture1) cell->onResized = [this] { ShowPanel(); };
+    graphView->onResized = [this] { DrawTrendGraph(); };
+    readingGroup->bargraph->onResized = [this] { ShowPanel(); };
+    for (PictureBox* cell : readingGroup->digitCells) cell->onResized = [this] { ShowPanel(); };
 }
 
 namespace {
@@ -187,15 +187,15 @@ constexpr size_t kProductCut = 6;
 
 }  // namespace
 
-bool MainWindow::Form_Load() {
+bool MainWindow::Load() {
     // The stored title is addressed by the executable's name as application, section and key.
     const std::string& app = ctx.applicationName;
-    ProductTitle = ctx.store->Get(app, app, app).value_or(kProductName);
-    ProductTitle =
-        ProductTitle.size() > kProductCut ? ProductTitle.substr(0, ProductTitle.size() - kProductCut) : "";
-    Check1->setVisible(DebugMode);
-    Frame3->LabType0->clear();
-    FormLoaded = false;
+    productTitle = ctx.store->Get(app, app, app).value_or(kProductName);
+    productTitle =
+        productTitle.size() > kProductCut ? productTitle.substr(0, productTitle.size() - kProductCut) : "";
+    testModeBox->setVisible(DebugMode);
+    readingGroup->signLabel->clear();
+    loaded = false;
 
     bool portsFound = true;
     settings = LoadSettings(stores, ctx.programFolder, [this, &portsFound](AppSettings& loading) {
@@ -219,7 +219,7 @@ bool MainWindow::Form_Load() {
     recording->meterType = settings.UnType;
     line = SerialLine{settings.PortText, settings.LineSettings};
     ShowPortSpinner();
-    TxtCOM->setText(QStringLiteral("COM") + Latin1(settings.PortText));
+    portEdit->setText(QStringLiteral("COM") + Latin1(settings.PortText));
 
     layout = RecordLayout(DesignOf());
     ApplyPlacement(RestoreFormPlacement(stores, kMainForm, false, CurrentPlacement()));
@@ -232,22 +232,22 @@ bool MainWindow::Form_Load() {
     // Without stored limits the graph's limits stand in.
     alarms->ReadLimits(stores, DoubleToText(graphRange.GraphTop), DoubleToText(graphRange.GraphBottom));
     {
-        QSignalBlocker quietHi(TextAlarmHI), quietLo(TextAlarmLO);
-        TextAlarmHI->setText(Latin1(alarms->TextAlarmHI));
-        TextAlarmLO->setText(Latin1(alarms->TextAlarmLO));
+        QSignalBlocker quietHi(alarmHighEdit), quietLo(alarmLowEdit);
+        alarmHighEdit->setText(Latin1(alarms->TextAlarmHI));
+        alarmLowEdit->setText(Latin1(alarms->TextAlarmLO));
     }
     recording->ShowFileName();
     UpdateStatsDisplay();
 
-    Timer3.setInterval(2000);
-    Timer3.start();
-    TimerDMM.setInterval(500);
-    TimerDMM.start();
-    FormLoaded = true;
+    portOpenDelay.setInterval(2000);
+    portOpenDelay.start();
+    pollTimer.setInterval(500);
+    pollTimer.start();
+    loaded = true;
     // A restored size other than the design's puts every control in proportion now.
     ApplyLayoutNow();
     alarms->ReadAlarmSet(stores);
-    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+    for (size_t i = 0; i < alarmSignalActions.size(); ++i) alarmSignalActions[i]->setChecked(alarms->MenuChecked[i]);
     return true;
 }
 
@@ -255,53 +255,53 @@ void MainWindow::ShowRecentFiles() {
     fileCommands->ShowRecentFiles();
 }
 
-void MainWindow::Timer3_Timer() {
-    OpenLinkPort(*MSComm, line);
+void MainWindow::OpenPortAfterDelay() {
+    OpenLinkPort(*meterPort, line);
     ShowPortDevice();
-    Timer3.stop();
+    portOpenDelay.stop();
 }
 
-void MainWindow::TimerRs232_Timer() {
-    labRs232->setVisible(false);
+void MainWindow::HideLinkLabel() {
+    linkLabel->setVisible(false);
 }
 
 void MainWindow::ShowPortDevice() {
     const int port = static_cast<int>(Val(line.PortText));
-    TxtCOM->setText(QStringLiteral("COM") + Latin1(line.PortText));
+    portEdit->setText(QStringLiteral("COM") + Latin1(line.PortText));
     labPortDevice->setText(QString::fromStdString(Ports().Device(port)));
-    StatusPanel[0]->setText(Latin1(line.LineSettings));
-    StatusPanel[1]->setText(MSComm->PortOpen() ? QStringLiteral("Port open") : QStringLiteral("Port closed"));
+    statusPanels[0]->setText(Latin1(line.LineSettings));
+    statusPanels[1]->setText(meterPort->PortOpen() ? QStringLiteral("Port open") : QStringLiteral("Port closed"));
 }
 
 void MainWindow::ReopenMainPort() {
-    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     for (int n = 1; n <= 10; ++n) {
-        MSComm->SetCommPort(n);
-        if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+        meterPort->SetCommPort(n);
+        if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     }
-    OpenLinkPort(*MSComm, line);
+    OpenLinkPort(*meterPort, line);
     ShowPortDevice();
 }
 
-void MainWindow::VScroll1_Change(int value) {
+void MainWindow::PortSpinnerMoved(int value) {
     // Disabled while it re-opens the port, so that a second change cannot start a second re-open.
-    if (!VScroll1->isEnabled()) return;
-    VScroll1->setEnabled(false);
+    if (!portSpinner->isEnabled()) return;
+    portSpinner->setEnabled(false);
     settings.Port = value < 0 ? -value : value;
     settings.MakeSerialTexts();
     line.PortText = settings.PortText;
     ShowPortSpinner();
     ReopenMainPort();
-    VScroll1->setEnabled(true);
+    portSpinner->setEnabled(true);
 }
 
 void MainWindow::ShowPortSpinner() {
     // The spinner offers COM1 to COM8; a port 9 or 10 the program holds (stored, or the only one
     // found) widens it, so that it shows and one step leads to its neighbour.
     const int port = static_cast<int>(Val(line.PortText));
-    const QSignalBlocker quiet(VScroll1);
-    VScroll1->setRange(-std::max(8, port), -1);
-    VScroll1->setValue(-port);
+    const QSignalBlocker quiet(portSpinner);
+    portSpinner->setRange(-std::max(8, port), -1);
+    portSpinner->setValue(-port);
 }
 
 void MainWindow::BuildCommTest() {
@@ -312,12 +312,12 @@ void MainWindow::BuildCommTest() {
     commTestPoll.setInterval(500);
     connect(&commTestPoll, &QTimer::timeout, this, [this] {
         if (!commTestPort->PortOpen()) return;
-        const FeedResult fed = reader->Poll(*commTestPort, Check1->isChecked());
+        const FeedResult fed = reader->Poll(*commTestPort, testModeBox->isChecked());
         acquisition->TakeFeed(fed);
         ShowLinkFeed(fed);
     });
     connect(commTest.get(), &LineMonitorDialog::activated, this, [this] {
-        const bool mainOpen = MSComm->PortOpen();
+        const bool mainOpen = meterPort->PortOpen();
         commTest->cmdStart->setEnabled(!mainOpen);
         commTest->cmdStop->setEnabled(!mainOpen);
     });
@@ -344,15 +344,15 @@ void MainWindow::BuildCommTest() {
         commTestPoll.stop();
         // The window is gone: the reader stops feeding it.
         commTestActive = false;
-        OpenLinkPort(*MSComm, line);
+        OpenLinkPort(*meterPort, line);
         ShowPortDevice();
     });
 }
 
-void MainWindow::Image1_Click() {
+void MainWindow::LogoClicked() {
     if (!commTest) BuildCommTest();
     commTestActive = true;
-    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     const int port = static_cast<int>(Val(line.PortText));
     commTest->labPort->setText(
         QStringLiteral("COM%1  %2").arg(port).arg(QString::fromStdString(Ports().Device(port))));
@@ -364,7 +364,7 @@ void MainWindow::Image1_Click() {
 
 namespace voltaro {
 
-void MainWindow::mContents_Click() {
+void MainWindow::ShowContents() {
     const std::string help = JoinPath(ctx.programFolder, "DMM-Help.htm");
     if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
         if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
@@ -418,7 +418,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::ApplyLayoutNow() {
-    if (!FormLoaded || layout.entries.empty()) return;
+    if (!loaded || layout.entries.empty()) return;
     const Placement now = CurrentPlacement();
     const auto geometry = ApplyLayout(layout, now.height, now.width, isMinimized());
     if (!geometry) return;
@@ -453,17 +453,17 @@ void MainWindow::SetupConfirmed() {
 
 // The line test of the setup dialog: the dialog's own port, with the choices it shows, polled
 // until STop; the main window's port gives up the device meanwhile.
-void MainWindow::SetupTestStart() {
+void MainWindow::StartLineMonitor() {
     acquisition->Running = true;
-    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     OpenLinkPort(dialogs->setup->Port(), SerialLine{settings.PortText, settings.LineSettings});
-    SetupTestPoll();
+    PollLineMonitor();
     dialogs->setup->Timer1.start(500);
 }
 
-void MainWindow::SetupTestPoll() {
+void MainWindow::PollLineMonitor() {
     SerialSetupDialog& setup = *dialogs->setup;
-    const FeedResult fed = reader->Poll(setup.Port(), Check1->isChecked());
+    const FeedResult fed = reader->Poll(setup.Port(), testModeBox->isChecked());
     acquisition->TakeFeed(fed);
     ShowLinkFeed(fed);
     if (!acquisition->FrameWaiting()) return;
@@ -472,13 +472,13 @@ void MainWindow::SetupTestPoll() {
         Latin1(shown.acceptedFrameText + "  " + SingleToText(shown.value) + " " + shown.unitText));
 }
 
-void MainWindow::SetupTestStop() {
+void MainWindow::StopLineMonitor() {
     // A recording that goes on through the test is still running.
     acquisition->Running = acquisition->IsRecording();
     SerialSetupDialog& setup = *dialogs->setup;
     setup.Timer1.stop();
     if (setup.Port().PortOpen()) setup.Port().SetPortOpen(false);
-    OpenLinkPort(*MSComm, line);
+    OpenLinkPort(*meterPort, line);
     ShowPortDevice();
 }
 
@@ -512,22 +512,22 @@ void MainWindow::SyncTimers() {
             t.start(interval);  // an enabled timer that is running keeps its count
         }
     };
-    follow(MainTimer, a.MainTimerEnabled, a.MainTimerInterval);
-    follow(TimerOut, a.TimerOutEnabled, Acquisition::kWatchdogMs);
-    follow(TimerAutoSave, a.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
+    follow(recordTimer, a.MainTimerEnabled, a.MainTimerInterval);
+    follow(noDataWatchdog, a.TimerOutEnabled, Acquisition::kWatchdogMs);
+    follow(autoSaveTimer, a.TimerAutoSaveEnabled, Acquisition::kAutoSaveMs);
 }
 
-void MainWindow::cmdStart_Click() {
-    acquisition->cmdStart_Click();
+void MainWindow::StartOrStop() {
+    acquisition->StartOrStop();
     SyncTimers();
 }
 
-void MainWindow::CmdStop_Click() {
-    acquisition->CmdStop_Click();
+void MainWindow::StopClicked() {
+    acquisition->StopClicked();
     SyncTimers();
 }
 
-void MainWindow::mExit_Click() {
+void MainWindow::Exit() {
     if (fileCommands->CheckSave() == MessageAnswer::Cancel) return;
     SayWhereRecordingWent(*recording, *ctx.messages);
     EndProgram(true);
@@ -538,7 +538,7 @@ bool MainWindow::EndSession() {
     const RecordStore& store = recording->store;
     // A table read from its file and not added to is there already; saving it would only
     // rewrite the file.
-    const bool unsaved = store.RecordCount > store.SavedCount && (RowsRecorded || mSave->isEnabled());
+    const bool unsaved = store.RecordCount > store.SavedCount && (rowsRecorded || saveAction->isEnabled());
     bool saved = true;
     if (unsaved) {
         saved = recording->SaveByExtension(false);
@@ -551,10 +551,10 @@ bool MainWindow::EndSession() {
 }
 
 void MainWindow::ShowNotice(const std::string& text) {
-    StatusNotice->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("  ")));
-    StatusNotice->setToolTip(StatusNotice->text());
-    StatusNotice->show();
-    StatusNotice->raise();
+    statusNotice->setText(Latin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("  ")));
+    statusNotice->setToolTip(statusNotice->text());
+    statusNotice->show();
+    statusNotice->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
@@ -576,14 +576,14 @@ void MainWindow::EndProgram(bool saveState) {
         SaveSettings(settings, stores);
     }
     Ended = true;
-    for (QTimer* t : {&TimerDMM, &MainTimer, &TimerOut, &TimerRs232, &Timer3, &TimerAutoSave,
-                      &TimerAlarmFlash, &AlarmTimer, &Timer1, &Timer2, &commTestPoll})
+    for (QTimer* t : {&pollTimer, &recordTimer, &noDataWatchdog, &linkLabelTimer, &portOpenDelay, &autoSaveTimer,
+                      &alarmFlashTimer, &alarmToneTimer, &readoutHideTimer, &scheduleTimer, &commTestPoll})
         t->stop();
     if (autoSetup) {
         autoSetup->Timer1.stop();
         autoSetup->Timer2.stop();
     }
-    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     if (commTestPort && commTestPort->PortOpen()) commTestPort->SetPortOpen(false);
     dialogs->HideAll();
     const std::initializer_list<QWidget*> windows{commTest.get(), progress.get(),
@@ -600,27 +600,27 @@ void MainWindow::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
 }
 
-void MainWindow::mAlarmS_Click(int index) {
+void MainWindow::ChooseAlarmSignal(int index) {
     alarms->mAlarmS_Click(index, stores);
-    for (size_t i = 0; i < mAlarmS.size(); ++i) mAlarmS[i]->setChecked(alarms->MenuChecked[i]);
+    for (size_t i = 0; i < alarmSignalActions.size(); ++i) alarmSignalActions[i]->setChecked(alarms->MenuChecked[i]);
 }
 
-void MainWindow::StatBox_Click(int row, bool on) {
+void MainWindow::StatisticsBoxClicked(int row, bool on) {
     if (row == 0) stats.chkMAX_Click(on);
     if (row == 1) stats.chkMIN_Click(on);
     if (row == 2) stats.ChkAVG_Click(on);
-    Frame3->EnableStatRow(row, on);
+    readingGroup->EnableStatRow(row, on);
     UpdateStatsDisplay();
 }
 
-void MainWindow::ChkREL_Click(bool on) {
+void MainWindow::RelBoxClicked(bool on) {
     const QDateTime now = ctx.clock->Now();
     stats.ChkREL_Click(on, reading.value, now.date(), formats.FormatStampTime(now.time()));
-    Frame3->EnableStatRow(3, on);
+    readingGroup->EnableStatRow(3, on);
     UpdateStatsDisplay();
 }
 
-void MainWindow::ChkdB_Click(bool on) {
+void MainWindow::DecibelsBoxClicked(bool on) {
     if (on) {
         dialogs->ShowDecibels();
     } else {
@@ -634,7 +634,7 @@ void MainWindow::ChkdB_Click(bool on) {
     DrawTrendGraph();
 }
 
-void MainWindow::HScroll1_Change(int value) {
+void MainWindow::GraphCursorMoved(int value) {
     acquisition->NoDataTicks = 0;
     if (!recording->FileLoaded) return;
     const RecordStore& store = recording->store;
@@ -645,7 +645,7 @@ void MainWindow::HScroll1_Change(int value) {
         reading.value = static_cast<float>(Val(store.Text(value, Field::ValueText)));
         reading.acDc = store.Text(value, Field::Coupling);
         reading = DecodeFrame(reading, notes, reading.digits, recording->meterType);
-        ShowFunctionIndicators(labDC);
+        ShowFunctionIndicators(couplingLabel);
         // A stored row is no new reading: only a fresh frame from the meter is recorded.
         acquisition->NewReading = false;
     }

@@ -81,7 +81,7 @@ public:
 
     // The main window's load, in the program's start-up order. False when the program has to end
     // (no serial port can be opened).
-    bool Form_Load();
+    bool Load();
     // After the window is shown: the decimal-separator dialog, unless the user chose not to
     // see it again.
     void ShowStartDialogs();
@@ -123,106 +123,106 @@ private:
     friend class MainRecordingView;
 
     // --- controls, under the names the rest of the program uses ---
-    LcdPanelWidget* Frame3 = nullptr;  // the LCD panel, "READING-DIGITAL DISPLAY"
+    LcdPanelWidget* readingGroup = nullptr;  // the LCD panel, "READING-DIGITAL DISPLAY"
     // The panel's indicators, as the link's and recording's views set them.
-    QLabel* LabVolts = nullptr;
-    QLabel* LabType = nullptr;
-    QLabel* labDC = nullptr;
-    QLabel* labAUTO = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* labRs232 = nullptr;
-    QLabel* LabERROR = nullptr;
-    std::array<QLabel*, 4> Label2{};
-    std::array<QLabel*, 4> Label3{};
-    QLabel* labBcntxTitle = nullptr;
-    QLabel* labBcntx = nullptr;
-    QLabel* LabSHTitle = nullptr;
-    QLabel* LabSH = nullptr;
+    QLabel* prefixLabel = nullptr;
+    QLabel* unitLabel = nullptr;
+    QLabel* couplingLabel = nullptr;
+    QLabel* rangeModeLabel = nullptr;
+    QLabel* functionPicture = nullptr;
+    QLabel* linkLabel = nullptr;
+    QLabel* noDataLabel = nullptr;
+    std::array<QLabel*, 4> statValues{};
+    std::array<QLabel*, 4> statDetails{};
+    QLabel* readingCountTitle = nullptr;
+    QLabel* readingCountLabel = nullptr;
+    QLabel* cursorTitle = nullptr;
+    QLabel* cursorLabel = nullptr;
 
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdAuto = nullptr;
-    QCheckBox* chkAuto = nullptr;
-    QCheckBox* Check1 = nullptr;  // "Test", DebugMode only
+    QPushButton* startButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* scheduleButton = nullptr;
+    QCheckBox* scheduleBox = nullptr;
+    QCheckBox* testModeBox = nullptr;  // "Test", DebugMode only
 
-    QGroupBox* Frame1 = nullptr;  // "ALARM LIMITS"
-    QCheckBox* OptAlarmHi = nullptr;
-    QLineEdit* TextAlarmHI = nullptr;
-    QCheckBox* OptAlarmLo = nullptr;
-    QLineEdit* TextAlarmLO = nullptr;
-    QPushButton* cmdAlarmStop = nullptr;
+    QGroupBox* alarmGroup = nullptr;  // "ALARM LIMITS"
+    QCheckBox* alarmHighBox = nullptr;
+    QLineEdit* alarmHighEdit = nullptr;
+    QCheckBox* alarmLowBox = nullptr;
+    QLineEdit* alarmLowEdit = nullptr;
+    QPushButton* stopToneButton = nullptr;
 
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* ChkREL = nullptr;
-    QCheckBox* chkMIN = nullptr;
-    QCheckBox* chkMAX = nullptr;
-    QCheckBox* ChkAVG = nullptr;
-    QCheckBox* ChkdB = nullptr;
+    QGroupBox* statisticsGroup = nullptr;
+    QCheckBox* relBox = nullptr;
+    QCheckBox* minBox = nullptr;
+    QCheckBox* maxBox = nullptr;
+    QCheckBox* avgBox = nullptr;
+    QCheckBox* decibelsBox = nullptr;
 
-    TrendGraphView* PicBox = nullptr;  // the trend graph, with its read-out boxes and cursor
-    QScrollBar* HScroll1 = nullptr;    // the graph's cursor
+    TrendGraphView* graphView = nullptr;  // the trend graph, with its read-out boxes and cursor
+    QScrollBar* graphCursor = nullptr;    // the graph's cursor
 
-    QScrollBar* VScroll1 = nullptr;
-    QLineEdit* TxtCOM = nullptr;
+    QScrollBar* portSpinner = nullptr;
+    QLineEdit* portEdit = nullptr;
     QLabel* labPortDevice = nullptr;  // the device behind the port number
 
-    QPushButton* CmdFile = nullptr;
+    QPushButton* fileButton = nullptr;
     QPushButton* Setup = nullptr;
-    QPushButton* CmdHelp = nullptr;
-    QFrame* StatusBar1 = nullptr;
-    std::array<QLabel*, 3> StatusPanel{};  // panels 1 to 3; panel 3 shows the serial input
-    ClickableLabel* StatusNotice = nullptr;  // over the panels while a notice is shown
-    ClickableLabel* Image1 = nullptr;      // the logo
+    QPushButton* helpButton = nullptr;
+    QFrame* statusBar = nullptr;
+    std::array<QLabel*, 3> statusPanels{};  // panels 1 to 3; panel 3 shows the serial input
+    ClickableLabel* statusNotice = nullptr;  // over the panels while a notice is shown
+    ClickableLabel* logo = nullptr;      // the logo
 
     // --- menus (shown only as pop-ups of the three buttons) ---
-    QMenu* mfile = nullptr;
-    QAction* mNew = nullptr;
-    QAction* mOpen = nullptr;
-    QAction* mClose = nullptr;
-    QAction* mImport = nullptr;
-    QAction* mExport = nullptr;
-    QAction* mSave = nullptr;
-    QAction* mSaveAs = nullptr;
-    QAction* mPrintScreen = nullptr;
-    QAction* mPrintGraph = nullptr;
-    QAction* mPrtReport = nullptr;
-    QAction* mDeleteFile = nullptr;
-    std::array<QAction*, 7> mfilelist{};  // 0 is the separator above the recent files
-    QAction* nd2 = nullptr;
-    QAction* mExit = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* closeAction = nullptr;
+    QAction* importAction = nullptr;
+    QAction* exportAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* printScreenAction = nullptr;
+    QAction* printGraphAction = nullptr;
+    QAction* printReportAction = nullptr;
+    QAction* deleteFileAction = nullptr;
+    std::array<QAction*, 7> recentFileActions{};  // 0 is the separator above the recent files
+    QAction* exitSeparator = nullptr;
+    QAction* exitAction = nullptr;
 
-    QMenu* mSetup = nullptr;
-    QAction* mComm = nullptr;
-    QAction* mScaling = nullptr;
-    QAction* mDateTime = nullptr;
-    QAction* mSeledec = nullptr;
-    QMenu* mAlarmSignals = nullptr;
-    std::array<QAction*, 3> mAlarmS{};
-    QAction* mAutoSave = nullptr;
+    QMenu* setupMenu = nullptr;
+    QAction* serialSetupAction = nullptr;
+    QAction* scalingAction = nullptr;
+    QAction* dateTimeAction = nullptr;
+    QAction* separatorAction = nullptr;
+    QMenu* alarmSignalsMenu = nullptr;
+    std::array<QAction*, 3> alarmSignalActions{};
+    QAction* autoSaveAction = nullptr;
 
-    QMenu* MHelp = nullptr;
-    QAction* mContents = nullptr;
-    QAction* mAbout = nullptr;
-    QAction* mDbTest = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* contentsAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* decibelTableAction = nullptr;
 
     // --- timers ---
-    QTimer TimerDMM;
-    QTimer MainTimer;
-    QTimer TimerOut;
-    QTimer TimerRs232;
-    QTimer Timer3;
-    QTimer TimerAutoSave;
-    QTimer TimerAlarmFlash;
-    QTimer AlarmTimer;
-    QTimer Timer1;
-    QTimer Timer2;
+    QTimer pollTimer;
+    QTimer recordTimer;
+    QTimer noDataWatchdog;
+    QTimer linkLabelTimer;
+    QTimer portOpenDelay;
+    QTimer autoSaveTimer;
+    QTimer alarmFlashTimer;
+    QTimer alarmToneTimer;
+    QTimer readoutHideTimer;
+    QTimer scheduleTimer;
 
     // --- program state ---
     const ProgramContext ctx;
     const bool DebugMode;
-    std::string IniPath;
-    std::string ProductTitle;
-    bool FormLoaded = false;
+    std::string setupIniPath;
+    std::string productTitle;
+    bool loaded = false;
     IniFile ini;
     Settings stores;       // "Setup.ini" and the per-user store
     AppSettings settings;  // what LoadSettings read, kept up to date until SaveSettings
@@ -233,7 +233,7 @@ private:
     Decibels decibels;
     // The meter and its recording, reporting to this window's views; the members that follow
     // it (stats, reading, reader, alarms, recording, acquisition) are its parts.
-    std::unique_ptr<SerialPort> MSComm;
+    std::unique_ptr<SerialPort> meterPort;
     std::unique_ptr<MainAlarmView> alarmView;
     std::unique_ptr<MainRecordingView> recordingView;
     MeterSession session;
@@ -243,8 +243,8 @@ private:
     TrendGraph trendGraph;
     GraphRange graphRange;
     // The recording interval and the overload rule of the scaling dialog, as stored.
-    std::string TextXaxis0 = "0", TextXaxis1 = "0";
-    bool chkStop = false;
+    std::string intervalMinutesText = "0", intervalSecondsText = "0";
+    bool stopOnOverload = false;
     Reading& reading = session.reading();
     SerialLine line;  // PortText and LineSettings of the main window's port
     FrameReader* const reader = &session.reader();
@@ -252,7 +252,7 @@ private:
     Recording* const recording = &session.recording();
     Acquisition* const acquisition = &session.acquisition();
     bool Ended = false;  // the program has ended (Exit, the close box, or no port at start)
-    bool RowsRecorded = false;  // a reading was recorded since the table was last reset or read
+    bool rowsRecorded = false;  // a reading was recorded since the table was last reset or read
 
     // --- the parts and the other windows ---
     FileCommandsController* fileCommands = nullptr;
@@ -264,12 +264,12 @@ private:
     std::unique_ptr<SerialPort> commTestPort;
     QTimer commTestPoll;
     bool commTestActive = false;  // the line monitor is shown and fed
-    // The function picture Image2 shows (the function mode it was drawn for).
+    // The function picture functionPicture shows (the function mode it was drawn for).
     int functionPictureShown = 0;
 
-    void SetupTestStart();
-    void SetupTestPoll();
-    void SetupTestStop();
+    void StartLineMonitor();
+    void PollLineMonitor();
+    void StopLineMonitor();
     void SetupConfirmed();
 
     // --- the link's indicators ---
@@ -294,23 +294,23 @@ private:
     int RecordCount() const;
 
     // --- commands ---
-    void cmdStart_Click();
-    void CmdStop_Click();
+    void StartOrStop();
+    void StopClicked();
     // --- printing ---
-    void mPrintScreen_Click();
-    void mPrtReport_Click();
+    void PrintScreen();
+    void PrintReport();
     PrintGraphInput PrintInput() const;
     Printers& PrinterSet();
     std::unique_ptr<Printers> ownPrinters;  // when the context gives none
 
     // --- the start/stop schedule ---
-    void cmdAuto_Click();
-    void chkAuto_Click();
-    void AutoOK();
+    void ShowSchedule();
+    void ScheduleBoxClicked();
+    void ScheduleConfirmed();
     // The schedule dialog closed: armed by OK, or cancelled (Cancel, Escape, the close box).
-    void AutoClosed(bool armed);
-    void AutoTimer2_Timer();
-    // Timer2 off and "AUTO Start/STOP" disabled (and cleared); the print entries as before arming.
+    void ScheduleClosed(bool armed);
+    void ScheduleTick();
+    // scheduleTimer off and "AUTO Start/STOP" disabled (and cleared); the print entries as before arming.
     void ScheduleOff(bool clear);
     // The schedule found no time left: it is off and its dialog hidden.
     void ScheduleEnded();
@@ -321,7 +321,7 @@ private:
     // The print entries' states while a schedule is armed.
     std::optional<std::array<bool, 3>> printBeforeSchedule;
     bool inScheduleTick = false;
-    void mExit_Click();
+    void Exit();
     // A notice that needs no answer: shown across the status bar until clicked, while the
     // recording goes on.
     void ShowNotice(const std::string& text);
@@ -331,20 +331,20 @@ private:
     void SyncTimers();
     TrendGraphInput GraphInput() const;
     void DrawTrendGraph();
-    void HScroll1_Change(int value);
+    void GraphCursorMoved(int value);
     void ShowFileCommands();
     void ShowRecentFiles();
-    void mAlarmS_Click(int index);
-    void StatBox_Click(int row, bool on);
-    void ChkREL_Click(bool on);
-    void ChkdB_Click(bool on);
+    void ChooseAlarmSignal(int index);
+    void StatisticsBoxClicked(int row, bool on);
+    void RelBoxClicked(bool on);
+    void DecibelsBoxClicked(bool on);
 
     // --- events ---
-    void Timer3_Timer();
-    void TimerRs232_Timer();
-    void VScroll1_Change(int value);
-    void Image1_Click();
-    void mContents_Click();
+    void OpenPortAfterDelay();
+    void HideLinkLabel();
+    void PortSpinnerMoved(int value);
+    void LogoClicked();
+    void ShowContents();
     // Closes the main window's port and every port number on its control, then opens the
     // configured port again.
     void ReopenMainPort();

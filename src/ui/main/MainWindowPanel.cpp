@@ -11,7 +11,7 @@
 namespace voltaro {
 
 PanelModes MainWindow::Modes() const {
-    return PanelModes{ChkREL->isChecked(), ChkdB->isChecked()};
+    return PanelModes{relBox->isChecked(), decibelsBox->isChecked()};
 }
 
 void MainWindow::UpdatePanel(std::optional<float> value, const std::string& digits) {
@@ -20,36 +20,36 @@ void MainWindow::UpdatePanel(std::optional<float> value, const std::string& digi
 }
 
 void MainWindow::ShowPanel() {
-    Frame3->Show(lcdPanel, settings.BarProgress);
+    readingGroup->Show(lcdPanel, settings.BarProgress);
 }
 
 void MainWindow::UpdateStatsDisplay() {
     lcdPanel.UpdateStatsDisplay(stats, Modes(), decibels, formats, ctx.clock->Now(), RecordCount());
-    Frame3->ShowStats(lcdPanel);
+    readingGroup->ShowStats(lcdPanel);
 }
 
 TrendGraphInput MainWindow::GraphInput() const {
     TrendGraphInput in{recording->store, graphRange};
     in.RangeBottom = meterRange.RangeBottom;
-    in.cursor = HScroll1->value();
-    in.decibels = ChkdB->isChecked();
+    in.cursor = graphCursor->value();
+    in.decibels = decibelsBox->isChecked();
     in.db = const_cast<Decibels*>(&decibels);
     in.impedanceText = stores.SettingGet("frmDeciBels", "dBm", "");
     in.specialMode = reading.specialMode;
-    in.TextAlarmHI = Latin1(TextAlarmHI->text());
-    in.TextAlarmLO = Latin1(TextAlarmLO->text());
+    in.alarmHighText = Latin1(alarmHighEdit->text());
+    in.alarmLowText = Latin1(alarmLowEdit->text());
     in.stamps = &formats;
     return in;
 }
 
 void MainWindow::DrawTrendGraph() {
     if (!recording) return;
-    PicBox->Draw(trendGraph, GraphInput());
+    graphView->Draw(trendGraph, GraphInput());
 }
 
 void MainWindow::RefreshCounters() {
-    labBcntx->setText(QString::number(RecordCount()));
-    LabSH->setText(QString::number(HScroll1->value()));
+    readingCountLabel->setText(QString::number(RecordCount()));
+    cursorLabel->setText(QString::number(graphCursor->value()));
     UpdateStatsDisplay();
 }
 

@@ -36,13 +36,13 @@ PrintGraphInput MainWindow::PrintInput() const {
                            .range = graphRange,
                            .stats = stats,
                            .RangeBottom = meterRange.RangeBottom,
-                           .decibels = ChkdB->isChecked(),
+                           .decibels = decibelsBox->isChecked(),
                            .db = const_cast<Decibels*>(&decibels),
                            .impedanceText = stores.SettingGet("frmDeciBels", "dBm", ""),
                            .stamps = &formats};
 }
 
-void MainWindow::mPrintScreen_Click() {
+void MainWindow::PrintScreen() {
     Printers& printers = PrinterSet();
     QPrinter& device = printers.Device();
     device.setPageSize(QPageSize(QPageSize::A4));
@@ -70,9 +70,9 @@ void MainWindow::mPrintScreen_Click() {
     if (!painter.end()) ctx.messages->ShowMessage(kScreenFailedMessage, MessageKind::Error);
 }
 
-void MainWindow::mPrtReport_Click() {
+void MainWindow::PrintReport() {
     // Only a running recording is stopped: stopping an idle one would mark its rows unsaved.
-    if (acquisition->IsRecording()) CmdStop_Click();
+    if (acquisition->IsRecording()) StopClicked();
     dialogs->ShowReport();
 }
 

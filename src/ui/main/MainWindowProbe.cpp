@@ -6,8 +6,8 @@ namespace voltaro {
 
 QTimer& MainWindowProbe::Timer(std::string_view name) const {
     for (QTimer* t :
-         {&w_.TimerDMM, &w_.MainTimer, &w_.TimerOut, &w_.TimerRs232, &w_.Timer3, &w_.TimerAutoSave,
-          &w_.TimerAlarmFlash, &w_.AlarmTimer, &w_.Timer1, &w_.Timer2, &w_.commTestPoll})
+         {&w_.pollTimer, &w_.recordTimer, &w_.noDataWatchdog, &w_.linkLabelTimer, &w_.portOpenDelay, &w_.autoSaveTimer,
+          &w_.alarmFlashTimer, &w_.alarmToneTimer, &w_.readoutHideTimer, &w_.scheduleTimer, &w_.commTestPoll})
         if (t->objectName().toStdString() == name) return *t;
     // The line monitor's poll has no name of its own.
     if (name == "commTestPoll") return w_.commTestPoll;
@@ -15,7 +15,7 @@ QTimer& MainWindowProbe::Timer(std::string_view name) const {
 }
 
 void MainWindowProbe::Start() const {
-    w_.cmdStart_Click();
+    w_.StartOrStop();
 }
 
 void MainWindowProbe::DrawTrendGraph() const {
@@ -28,13 +28,13 @@ void MainWindowProbe::RedrawPanel() const {
 }
 
 LcdPanelWidget& MainWindowProbe::panel() const {
-    return *w_.Frame3;
+    return *w_.readingGroup;
 }
 const LcdPanel& MainWindowProbe::lcdPanel() const {
     return w_.lcdPanel;
 }
 TrendGraphView& MainWindowProbe::graph() const {
-    return *w_.PicBox;
+    return *w_.graphView;
 }
 FileCommandsController& MainWindowProbe::fileCommands() const {
     return *w_.fileCommands;
@@ -55,7 +55,7 @@ MeterSession& MainWindowProbe::session() const {
     return w_.session;
 }
 bool MainWindowProbe::PortOpen() const {
-    return w_.MSComm->PortOpen();
+    return w_.meterPort->PortOpen();
 }
 AppSettings& MainWindowProbe::settings() const {
     return w_.settings;

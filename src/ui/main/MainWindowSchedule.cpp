@@ -17,14 +17,14 @@ namespace {
 const std::string kAutoForm = "frmAuto";
 }
 
-void MainWindow::cmdAuto_Click() {
+void MainWindow::ShowSchedule() {
     if (!autoSetup) {
         autoSetup = std::make_unique<ScheduleDialog>(*ctx.clock, session.schedule());
-        connect(autoSetup.get(), &ScheduleDialog::okClicked, this, &MainWindow::AutoOK);
-        connect(autoSetup.get(), &ScheduleDialog::closed, this, &MainWindow::AutoClosed);
+        connect(autoSetup.get(), &ScheduleDialog::okClicked, this, &MainWindow::ScheduleConfirmed);
+        connect(autoSetup.get(), &ScheduleDialog::closed, this, &MainWindow::ScheduleClosed);
         connect(autoSetup.get(), &ScheduleDialog::testRowFilled, this,
                 [this](const std::string& title) { setWindowTitle(Latin1(title)); });
-        connect(&autoSetup->Timer2, &QTimer::timeout, this, &MainWindow::AutoTimer2_Timer);
+        connect(&autoSetup->Timer2, &QTimer::timeout, this, &MainWindow::ScheduleTick);
     }
     setEnabled(false);
     dialogs->Place(autoSetup.get(), kAutoForm);
@@ -36,16 +36,16 @@ void MainWindow::cmdAuto_Click() {
     autoSetup->Timer1.start();
     // Editing the schedule disarms the one running; the box stays ticked for the new one.
     ScheduleOff(false);
-    QSignalBlocker quiet(chkAuto);
-    chkAuto->setChecked(true);
-    chkAuto->setEnabled(true);
+    QSignalBlocker quiet(scheduleBox);
+    scheduleBox->setChecked(true);
+    scheduleBox->setEnabled(true);
 }
 
-void MainWindow::chkAuto_Click() {
+void MainWindow::ScheduleBoxClicked() {
     ScheduleOff(false);
 }
 
-void MainWindow::AutoOK() {
+void MainWindow::ScheduleConfirmed() {
     ScheduleDialog& dialog = *autoSetup;
     dialog.ReadRows();
     const Schedule::Outcome outcome = dialog.schedule.CheckSchedule();
@@ -62,11 +62,11 @@ void MainWindow::AutoOK() {
     dialog.accept();
     setWindowTitle(Latin1(recording->store.RecordingFile + " - Waitting Auto Start/Stop"));
     if (!printBeforeSchedule)
-        printBeforeSchedule = {mPrintGraph->isEnabled(), mPrintScreen->isEnabled(), mPrtReport->isEnabled()};
-    for (QAction* a : {mPrintGraph, mPrintScreen, mPrtReport}) a->setEnabled(false);
+        printBeforeSchedule = {printGraphAction->isEnabled(), printScreenAction->isEnabled(), printReportAction->isEnabled()};
+    for (QAction* a : {printGraphAction, printScreenAction, printReportAction}) a->setEnabled(false);
 }
 
-void MainWindow::AutoClosed(bool armed) {
+void MainWindow::ScheduleClosed(bool armed) {
     if (!armed) {
         autoSetup->ReadRows();
         autoSetup->schedule.SaveSchedule(stores);
@@ -75,7 +75,7 @@ void MainWindow::AutoClosed(bool armed) {
     dialogs->Close(autoSetup.get(), kAutoForm);
 }
 
-void MainWindow::AutoTimer2_Timer() {
+void MainWindow::ScheduleTick() {
     // A save's message box lets the timer tick again; the schedule is checked once at a time.
     if (inScheduleTick || !autoSetup) return;
     inScheduleTick = true;
@@ -99,14 +99,14 @@ void MainWindow::ScheduleOff(bool clear) {
         autoSetup->schedule.Disarm();
     }
     {
-        QSignalBlocker quiet(chkAuto);
-        if (clear) chkAuto->setChecked(false);
-        chkAuto->setEnabled(false);
+        QSignalBlocker quiet(scheduleBox);
+        if (clear) scheduleBox->setChecked(false);
+        scheduleBox->setEnabled(false);
     }
     if (printBeforeSchedule) {
-        mPrintGraph->setEnabled((*printBeforeSchedule)[0]);
-        mPrintScreen->setEnabled((*printBeforeSchedule)[1]);
-        mPrtReport->setEnabled((*printBeforeSchedule)[2]);
+        printGraphAction->setEnabled((*printBeforeSchedule)[0]);
+        printScreenAction->setEnabled((*printBeforeSchedule)[1]);
+        printReportAction->setEnabled((*printBeforeSchedule)[2]);
         printBeforeSchedule.reset();
     }
 }
@@ -130,9 +130,9 @@ void MainWindow::CheckNewFile() {
 }
 
 bool MainWindow::NewFileForSchedule() {
-    if (MSComm->PortOpen()) MSComm->SetPortOpen(false);
+    if (meterPort->PortOpen()) meterPort->SetPortOpen(false);
     const bool cancelled = !fileCommands->NewFile();
-    OpenLinkPort(*MSComm, line);
+    OpenLinkPort(*meterPort, line);
     ShowPortDevice();
     return cancelled;
 }

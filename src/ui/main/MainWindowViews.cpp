@@ -29,20 +29,20 @@ constexpr size_t kLineMonitorKeep = 176;
 }  // namespace
 
 void MainWindow::OpenLinkPort(SerialPort& port, const SerialLine& portLine) {
-    LabVolts->setText(QString());
-    LabType->setText(QStringLiteral("WAIT"));
+    prefixLabel->setText(QString());
+    unitLabel->setText(QStringLiteral("WAIT"));
     reader->OpenComm(port, portLine);
 }
 
 void MainWindow::ShowLinkFeed(const FeedResult& fed) {
     // One line: the frames' CR LF show as a return sign.
     if (!fed.status.empty())
-        StatusPanel[2]->setText(Latin1(fed.status).replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")));
-    if (fed.dataArrived) LabType->setVisible(LabType->isHidden());
+        statusPanels[2]->setText(Latin1(fed.status).replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")));
+    if (fed.dataArrived) unitLabel->setVisible(unitLabel->isHidden());
     if (fed.accepted) {
-        // labRs232 shows a live link; TimerRs232 hides it 15 s after the last accepted frame.
-        labRs232->setVisible(true);
-        TimerRs232.start();
+        // linkLabel shows a live link; linkLabelTimer hides it 15 s after the last accepted frame.
+        linkLabel->setVisible(true);
+        linkLabelTimer.start();
     }
     FeedLineMonitor(fed);
 }
@@ -68,10 +68,10 @@ void MainWindow::FeedLineMonitor(const FeedResult& fed) {
 }
 
 void MainWindow::ShowFunctionIndicators(QLabel* couplingLabel) {
-    labAUTO->setText(Latin1(reading.rangeMode));
+    rangeModeLabel->setText(Latin1(reading.rangeMode));
     if (reading.funcMode != functionPictureShown) {
         // Picture 1 diode, 2 continuity; 0 clears it.
-        Image2->setPixmap(FunctionPicture(reading.funcMode < 0 ? 0 : reading.funcMode, Image2->size()));
+        functionPicture->setPixmap(FunctionPicture(reading.funcMode < 0 ? 0 : reading.funcMode, functionPicture->size()));
         functionPictureShown = reading.funcMode;
     }
     if (Latin1(couplingLabel->text()) != reading.acDc) couplingLabel->setText(Latin1(reading.acDc));
@@ -87,22 +87,22 @@ void SetTextColour(QWidget* w, Rgb c) {
 }  // namespace
 
 void MainAlarmView::SetHiColour(Rgb colour) {
-    SetTextColour(f_.OptAlarmHi, colour);
+    SetTextColour(f_.alarmHighBox, colour);
 }
 
 void MainAlarmView::SetLoColour(Rgb colour) {
-    SetTextColour(f_.OptAlarmLo, colour);
+    SetTextColour(f_.alarmLowBox, colour);
 }
 
 void MainAlarmView::SetStopVisible(bool visible) {
-    f_.cmdAlarmStop->setVisible(visible);
+    f_.stopToneButton->setVisible(visible);
 }
 
 void MainAlarmView::SetAlarmTimer(bool enabled) {
     if (enabled) {
-        f_.AlarmTimer.start(1000);
+        f_.alarmToneTimer.start(1000);
     } else {
-        f_.AlarmTimer.stop();
+        f_.alarmToneTimer.stop();
     }
 }
 
@@ -126,41 +126,41 @@ void MainRecordingView::RememberFile(const std::string& path) {
 }
 
 void MainRecordingView::EnableSave(bool on) {
-    f_.mSave->setEnabled(on);
+    f_.saveAction->setEnabled(on);
 }
 
 void MainRecordingView::EnableRecordingMenus(bool held) {
-    f_.PicBox->setEnabled(held);
+    f_.graphView->setEnabled(held);
     if (held) {
-        f_.mSaveAs->setEnabled(true);
-        f_.mSave->setEnabled(true);
+        f_.saveAsAction->setEnabled(true);
+        f_.saveAction->setEnabled(true);
     }
 }
 
 void MainRecordingView::SetRecordingControls(bool recording) {
-    f_.mfile->setEnabled(!recording);
-    f_.HScroll1->setEnabled(!recording);
-    f_.cmdStop->setEnabled(recording);
+    f_.fileMenu->setEnabled(!recording);
+    f_.graphCursor->setEnabled(!recording);
+    f_.stopButton->setEnabled(recording);
 }
 
 void MainRecordingView::EnableFileCommands(bool on) {
     if (!on) {
-        f_.mSave->setEnabled(false);
-        f_.mSaveAs->setEnabled(false);
+        f_.saveAction->setEnabled(false);
+        f_.saveAsAction->setEnabled(false);
     }
-    for (QAction* a : {f_.mOpen, f_.mNew, f_.mClose, f_.mImport, f_.mExport, f_.mDeleteFile})
+    for (QAction* a : {f_.openAction, f_.newAction, f_.closeAction, f_.importAction, f_.exportAction, f_.deleteFileAction})
         a->setEnabled(on);
     // An armed schedule keeps the print entries off and gives them their state when it ends.
     if (f_.printBeforeSchedule) {
         (*f_.printBeforeSchedule)[2] = on;
     } else {
-        f_.mPrtReport->setEnabled(on);
+        f_.printReportAction->setEnabled(on);
     }
     f_.ShowFileCommands();
 }
 
 void MainRecordingView::SetStartCaption(const std::string& caption) {
-    f_.cmdStart->setText(Latin1(caption));
+    f_.startButton->setText(Latin1(caption));
 }
 
 void MainRecordingView::ShowProgress(const std::string& caption, const std::string& fileLine, bool visible) {
@@ -187,21 +187,21 @@ void MainRecordingView::HideProgress() {
 }
 
 void MainRecordingView::RecordingReset() {
-    f_.RowsRecorded = false;
-    f_.mSaveAs->setEnabled(false);
-    for (QCheckBox* box : {f_.ChkREL, f_.ChkAVG, f_.chkMAX, f_.chkMIN}) {
+    f_.rowsRecorded = false;
+    f_.saveAsAction->setEnabled(false);
+    for (QCheckBox* box : {f_.relBox, f_.avgBox, f_.maxBox, f_.minBox}) {
         QSignalBlocker quiet(box);
         box->setChecked(false);
     }
-    for (size_t i = 0; i < f_.Label2.size(); ++i) {
-        f_.Label2[i]->setEnabled(false);
-        f_.Label3[i]->setEnabled(false);
+    for (size_t i = 0; i < f_.statValues.size(); ++i) {
+        f_.statValues[i]->setEnabled(false);
+        f_.statDetails[i]->setEnabled(false);
     }
     f_.graphRange.Reset();
     {
-        QSignalBlocker quiet(f_.HScroll1);
-        f_.HScroll1->setMaximum(100);
-        f_.HScroll1->setValue(1);
+        QSignalBlocker quiet(f_.graphCursor);
+        f_.graphCursor->setMaximum(100);
+        f_.graphCursor->setValue(1);
     }
     f_.UpdatePanel(f_.reading.value, "OL");
     f_.RefreshCounters();
@@ -209,33 +209,33 @@ void MainRecordingView::RecordingReset() {
 }
 
 bool MainRecordingView::DecibelsOn() const {
-    return f_.ChkdB->isChecked();
+    return f_.decibelsBox->isChecked();
 }
 
 void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
     // The rows were decoded: the indicators show the last one's.
-    f_.ShowFunctionIndicators(f_.labDC);
+    f_.ShowFunctionIndicators(f_.couplingLabel);
     const int n = f_.RecordCount();
     {
-        QSignalBlocker quiet(f_.HScroll1);
-        f_.HScroll1->setMaximum(n < 100 ? 100 : n + 1);
-        f_.HScroll1->setValue(n);
+        QSignalBlocker quiet(f_.graphCursor);
+        f_.graphCursor->setMaximum(n < 100 ? 100 : n + 1);
+        f_.graphCursor->setValue(n);
     }
     // The core has taken the last row's settings; the boxes show them. setChecked does not
     // run the click handlers, so the recorded REL reference stays.
-    if (loaded.checkMax) f_.chkMAX->setChecked(true);
-    if (loaded.checkMin) f_.chkMIN->setChecked(true);
-    f_.ChkAVG->setChecked(loaded.avg);
-    f_.ChkREL->setChecked(loaded.rel);
-    const QCheckBox* boxes[] = {f_.chkMAX, f_.chkMIN, f_.ChkAVG, f_.ChkREL};
+    if (loaded.checkMax) f_.maxBox->setChecked(true);
+    if (loaded.checkMin) f_.minBox->setChecked(true);
+    f_.avgBox->setChecked(loaded.avg);
+    f_.relBox->setChecked(loaded.rel);
+    const QCheckBox* boxes[] = {f_.maxBox, f_.minBox, f_.avgBox, f_.relBox};
     for (int i = 0; i < 4; ++i) {
-        f_.Label2[i]->setEnabled(boxes[i]->isChecked());
-        f_.Label3[i]->setEnabled(boxes[i]->isChecked());
+        f_.statValues[i]->setEnabled(boxes[i]->isChecked());
+        f_.statDetails[i]->setEnabled(boxes[i]->isChecked());
     }
-    f_.OptAlarmHi->setChecked(loaded.alarmHi);
-    if (loaded.alarmHi) f_.TextAlarmHI->setText(QString::fromLatin1(loaded.alarmHiText.c_str()));
-    f_.OptAlarmLo->setChecked(loaded.alarmLo);
-    if (loaded.alarmLo) f_.TextAlarmLO->setText(QString::fromLatin1(loaded.alarmLoText.c_str()));
+    f_.alarmHighBox->setChecked(loaded.alarmHi);
+    if (loaded.alarmHi) f_.alarmHighEdit->setText(QString::fromLatin1(loaded.alarmHiText.c_str()));
+    f_.alarmLowBox->setChecked(loaded.alarmLo);
+    if (loaded.alarmLo) f_.alarmLowEdit->setText(QString::fromLatin1(loaded.alarmLoText.c_str()));
     f_.UpdatePanel(f_.reading.value, f_.reading.digits);
     UpdateGraphRange();
     f_.RefreshCounters();
@@ -243,12 +243,12 @@ void MainRecordingView::RecordingLoaded(const LoadedSettings& loaded) {
 }
 
 void MainRecordingView::ReadingRecorded(int recordCount) {
-    f_.RowsRecorded = true;
+    f_.rowsRecorded = true;
     {
         // The scroll bar follows the newest reading; the graph is redrawn below once.
-        QSignalBlocker quiet(f_.HScroll1);
-        f_.HScroll1->setMaximum(recordCount - 1 < 100 ? 100 : recordCount);
-        f_.HScroll1->setValue(recordCount);
+        QSignalBlocker quiet(f_.graphCursor);
+        f_.graphCursor->setMaximum(recordCount - 1 < 100 ? 100 : recordCount);
+        f_.graphCursor->setValue(recordCount);
     }
     UpdateGraphRange();
     f_.RefreshCounters();
@@ -261,7 +261,7 @@ void MainRecordingView::LinkFed(const FeedResult& fed) {
 }
 
 void MainRecordingView::ReadingDecoded() {
-    f_.ShowFunctionIndicators(f_.labDC);
+    f_.ShowFunctionIndicators(f_.couplingLabel);
 }
 
 void MainRecordingView::UpdatePanel() {
@@ -269,22 +269,22 @@ void MainRecordingView::UpdatePanel() {
 }
 
 void MainRecordingView::SetLabError(const std::string& text) {
-    f_.LabERROR->setText(Latin1(text));
+    f_.noDataLabel->setText(Latin1(text));
 }
 
 void MainRecordingView::UpdateChkdB() {
-    const std::string& unit = f_.lcdPanel.LabType;
-    f_.ChkdB->setEnabled(unit.find("dB") != std::string::npos || unit.find('V') != std::string::npos);
+    const std::string& unit = f_.lcdPanel.unitLabel;
+    f_.decibelsBox->setEnabled(unit.find("dB") != std::string::npos || unit.find('V') != std::string::npos);
 }
 
 void MainRecordingView::UpdateGraphRange() {
     GraphRangeInput in;
-    in.formLoaded = f_.FormLoaded;
+    in.formLoaded = f_.loaded;
     in.reading = &f_.reading;
     in.meter = &f_.meterRange;
     in.stats = &f_.stats;
     in.recordCount = f_.RecordCount();
-    in.decibels = f_.ChkdB->isChecked();
+    in.decibels = f_.decibelsBox->isChecked();
     in.dBm = f_.decibels.SelectedOption == 1;
     f_.graphRange.UpdateGraphRange(in);
 }
@@ -294,15 +294,15 @@ void MainRecordingView::TimersChanged() {
 }
 
 std::string MainRecordingView::IntervalMinutesText() const {
-    return f_.TextXaxis0;
+    return f_.intervalMinutesText;
 }
 
 std::string MainRecordingView::IntervalSecondsText() const {
-    return f_.TextXaxis1;
+    return f_.intervalSecondsText;
 }
 
 bool MainRecordingView::StopRecordOnOL() const {
-    return f_.chkStop;
+    return f_.stopOnOverload;
 }
 
 void MainRecordingView::ScheduleEnded() {

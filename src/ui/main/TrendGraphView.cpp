@@ -31,18 +31,18 @@ TrendGraphView::TrendGraphView(QWidget* window) : PictureBox(window) {
         QPalette pal = box->palette();
         pal.setColor(QPalette::Window, QColor(255, 255, 225));
         box->setPalette(pal);
-        Picture2[k] = Place(box, "Picture2", picture2Left[k], 3240, 1932, 1035, 8);
-        Picture2[k]->setProperty("index", k);
+        readoutBoxes[k] = Place(box, "Picture2", picture2Left[k], 3240, 1932, 1035, 8);
+        readoutBoxes[k]->setProperty("index", k);
         for (int j = 0; j < 3; ++j) {
-            QLabel*& l = Label1[3 * k + j];
+            QLabel*& l = readoutLines[3 * k + j];
             l = Place(NewLabel(box), "Label1", 60, 45 + j * 315, 1812, 300, 8, kSansFace, j == 0);
             l->setProperty("index", 3 * k + j);
         }
         box->setVisible(false);
     }
-    HScroll1 = Place(new QScrollBar(Qt::Horizontal, window), "HScroll1", 60, 6780, 9390, 240, 8);
-    HScroll1->setRange(0, 100);
-    HScroll1->setValue(1);
+    graphCursor = Place(new QScrollBar(Qt::Horizontal, window), "HScroll1", 60, 6780, 9390, 240, 8);
+    graphCursor->setRange(0, 100);
+    graphCursor->setValue(1);
 }
 
 void TrendGraphView::Draw(TrendGraph& graph, const TrendGraphInput& in) {
@@ -58,19 +58,19 @@ void TrendGraphView::Draw(TrendGraph& graph, const TrendGraphInput& in) {
 void TrendGraphView::ShowReadout(QPointF at, TrendGraph& graph, const TrendGraphInput& in) {
     // The graph's logical units: 0 .. 120 across the box.
     const double X = width() > 0 ? at.x() * 120.0 / width() : 0;
-    const GraphClick click = graph.Picbox_MouseDown(X, in, HScroll1->minimum(), HScroll1->maximum());
+    const GraphClick click = graph.GraphClicked(X, in, graphCursor->minimum(), graphCursor->maximum());
     if (click.box >= 0) {
         HideReadout();
-        for (int j = 0; j < 3; ++j) Label1[3 * click.box + j]->setText(Latin1(click.Label1[j]));
-        Picture2[click.box]->setVisible(true);
-        Picture2[click.box]->raise();
+        for (int j = 0; j < 3; ++j) readoutLines[3 * click.box + j]->setText(Latin1(click.readoutLines[j]));
+        readoutBoxes[click.box]->setVisible(true);
+        readoutBoxes[click.box]->raise();
     }
-    if (click.cursor) HScroll1->setValue(*click.cursor);
+    if (click.cursor) graphCursor->setValue(*click.cursor);
 }
 
 void TrendGraphView::HideReadout() {
-    Picture2[0]->setVisible(false);
-    Picture2[1]->setVisible(false);
+    readoutBoxes[0]->setVisible(false);
+    readoutBoxes[1]->setVisible(false);
 }
 
 }  // namespace voltaro

@@ -27,9 +27,9 @@ public:
     void ShowReadout(QPointF at, TrendGraph& graph, const TrendGraphInput& in);
     void HideReadout();
 
-    std::array<QFrame*, 2> Picture2{};  // the read-out boxes
-    std::array<QLabel*, 6> Label1{};    // three lines in each
-    QScrollBar* HScroll1 = nullptr;     // the cursor
+    std::array<QFrame*, 2> readoutBoxes{};  // the read-out boxes
+    std::array<QLabel*, 6> readoutLines{};    // three lines in each
+    QScrollBar* graphCursor = nullptr;     // the cursor
 };
 
 }  // namespace voltaro
