@@ -3,9 +3,11 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 #include "base/Notation.h"
 #include "link/Decoder.h"
+#include "recording/FileFormat.h"
 #include "values/DateTimeFormat.h"
 
 namespace voltaro {
@@ -282,6 +284,18 @@ void AppendAnalysisRow(std::string& out, const AnalysisRow& row, AnalysisFormat 
     out += ",\"frame\":";
     AppendJsonString(out, row.frame);
     out += "}\n";
+}
+
+bool AppendRecordingFile(std::string& out, const std::string& path, AnalysisFormat format,
+                         const std::string& datePattern, const std::string& meterType) {
+    const HeaderInfo header = ReadHeader(path);
+    if (header.layout == Layout::None) return false;
+    auto store = std::make_unique<RecordStore>();
+    const ReadOutcome read = ReadRows(*store, path, header, 0, nullptr, nullptr);
+    if (read.openError) return false;
+    for (int row = 1; row <= store->RecordCount; ++row)
+        AppendAnalysisRow(out, AnalysisRowOf(*store, row, datePattern, meterType), format);
+    return true;
 }
 
 }  // namespace voltaro

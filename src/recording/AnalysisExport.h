@@ -41,4 +41,9 @@ enum class AnalysisFormat { Csv, JsonLines };
 std::string AnalysisHeader(AnalysisFormat format);
 void AppendAnalysisRow(std::string& out, const AnalysisRow& row, AnalysisFormat format);
 
+// Appends every reading row of the recording file `path`, read as Open reads it (damaged lines
+// skipped); false when it is no recording or cannot be read.
+bool AppendRecordingFile(std::string& out, const std::string& path, AnalysisFormat format,
+                         const std::string& datePattern, const std::string& meterType);
+
 }  // namespace voltaro

@@ -1,5 +1,7 @@
 #include "recording/FileNames.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cctype>
 
@@ -97,6 +99,22 @@ std::string NextNumberedName(std::string_view name, int step, int digits, char e
     std::string number = step == 0 ? "0" : AddToDigits(Left(Right(w, 4 + digits), digits), step);
     if (number.size() < width) number.insert(0, width - number.size(), '0');
     return prefix + number + std::string(Right(w, 4));
+}
+
+std::vector<std::string> FollowOnParts(const std::string& file, std::vector<std::string>* missing) {
+    constexpr size_t kLookAhead = 20;
+    std::vector<std::string> parts, gap;
+    for (std::string next = NextNumberedName(file, 1, 3); !next.empty(); next = NextNumberedName(next, 1, 3)) {
+        if (!QFileInfo(QString::fromLocal8Bit(next.c_str())).isFile()) {
+            gap.push_back(next);
+            if (gap.size() > kLookAhead) break;
+            continue;
+        }
+        if (missing) missing->insert(missing->end(), gap.begin(), gap.end());
+        gap.clear();
+        parts.push_back(next);
+    }
+    return parts;
 }
 
 }  // namespace voltaro

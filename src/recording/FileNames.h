@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace voltaro {
 
@@ -22,5 +23,10 @@ std::string RenameExtension(std::string_view path, char extDim);
 // The numbered follow-on name: test.dmm -> test001.dmm -> test002.dmm, run7.dmm -> run7001.dmm,
 // test999.dmm -> test1000.dmm; "" when the name is too short to carry a number.
 std::string NextNumberedName(std::string_view name, int step, int digits, char extDim = '.');
+
+// The numbered follow-on files of `file` that exist, in order (run.dmm: run001.dmm, run002.dmm,
+// ...). Parts missing between the first and the last one found are put into `missing`; a gap
+// longer than twenty parts ends the search.
+std::vector<std::string> FollowOnParts(const std::string& file, std::vector<std::string>* missing = nullptr);
 
 }  // namespace voltaro

@@ -178,6 +178,19 @@ TEST_F(FileMenu, OpenReadsAFileNamedWithTheCommaSeparator) {
     EXPECT_EQ(comma.w->recording->store.RecordingFile, Path("run,dmm"));
 }
 
+// Export for Analysis writes the readings held and those of the numbered parts after the file.
+TEST_F(FileMenu, ExportForAnalysisTakesTheNumberedPartsAlong) {
+    Record(3);
+    SaveAs(Path("run.dmm"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(Path("run.dmm")), QString::fromStdString(Path("run001.dmm"))));
+    Run(f->Get<QAction>("mExportForAnalysis"), {Path("run.csv")});
+    const QList<QByteArray> lines = Contents(Path("run.csv")).split('\n');
+    ASSERT_EQ(lines.size(), 1 + 6 + 1) << "a header, three rows of each file, the last line's end";
+    EXPECT_EQ(lines[0], "time,value,unit,quantity,coupling,range_mode,overload,frame");
+    EXPECT_TRUE(lines[3].endsWith(",0.002,V,voltage,DC,MANUAL,false,10002;008")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[4].endsWith(",0,V,voltage,DC,MANUAL,false,10000;008")) << "run001.dmm follows";
+}
+
 // Import puts the file's rows behind those held and leaves them to the next Save; Export says
 // in the caption what it merged.
 TEST_F(FileMenu, ImportOffersSaveAndExportNamesItsWorkInTheCaption) {

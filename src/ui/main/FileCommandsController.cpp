@@ -5,6 +5,8 @@
 
 #include "app/FileCommands.h"
 #include "base/FileDialogs.h"
+#include "recording/AnalysisExport.h"
+#include "recording/FileFormat.h"
 #include "recording/FileNames.h"
 #include "ui/main/DialogHost.h"
 #include "ui/main/MainWindow.h"
@@ -27,6 +29,7 @@ void FileCommandsController::Connect() {
         connect(w_.recentFileActions[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
     connect(w_.importAction, &QAction::triggered, this, &FileCommandsController::Import);
     connect(w_.exportAction, &QAction::triggered, this, &FileCommandsController::Export);
+    connect(w_.exportForAnalysisAction, &QAction::triggered, this, &FileCommandsController::ExportForAnalysis);
     connect(w_.deleteFileAction, &QAction::triggered, this, &FileCommandsController::DeleteFile);
 }
 
@@ -126,6 +129,23 @@ void FileCommandsController::Export() {
         {kExportTitle, w_.separator.FileFilterExport, RecordingFilterIndex(), w_.settings.Path, ""});
     if (!chosen) return;
     w_.recording->ExportReadings(*chosen);
+}
+
+void FileCommandsController::ExportForAnalysis() {
+    const auto chosen = w_.ctx.fileDialogs->AskSaveName(
+        {"Export for Analysis", "CSV Files (*.csv)|*.csv", 1, w_.settings.Path, ""});
+    if (!chosen) return;
+    const RecordStore& store = w_.recording->store;
+    const std::string& meterType = w_.recording->meterType;
+    // The readings held, saved or not, then the numbered parts that follow the recording's file.
+    std::string text = AnalysisHeader(AnalysisFormat::Csv);
+    for (int row = 1; row <= store.RecordCount; ++row)
+        AppendAnalysisRow(text, AnalysisRowOf(store, row, w_.formats.DateF, meterType), AnalysisFormat::Csv);
+    for (const std::string& part : FollowOnParts(store.RecordingFile))
+        if (!AppendRecordingFile(text, part, AnalysisFormat::Csv, w_.formats.DateF, meterType))
+            w_.ctx.messages->ShowMessage("Can't read " + part, MessageKind::Error);
+    const WriteOutcome written = ReplaceFile(*chosen, text);
+    if (!written.ok) w_.ctx.messages->ShowMessage("Can't write " + *chosen + "\r\n" + written.error, MessageKind::Error);
 }
 
 void FileCommandsController::DeleteFile() {

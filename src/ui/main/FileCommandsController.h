@@ -29,6 +29,8 @@ public:
     void OpenRecent(int index);
     void Import();
     void Export();
+    // The open recording and its numbered parts as CSV for analysis tools.
+    void ExportForAnalysis();
     void Save();
     // True when the recording was saved under the chosen name.
     bool SaveAs();

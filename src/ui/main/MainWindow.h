@@ -181,6 +181,7 @@ private:
     QAction* closeAction = nullptr;
     QAction* importAction = nullptr;
     QAction* exportAction = nullptr;
+    QAction* exportForAnalysisAction = nullptr;
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* printScreenAction = nullptr;

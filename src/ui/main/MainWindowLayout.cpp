@@ -122,6 +122,7 @@ void MainWindow::BuildMenus() {
     fileMenu->addSeparator();
     importAction = add(fileMenu, "mImport", "Import Readings");
     exportAction = add(fileMenu, "mExport", "Export Readings");
+    exportForAnalysisAction = add(fileMenu, "mExportForAnalysis", "Export for Analysis...");
     fileMenu->addSeparator();
     saveAction = add(fileMenu, "mSave", "Save");
     saveAsAction = add(fileMenu, "mSaveAs", "Save as ...");

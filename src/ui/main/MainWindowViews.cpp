@@ -148,7 +148,7 @@ void MainRecordingView::EnableFileCommands(bool on) {
         f_.saveAction->setEnabled(false);
         f_.saveAsAction->setEnabled(false);
     }
-    for (QAction* a : {f_.openAction, f_.newAction, f_.closeAction, f_.importAction, f_.exportAction, f_.deleteFileAction})
+    for (QAction* a : {f_.openAction, f_.newAction, f_.closeAction, f_.importAction, f_.exportAction, f_.exportForAnalysisAction, f_.deleteFileAction})
         a->setEnabled(on);
     // An armed schedule keeps the print entries off and gives them their state when it ends.
     if (f_.printBeforeSchedule) {
