@@ -32,6 +32,7 @@ struct MainWindowLayout : ::testing::Test {
 TEST_F(MainWindowLayout, MenusHoldEveryEntryInOrder) {
     // clang-format off
     EXPECT_EQ(Captions(form.fileMenu), (QStringList{"New", "Open", "Close", "-", "Import Readings", "Export Readings",
+                                                   "Export for Analysis...",
         "-", "Save", "Save as ...", "-", "Print Screen", "Print Graph", "Printer Report", "-", "Delete File", "-",
         "", "", "", "", "", "", "-", "Exit"}));
     // clang-format on
