@@ -84,6 +84,9 @@ TEST(Help, ContentsOpensTheHelpFileBesideTheProgramOrSaysThereIsNoBrowser) {
             started.push_back(a);
         };
         ASSERT_TRUE(h.Start());
+        QFile page(QString::fromStdString(h.ctx.programFolder + "/DMM-Help.htm"));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.close();
         h.w->contentsAction->trigger();
         if (QFile::exists(browser)) {
             EXPECT_TRUE(h.messages.asked.empty());
@@ -92,7 +95,8 @@ TEST(Help, ContentsOpensTheHelpFileBesideTheProgramOrSaysThereIsNoBrowser) {
             continue;
         }
         ASSERT_EQ(h.messages.asked.size(), 1u);
-        EXPECT_EQ(h.messages.asked[0].message, "Can'nt Find Htm File Explorer!");
+        EXPECT_EQ(h.messages.asked[0].message,
+                  "Can'nt Find Htm File Explorer!\r\n" + h.ctx.programFolder + "/DMM-Help.htm");
         EXPECT_EQ(h.messages.asked[0].kind, MessageKind::Error);
         EXPECT_TRUE(started.empty());
     }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -364,12 +365,30 @@ void MainWindow::LogoClicked() {
 
 namespace voltaro {
 
+namespace {
+
+// The user guide: in the program's folder, beside the program (a build tree copies it there),
+// or where an installation puts it, share/voltaro/help beside the programs' bin folder.
+std::string HelpPage(const std::string& programFolder) {
+    const QString besideProgram = QCoreApplication::applicationDirPath();
+    for (const std::string& path : {JoinPath(programFolder, "DMM-Help.htm"),
+                                    JoinPath(besideProgram.toStdString(), "DMM-Help.htm"),
+                                    JoinPath(besideProgram.toStdString(), "../share/voltaro/help/DMM-Help.htm")}) {
+        if (QFileInfo(QString::fromStdString(path)).isFile())
+            return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    }
+    return JoinPath(programFolder, "DMM-Help.htm");
+}
+
+}  // namespace
+
 void MainWindow::ShowContents() {
-    const std::string help = JoinPath(ctx.programFolder, "DMM-Help.htm");
+    const std::string help = HelpPage(ctx.programFolder);
     if (!ctx.htmlBrowser.empty() && QFileInfo(QString::fromStdString(ctx.htmlBrowser)).isFile()) {
         if (ctx.startProgram) ctx.startProgram(ctx.htmlBrowser, {help});
     } else {
-        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!", MessageKind::Error);
+        // Without a browser the page can still be read: say where it is.
+        ctx.messages->ShowMessage("Can'nt Find Htm File Explorer!\r\n" + help, MessageKind::Error);
     }
 }
 
