@@ -74,38 +74,38 @@ void LcdPanel::UpdatePanel(const Reading& reading, std::optional<float> value, c
             ScaledText t = FormatScaled4(x);
             text = Magnitude(t.text);
             U = "dB";
-            prefixLabel = t.prefix;
-            signLabel = SignOf(x);
+            prefixText = t.prefix;
+            signText = SignOf(x);
         };
         if (modes.rel) {
             double d = static_cast<double>(*value) - stats.RelReference;
             if (!modes.dB) {
                 ScaledText t = FormatScaled4(d);
                 text = Magnitude(t.text);
-                prefixLabel = t.prefix;
+                prefixText = t.prefix;
                 bool ohm = reading.baseUnit == "ohm";
-                unitLabel = ohm ? "W" : reading.baseUnit;
+                unitText = ohm ? "W" : reading.baseUnit;
                 LabTypeFace = ohm ? "Symbol" : "Times New Roman";
-                signLabel = SignOf(d);
+                signText = SignOf(d);
             } else {
                 showDecibels(d);
             }
         } else if (!modes.dB) {
             text = range.FormatRangeText(reading, recordCount);
-            prefixLabel = reading.prefix;
-            unitLabel = reading.baseUnit;
+            prefixText = reading.prefix;
+            unitText = reading.baseUnit;
             if (reading.baseUnit == "ohm" || reading.baseUnit == "W") {
                 LabTypeFace = "Symbol";
-                unitLabel = "W";
-                prefixLabel = reading.prefix.substr(0, 1);
+                unitText = "W";
+                prefixText = reading.prefix.substr(0, 1);
             } else {
                 LabTypeFace = "Times New Roman";
             }
-            signLabel = SignOf(*value);
+            signText = SignOf(*value);
         } else {
             showDecibels(*value);
         }
-        if (U == "dB") unitLabel = db.SelectedOption == 1 ? "dBm" : "dB";
+        if (U == "dB") unitText = db.SelectedOption == 1 ? "dBm" : "dB";
     } else {
         text = "0";
     }
@@ -119,8 +119,8 @@ void LcdPanel::UpdatePanel(const Reading& reading, std::optional<float> value, c
 void LcdPanel::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,
                                  const DateTimeFormat& stamps, const QDateTime& now, int recordCount) {
     if (recordCount == 0) {
-        statValues.fill("");
-        statDetails.fill("");
+        statValueTexts.fill("");
+        statDetailTexts.fill("");
         return;
     }
     auto valueText = [&](double v, bool decibels) {
@@ -129,21 +129,21 @@ void LcdPanel::UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Dec
         return t.text + t.prefix;
     };
     if (stats.AverageShown()) {
-        statValues[2] = valueText(stats.Average(), modes.dB);
-        statDetails[2] = stamps.FormatStamp(now.date(), now.time());
+        statValueTexts[2] = valueText(stats.Average(), modes.dB);
+        statDetailTexts[2] = stamps.FormatStamp(now.date(), now.time());
     }
     if (stats.StatMaxOn) {
-        statValues[0] = valueText(stats.Vmax, modes.dB);
-        statDetails[0] = stamps.FormatStamp(stats.MaxDate, stats.MaxTime);
+        statValueTexts[0] = valueText(stats.Vmax, modes.dB);
+        statDetailTexts[0] = stamps.FormatStamp(stats.MaxDate, stats.MaxTime);
     }
     if (stats.StatMinOn) {
-        statValues[1] = valueText(stats.Vmin, modes.dB);
-        statDetails[1] = stamps.FormatStamp(stats.MinDate, stats.MinTime);
+        statValueTexts[1] = valueText(stats.Vmin, modes.dB);
+        statDetailTexts[1] = stamps.FormatStamp(stats.MinDate, stats.MinTime);
     }
     if (modes.rel) {
         ScaledText t = FormatScaled4(stats.RelReference);
-        statValues[3] = t.text + t.prefix;
-        statDetails[3] = stamps.FormatStamp(stats.RelDate, stats.RelTime);
+        statValueTexts[3] = t.text + t.prefix;
+        statDetailTexts[3] = stamps.FormatStamp(stats.RelDate, stats.RelTime);
     }
 }
 
@@ -171,7 +171,7 @@ bool LcdPanel::DrawDigits(const std::string& text, bool noDataFlag) {
             cells[p] = kBlankGlyph;
         ++p;
     }
-    digitCells = cells;
+    digitGlyphs = cells;
     LastDigitText = noDataFlag ? text : "9999";
     return true;
 }

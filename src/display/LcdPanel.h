@@ -44,7 +44,7 @@ public:
                       Colour barColour);
     // The bargraph as the last UpdatePanel left it.
     void DrawBargraph(DrawingSurface& picPro, Colour barColour) {
-        DrawBargraph(picPro, BarCount, signLabel, barColour);
+        DrawBargraph(picPro, BarCount, signText, barColour);
     }
 
     // Rewrites the sub-display rows whose statistic is on; all eight texts are emptied while
@@ -52,20 +52,20 @@ public:
     void UpdateStatsDisplay(const Statistics& stats, PanelModes modes, Decibels& db,
                             const DateTimeFormat& stamps, const QDateTime& now, int recordCount);
 
-    std::array<Glyph, 4> digitCells{kBlankGlyph, kBlankGlyph, kBlankGlyph, kBlankGlyph};
+    std::array<Glyph, 4> digitGlyphs{kBlankGlyph, kBlankGlyph, kBlankGlyph, kBlankGlyph};
     std::string LastDigitText;  // the text drawn last, or "9999" to draw the next one anyway
     std::string DisplayText;    // the text the cells were asked to show
     int MaxBar = 0;             // the bargraph's full count
     std::string BarCount;       // the count text the bargraph shows
 
-    std::string signLabel = " ";  // the sign
-    std::string prefixLabel;        // the prefix, in "Times New Roman" bold
-    std::string unitLabel;         // the unit ("W" is omega in the symbol face)
+    std::string signText = " ";  // the sign
+    std::string prefixText;        // the prefix, in "Times New Roman" bold
+    std::string unitText;         // the unit ("W" is omega in the symbol face)
     std::string LabTypeFace = "Times New Roman";
 
     // Sub-display rows 0 MAX, 1 MIN, 2 AVG, 3 REL: values and their stamps.
-    std::array<std::string, 4> statValues;
-    std::array<std::string, 4> statDetails;
+    std::array<std::string, 4> statValueTexts;
+    std::array<std::string, 4> statDetailTexts;
 };
 
 // The unit of a unit text without the range's prefix ("mV" is "V", "KHZ" is "HZ", " W" is

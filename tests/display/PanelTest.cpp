@@ -30,16 +30,16 @@ TEST(DrawDigits, CellsOfTheDisplayTexts) {
     for (const auto& [text, cells] : cases) {
         LcdPanel panel;
         EXPECT_TRUE(panel.DrawDigits(text, false));
-        EXPECT_EQ(panel.digitCells, cells) << text;
+        EXPECT_EQ(panel.digitGlyphs, cells) << text;
     }
 }
 
 TEST(DrawDigits, RepeatedOverloadIsNotRedrawnWhileNoData) {
     LcdPanel panel;
     EXPECT_TRUE(panel.DrawDigits(" OL ", true));
-    panel.digitCells[0] = P(8);  // a mark, to see whether the cells are drawn again
+    panel.digitGlyphs[0] = P(8);  // a mark, to see whether the cells are drawn again
     EXPECT_FALSE(panel.DrawDigits(" OL ", true));
-    EXPECT_EQ(panel.digitCells[0], P(8));
+    EXPECT_EQ(panel.digitGlyphs[0], P(8));
     EXPECT_TRUE(panel.DrawDigits("1.000", false));  // with data every text is drawn
     EXPECT_TRUE(panel.DrawDigits("1.000", false));
 }
@@ -120,7 +120,7 @@ TEST(UpdatePanel, TextPrefixUnitAndSignByMode) {
         rig.db.DbReference = 600;
         rig.Show(c.frame, c.modes);
         const LcdPanel& p = rig.panel;
-        EXPECT_EQ(std::vector<std::string>({p.DisplayText, p.prefixLabel, p.unitLabel, p.LabTypeFace, p.signLabel}),
+        EXPECT_EQ(std::vector<std::string>({p.DisplayText, p.prefixText, p.unitText, p.LabTypeFace, p.signText}),
                   std::vector<std::string>({c.text, c.volts, c.type, c.face, c.sign}))
             << c.frame;
     }
@@ -129,7 +129,7 @@ TEST(UpdatePanel, TextPrefixUnitAndSignByMode) {
 TEST(UpdatePanel, OverloadShowsOLWithAFullBarAndNoValueShowsZero) {
     PanelRig rig;
     rig.Show("10123;008", {}, "OL");
-    EXPECT_EQ(rig.panel.digitCells, (Cells{_, D(0), P(10), _}));
+    EXPECT_EQ(rig.panel.digitGlyphs, (Cells{_, D(0), P(10), _}));
     EXPECT_EQ(rig.panel.BarCount, "4000");
     rig.reading = DecodeFrameText("10123;008");
     rig.reading.NoDataFlag = true;
@@ -149,18 +149,18 @@ TEST(UpdateStatsDisplay, RowsOfTheStatisticsThatAreOn) {
     stats.StatMaxOn = 1, stats.Vmax = 1500, stats.MaxDate = QDate(2024, 1, 14), stats.MaxTime = "09:15:00";
     stats.StatAvgOn = true, stats.AvgSum = 3, stats.AvgCount = 2;
     stats.RelReference = 0.25f, stats.RelDate = QDate(2024, 1, 13), stats.RelTime = "08:00:00";
-    panel.statValues[1] = "kept";
+    panel.statValueTexts[1] = "kept";
 
     panel.UpdateStatsDisplay(stats, {.rel = true}, db, stamps, now, 5);
-    EXPECT_EQ(panel.statValues, (std::array<std::string, 4>{"+  1.50K", "kept", "+  1.50", "+ 250m"}));
-    EXPECT_EQ(panel.statDetails, (std::array<std::string, 4>{"24/01/14 09:15:00", "", "24/01/15 10:30:00",
+    EXPECT_EQ(panel.statValueTexts, (std::array<std::string, 4>{"+  1.50K", "kept", "+  1.50", "+ 250m"}));
+    EXPECT_EQ(panel.statDetailTexts, (std::array<std::string, 4>{"24/01/14 09:15:00", "", "24/01/15 10:30:00",
                                                         "24/01/13 08:00:00"}));
     stats.Vmax = 10;
     panel.UpdateStatsDisplay(stats, {.dB = true}, db, stamps, now, 5);
-    EXPECT_EQ(panel.statValues[0], "+20.0dB");
+    EXPECT_EQ(panel.statValueTexts[0], "+20.0dB");
     panel.UpdateStatsDisplay(stats, {}, db, stamps, now, 0);
-    EXPECT_EQ(panel.statValues, (std::array<std::string, 4>{}));
-    EXPECT_EQ(panel.statDetails, (std::array<std::string, 4>{}));
+    EXPECT_EQ(panel.statValueTexts, (std::array<std::string, 4>{}));
+    EXPECT_EQ(panel.statDetailTexts, (std::array<std::string, 4>{}));
 }
 
 TEST(UnitWithoutPrefix, StripsTheRangePrefixOnly) {

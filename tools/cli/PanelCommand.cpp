@@ -78,13 +78,13 @@ int RunPanel(const std::vector<std::string>& args) {
         Text(all, 12, 6, "READING-DIGITAL DISPLAY", "Arial", 9, true);
         Text(all, 470, 40, reading.acDc, "Arial", 14, true);
         Text(all, 540, 40, reading.rangeMode, "Arial", 14, true);
-        Text(all, 18, 88, panel.signLabel, "Arial", 48, true);
-        double x = Text(all, 470, 120, panel.prefixLabel, "Times New Roman", 40, true);
-        Text(all, x + 4, 120, panel.unitLabel, panel.LabTypeFace, 40, true);
+        Text(all, 18, 88, panel.signText, "Arial", 48, true);
+        double x = Text(all, 470, 120, panel.prefixText, "Times New Roman", 40, true);
+        Text(all, x + 4, 120, panel.unitText, panel.LabTypeFace, 40, true);
     }
     for (int i = 0; i < 4; ++i) {
         QtDrawingSurface cell(painter, QRectF(60 + i * 98, 40, 90, 153), kLcd);
-        DrawGlyph(cell, panel.digitCells[static_cast<size_t>(i)]);
+        DrawGlyph(cell, panel.digitGlyphs[static_cast<size_t>(i)]);
     }
     {
         QtDrawingSurface bar(painter, QRectF(20, 215, 680, 70), kLcd);

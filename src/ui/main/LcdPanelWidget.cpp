@@ -69,12 +69,12 @@ void LcdPanelWidget::Show(LcdPanel& panel, long long barColour) {
         QPainter p(&image);
         QtDrawingSurface cell(p, QRectF(image.rect()), kLcdBackground);
         cell.Clear();
-        DrawGlyph(cell, panel.digitCells[i]);
+        DrawGlyph(cell, panel.digitGlyphs[i]);
         digitCells[i]->Refresh();
     }
-    ShowLabel(signLabel, panel.signLabel, "Arial", true);
-    ShowLabel(prefixLabel, panel.prefixLabel, "Times New Roman", true);
-    ShowLabel(unitLabel, panel.unitLabel, panel.LabTypeFace, true);
+    ShowLabel(signLabel, panel.signText, "Arial", true);
+    ShowLabel(prefixLabel, panel.prefixText, "Times New Roman", true);
+    ShowLabel(unitLabel, panel.unitText, panel.LabTypeFace, true);
     unitLabel->setVisible(true);
     // The bargraph is drawn only while the window is shown.
     if (!window()->isVisible()) return;
@@ -89,8 +89,8 @@ void LcdPanelWidget::Show(LcdPanel& panel, long long barColour) {
 
 void LcdPanelWidget::ShowStats(const LcdPanel& panel) {
     for (size_t i = 0; i < statValues.size(); ++i) {
-        statValues[i]->setText(Latin1(panel.statValues[i]));
-        statDetails[i]->setText(Latin1(panel.statDetails[i]));
+        statValues[i]->setText(Latin1(panel.statValueTexts[i]));
+        statDetails[i]->setText(Latin1(panel.statDetailTexts[i]));
     }
 }
 

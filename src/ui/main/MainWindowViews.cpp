@@ -273,7 +273,7 @@ void MainRecordingView::SetLabError(const std::string& text) {
 }
 
 void MainRecordingView::UpdateChkdB() {
-    const std::string& unit = f_.lcdPanel.unitLabel;
+    const std::string& unit = f_.lcdPanel.unitText;
     f_.decibelsBox->setEnabled(unit.find("dB") != std::string::npos || unit.find('V') != std::string::npos);
 }
 
